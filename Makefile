@@ -1,0 +1,43 @@
+# Front door for building, running and testing Tavrin.
+# `make run` and `make test` install what is missing first (Debian packages through tools/setup.sh).
+
+JOBS ?= $(shell nproc)
+# CI builds the tests with AddressSanitizer and UBSan in a build folder of their own.
+ifeq ($(CI),true)
+SANITIZE ?= ON
+endif
+SANITIZE ?= OFF
+TEST_BUILD := $(if $(filter ON,$(SANITIZE)),build-sanitize,build)
+
+.PHONY: all setup setup-tests build run test bench format clean
+
+all: build
+
+setup:
+	tools/setup.sh
+
+setup-tests:
+	tools/setup.sh --tests
+
+build: setup
+	cmake -S . -B build -DTAVRIN_BUILD_TESTS=OFF -DTAVRIN_BUILD_BENCHMARKS=OFF
+	cmake --build build -j $(JOBS) --target tavrin
+
+run: build
+	./build/tavrin
+
+test: setup-tests
+	cmake -S . -B $(TEST_BUILD) -DTAVRIN_SANITIZE=$(SANITIZE)
+	cmake --build $(TEST_BUILD) -j $(JOBS)
+	cd $(TEST_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: setup-tests
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DTAVRIN_BUILD_TESTS=OFF
+	cmake --build build-bench -j $(JOBS)
+	for b in build-bench/bench/bench_*; do $$b; done
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build build-sanitize build-bench

@@ -1,0 +1,59 @@
+#pragma once
+
+// The style pictures carried inside the program, and their export to picture files that the word
+// processor can embed.
+
+#include <QImage>
+#include <QString>
+
+#include <memory>
+
+namespace artwork {
+
+enum class StylePicture {
+    PictureClassic,
+    PictureElegant,
+    ElegantLine,
+    ElegantDown,
+    PictureRomantic,
+    RomanticLine,
+    PictureDark,
+    DarkLine,
+    PictureModern,
+    ModernLine,
+};
+
+// The previews of the five styles with pictures, shown on the wizard's style page.
+enum class StylePreview { Classic, Dark, Romantic, Elegant, Modernistic };
+
+// The fixed file name a picture is written under, e.g. "classic.bmp".
+QString fileName(StylePicture picture);
+// The picture as stored in the program, decoded.
+QImage image(StylePicture picture);
+// The stored bytes (JPEG, or BMP for DarkLine), exactly as embedded.
+QByteArray storedBytes(StylePicture picture);
+QImage preview(StylePreview style);
+
+// The folder the pictures of one layout run are written to: the program's directory when it can be
+// written, otherwise a private temporary folder made for this run and removed with this object.
+class PictureFolder {
+public:
+    explicit PictureFolder(const QString& programDirectory);
+    ~PictureFolder();
+    PictureFolder(const PictureFolder&) = delete;
+    PictureFolder& operator=(const PictureFolder&) = delete;
+
+    // The full path the picture is written to.
+    QString path(StylePicture picture) const;
+    // Writes the picture as a bitmap, replacing (never following) whatever is at its path.
+    // Returns false, leaving no file, when it cannot be written.
+    bool write(StylePicture picture) const;
+    // Removes the picture file; false when it could not be removed.
+    bool remove(StylePicture picture) const;
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d_;
+};
+
+} // namespace artwork
