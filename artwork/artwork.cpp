@@ -1,37 +1,191 @@
 #include "artwork.h"
 
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QTemporaryDir>
+#include <QTemporaryFile>
+
+#include <filesystem>
+#include <system_error>
+
+// Resources must be registered from the global namespace.
+static void registerPictureResources() {
+    Q_INIT_RESOURCE(artwork);
+}
+
 namespace artwork {
+
+namespace {
+
+void ensureResources() {
+    static const bool registered = (registerPictureResources(), true);
+    Q_UNUSED(registered);
+}
+
+QString resourceName(StylePicture picture) {
+    switch (picture) {
+    case StylePicture::PictureClassic:
+        return QStringLiteral("classic.jpg");
+    case StylePicture::PictureElegant:
+        return QStringLiteral("elegant.jpg");
+    case StylePicture::ElegantLine:
+        return QStringLiteral("elegantLine.jpg");
+    case StylePicture::ElegantDown:
+        return QStringLiteral("elegantDown.jpg");
+    case StylePicture::PictureRomantic:
+        return QStringLiteral("romantic.jpg");
+    case StylePicture::RomanticLine:
+        return QStringLiteral("romanticLine.jpg");
+    case StylePicture::PictureDark:
+        return QStringLiteral("dark.jpg");
+    case StylePicture::DarkLine:
+        return QStringLiteral("darkLine.bmp");
+    case StylePicture::PictureModern:
+        return QStringLiteral("modern.jpg");
+    case StylePicture::ModernLine:
+        return QStringLiteral("modernLine.jpg");
+    }
+    return {};
+}
+
+QString resourceName(StylePreview style) {
+    switch (style) {
+    case StylePreview::Classic:
+        return QStringLiteral("previewClassic.bmp");
+    case StylePreview::Dark:
+        return QStringLiteral("previewDark.bmp");
+    case StylePreview::Romantic:
+        return QStringLiteral("previewRomantic.bmp");
+    case StylePreview::Elegant:
+        return QStringLiteral("previewElegant.bmp");
+    case StylePreview::Modernistic:
+        return QStringLiteral("previewModernistic.bmp");
+    }
+    return {};
+}
+
+QByteArray readResource(const QString& name) {
+    ensureResources();
+    if (name.isEmpty())
+        return {};
+    QFile file(QStringLiteral(":/artwork/pictures/") + name);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+QImage decode(const QByteArray& bytes) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    QImageReader reader(&buffer);
+    return reader.read();
+}
+
+std::filesystem::path nativePath(const QString& path) {
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+// Honest test of writability: permission bits say nothing for a privileged user or a read-only mount.
+bool canCreateFilesIn(const QString& directory) {
+    if (directory.isEmpty() || !QFileInfo(directory).isDir())
+        return false;
+    QTemporaryFile probe(directory + QStringLiteral("/.tavrin-probe-XXXXXX"));
+    return probe.open();
+}
+
+} // namespace
+
+QString fileName(StylePicture picture) {
+    switch (picture) {
+    case StylePicture::PictureClassic:
+        return QStringLiteral("classic.bmp");
+    case StylePicture::PictureElegant:
+        return QStringLiteral("elegant.bmp");
+    case StylePicture::ElegantLine:
+        return QStringLiteral("elegantLine.bmp");
+    case StylePicture::ElegantDown:
+        return QStringLiteral("elegantDown.bmp");
+    case StylePicture::PictureRomantic:
+        return QStringLiteral("romantic.bmp");
+    case StylePicture::RomanticLine:
+        return QStringLiteral("romanticLine.bmp");
+    case StylePicture::PictureDark:
+        return QStringLiteral("dark.bmp");
+    case StylePicture::DarkLine:
+        return QStringLiteral("darkLine.bmp");
+    case StylePicture::PictureModern:
+        return QStringLiteral("modern.bmp");
+    case StylePicture::ModernLine:
+        return QStringLiteral("modernLine.bmp");
+    }
+    return {};
+}
+
+QByteArray storedBytes(StylePicture picture) {
+    return readResource(resourceName(picture));
+}
+
+QByteArray storedBytes(StylePreview style) {
+    return readResource(resourceName(style));
+}
+
+QImage image(StylePicture picture) {
+    return decode(storedBytes(picture));
+}
+
+QImage preview(StylePreview style) {
+    return decode(storedBytes(style));
+}
 
 struct PictureFolder::Private {
     QString directory;
+    std::unique_ptr<QTemporaryDir> privateFolder;
 };
 
 PictureFolder::PictureFolder(const QString& programDirectory) : d_(std::make_unique<Private>()) {
-    d_->directory = programDirectory;
+    d_->directory = QDir::cleanPath(programDirectory);
+    if (canCreateFilesIn(d_->directory))
+        return;
+    // An installed program usually lives where its user cannot write; its pictures go to a folder
+    // of this run's own instead, so that the letter still gets them.
+    d_->privateFolder = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/tavrin-XXXXXX"));
+    if (d_->privateFolder->isValid())
+        d_->directory = d_->privateFolder->path();
 }
+
 PictureFolder::~PictureFolder() = default;
 
 QString PictureFolder::path(StylePicture picture) const {
     return d_->directory + u'/' + fileName(picture);
 }
-bool PictureFolder::write(StylePicture) const {
-    return false;
-}
-bool PictureFolder::remove(StylePicture) const {
-    return false;
+
+bool PictureFolder::write(StylePicture picture) const {
+    const QImage decoded = image(picture);
+    if (decoded.isNull())
+        return false;
+    // A fresh, exclusively created name in the same folder, renamed over the target: whatever stands
+    // at the target (a file, or a link planted by someone else) is replaced, never written through.
+    QTemporaryFile file(d_->directory + QStringLiteral("/.") + fileName(picture) + QStringLiteral(".XXXXXX"));
+    if (!file.open())
+        return false;
+    if (!decoded.save(&file, "BMP") || !file.flush())
+        return false;
+    file.close();
+    if (file.error() != QFileDevice::NoError)
+        return false;
+    std::error_code error;
+    std::filesystem::rename(nativePath(file.fileName()), nativePath(path(picture)), error);
+    if (error)
+        return false;
+    file.setAutoRemove(false);
+    return true;
 }
 
-QString fileName(StylePicture) {
-    return {};
-}
-QImage image(StylePicture) {
-    return {};
-}
-QByteArray storedBytes(StylePicture) {
-    return {};
-}
-QImage preview(StylePreview) {
-    return {};
+bool PictureFolder::remove(StylePicture picture) const {
+    return QFile::remove(path(picture));
 }
 
 } // namespace artwork

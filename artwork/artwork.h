@@ -32,7 +32,10 @@ QString fileName(StylePicture picture);
 QImage image(StylePicture picture);
 // The stored bytes (JPEG, or BMP for DarkLine), exactly as embedded.
 QByteArray storedBytes(StylePicture picture);
+// The style's preview as shown on the wizard's style page, decoded.
 QImage preview(StylePreview style);
+// The stored bytes of the preview (a 24-bit bitmap), exactly as embedded.
+QByteArray storedBytes(StylePreview style);
 
 // The folder the pictures of one layout run are written to: the program's directory when it can be
 // written, otherwise a private temporary folder made for this run and removed with this object.
