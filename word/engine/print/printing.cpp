@@ -1,0 +1,207 @@
+#include "printing.h"
+
+#include "pagerenderer.h"
+#include "word/automationerror.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QRandomGenerator>
+#include <QThread>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace word::engine::print {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+[[noreturn]] void printingFailed(const QString& description) {
+    throw AutomationError(errors::PrintingFailed, description);
+}
+
+// Fonts need a QGuiApplication, the preview a QApplication, and both the thread they run on.
+void requireApplication(bool withWidgets) {
+    QCoreApplication* application = QCoreApplication::instance();
+    const bool running = withWidgets ? qobject_cast<QApplication*>(application) != nullptr
+                                     : qobject_cast<QGuiApplication*>(application) != nullptr;
+    if (!running)
+        printingFailed(u"Printing needs the application's windows, and they are not running."_s);
+    if (QThread::currentThread() != application->thread())
+        printingFailed(u"Printing runs only on the application's main thread."_s);
+}
+
+QPageLayout fullPageLayout(QSizeF points) {
+    const bool landscape = points.width() > points.height();
+    const QPageSize size(landscape ? points.transposed() : points, QPageSize::Point, QString(),
+                         QPageSize::ExactMatch);
+    QPageLayout layout(size, landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(),
+                       QPageLayout::Point);
+    layout.setMode(QPageLayout::FullPageMode);
+    return layout;
+}
+
+bool paintPages(const PageRenderer& renderer, QPagedPaintDevice& device) {
+    device.setPageLayout(fullPageLayout(renderer.pageSize()));
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    const qreal devicePixelsPerPoint = device.logicalDpiX() / 72.0;
+    for (int page = 0; page < renderer.pageCount(); ++page) {
+        if (page > 0 && !device.newPage()) {
+            painter.end();
+            return false;
+        }
+        painter.save();
+        painter.scale(devicePixelsPerPoint, devicePixelsPerPoint);
+        renderer.paintPage(painter, page);
+        painter.restore();
+    }
+    return painter.end();
+}
+
+// --- Atomic file writing ------------------------------------------------------------------------------
+
+[[noreturn]] void cannotWrite(const QString& path, const QString& reason) {
+    throw AutomationError(errors::FileAccess,
+                          u"The PDF file %1 could not be written: %2."_s.arg(path, reason));
+}
+
+QString systemError(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// A new file with a name of its own in folder: never an existing file, never through a link.
+void createTemporaryFile(QFile& file, const QDir& folder, const QString& path) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        file.setFileName(folder.filePath(
+            u".tavrin-%1.pdf.tmp"_s.arg(QRandomGenerator::global()->generate64(), 16, 16, QChar(u'0'))));
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return;
+        const QFileInfo taken(file.fileName());
+        if (!taken.exists() && !taken.isSymLink())
+            break;
+    }
+    cannotWrite(path, file.errorString());
+}
+
+// The bytes go to a new file beside the target, which is renamed over it: rename() replaces a link at
+// the target instead of writing where it points, and the old file stays whole until the new one is.
+void writeAtomically(const QString& path, const QByteArray& bytes) {
+    const QFileInfo target(path);
+    if (path.isEmpty() || target.fileName().isEmpty())
+        cannotWrite(path, u"the path names no file"_s);
+    const QDir folder = target.absoluteDir();
+    if (!folder.exists())
+        throw AutomationError(errors::FileNotFound, u"The folder %1 does not exist."_s.arg(folder.path()));
+    const QByteArray targetName = QFile::encodeName(target.absoluteFilePath());
+    struct stat existing {};
+    const bool exists = ::lstat(targetName.constData(), &existing) == 0;
+    if (exists && S_ISDIR(existing.st_mode))
+        cannotWrite(path, u"a folder of that name exists"_s);
+
+    QFile file;
+    createTemporaryFile(file, folder, path);
+    const auto abandon = [&](const QString& reason) {
+        file.close();
+        file.remove();
+        cannotWrite(path, reason);
+    };
+    if (file.write(bytes) != bytes.size() || !file.flush())
+        abandon(file.errorString());
+    if (exists && S_ISREG(existing.st_mode) && ::fchmod(file.handle(), existing.st_mode & 07777) != 0)
+        abandon(systemError(errno));
+    if (::fsync(file.handle()) != 0)
+        abandon(systemError(errno));
+    file.close();
+    if (file.error() != QFileDevice::NoError)
+        abandon(file.errorString());
+    if (::rename(QFile::encodeName(file.fileName()).constData(), targetName.constData()) != 0) {
+        const int error = errno;
+        file.remove();
+        cannotWrite(path, systemError(error));
+    }
+}
+
+QByteArray pdfBytes(const DocumentModel& model) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setCreator(u"Tavrin"_s);
+        if (!paintDocument(model, writer))
+            printingFailed(u"The document could not be painted as PDF."_s);
+    }
+    return bytes;
+}
+
+// --- Printers -----------------------------------------------------------------------------------------
+
+std::unique_ptr<QPrinter> systemDefaultPrinter() {
+    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+    if (printer.isNull())
+        return nullptr;
+    return std::make_unique<QPrinter>(printer, QPrinter::HighResolution);
+}
+
+PrinterSource& printerSource() {
+    static PrinterSource source = systemDefaultPrinter;
+    return source;
+}
+
+} // namespace
+
+bool paintDocument(const DocumentModel& model, QPagedPaintDevice& device) {
+    const PageRenderer renderer(model);
+    return paintPages(renderer, device);
+}
+
+void writePdf(const DocumentModel& model, const QString& path) {
+    requireApplication(false);
+    writeAtomically(path, pdfBytes(model));
+}
+
+void printPreview(const DocumentModel& model) {
+    requireApplication(true);
+    const PageRenderer renderer(model);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(fullPageLayout(renderer.pageSize()));
+    QPrintPreviewDialog preview(&printer, QApplication::activeWindow());
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&renderer](QPrinter* target) { paintPages(renderer, *target); });
+    preview.exec();
+}
+
+void printOut(const DocumentModel& model) {
+    requireApplication(false);
+    const std::unique_ptr<QPrinter> printer = printerSource() ? printerSource()() : nullptr;
+    if (!printer)
+        printingFailed(u"No printer is configured: there is no default printer to print the document on."_s);
+    printer->setCopyCount(1);
+    printer->setPrintRange(QPrinter::AllPages);
+    if (!paintDocument(model, *printer))
+        printingFailed(u"The document could not be printed on %1."_s.arg(printer->printerName()));
+}
+
+ScopedPrinterSource::ScopedPrinterSource(PrinterSource source) : previous_(std::move(printerSource())) {
+    printerSource() = std::move(source);
+}
+
+ScopedPrinterSource::~ScopedPrinterSource() {
+    printerSource() = std::move(previous_);
+}
+
+} // namespace word::engine::print
