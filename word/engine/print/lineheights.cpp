@@ -88,7 +88,8 @@ LineBox lineBoxOf(const LineContent& line) {
         box.baseline = std::max(line.text.ascent, line.pictureHeight);
         natural = box.baseline + line.text.descent;
     }
-    box.height = natural + std::floor(textHeight * (line.spacingPercent - 100) / 100);
+    box.spacing = std::floor(textHeight * (line.spacingPercent - 100) / 100);
+    box.height = natural + box.spacing;
     return box;
 }
 

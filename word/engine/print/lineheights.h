@@ -40,8 +40,11 @@ struct LineContent {
 
 struct LineBox {
     qreal height = 0;   // twips, the line spacing's extra space included
+    qreal spacing = 0;  // the extra space under the text, which may hang past the page's bottom margin
     qreal baseline = 0; // below the line's top
     qreal shift = 0;    // how far the text moves right of where Qt aligned it
+
+    qreal inkHeight() const { return height - spacing; }
 };
 
 // Text sits on a baseline below the tallest ascent; a line of pictures alone stands at the line's top and

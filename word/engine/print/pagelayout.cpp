@@ -19,10 +19,11 @@ QColor ruleColour(int colorIndex) {
     return QColor(rgbOfColorIndex(colorIndex).value_or(qRgb(0, 0, 0)));
 }
 
-// A paragraph's lines fitting in the room left, counted from line `from`.
+// A paragraph's lines fitting in the room left, counted from line `from`. A line fits when its text does:
+// the extra space of its line spacing may hang past the bottom margin.
 std::size_t linesFitting(const std::vector<LineBox>& lines, std::size_t from, qreal room) {
     std::size_t count = 0;
-    for (std::size_t i = from; i < lines.size() && lines[i].height <= room; ++i, ++count)
+    for (std::size_t i = from; i < lines.size() && lines[i].inkHeight() <= room; ++i, ++count)
         room -= lines[i].height;
     return count;
 }
@@ -180,8 +181,8 @@ private:
             const qreal before = cursor.line == 0 ? twips(format.spaceBefore) : 0;
             const bool last = std::size_t(cursor.line) + 1 == lines.size();
             const qreal after = last ? twips(format.spaceAfter) : 0;
-            const qreal height = lines[std::size_t(cursor.line)].height;
-            if (y + before + height > bottom_ && !(forced && !placedHere))
+            if (y + before + lines[std::size_t(cursor.line)].inkHeight() > bottom_ &&
+                !(forced && !placedHere))
                 break;
             y += before;
             placeLine(flow, cursor.paragraph, cursor.line, textLeft, y);
