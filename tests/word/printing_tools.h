@@ -1,0 +1,46 @@
+#pragma once
+
+// The programs the printing tests look through: poppler's pdfinfo, pdftotext and pdftoppm read what was
+// written, LibreOffice renders the saved letter for comparison.
+
+#include <QImage>
+#include <QSizeF>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+#include <ostream>
+
+// Texts in test messages as text.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace word::testing {
+
+// The full path of a program, empty (and a test failure) when it is not installed.
+QString requireProgram(const QString& name);
+
+int pdfPageCount(const QString& pdf);
+// The text of one page (from 1), or of every page when page is 0, laid out as on the page.
+QString pdfText(const QString& pdf, int page = 0);
+// The displayed size in points of every picture drawn in the PDF, page by page.
+std::vector<QSizeF> pdfPictureSizes(const QString& pdf);
+// One page (from 1) as a greyscale image at the given resolution.
+QImage pdfPageImage(const QString& pdf, int page, int dotsPerInch);
+
+// LibreOffice's PDF of a .docx, written into folder with a LibreOffice profile of its own; empty when the
+// conversion failed.
+QString libreOfficePdf(const QString& docx, const QString& folder);
+
+// The lines of a page's text with their words, spacing left out: what the line breaks are.
+QStringList wordLines(const QString& text);
+
+// Where two pages of the same size differ: of the pixels inked on either page, the share whose grey
+// differs by more than a quarter of the range, after both are smoothed over three pixels so that an edge
+// a fraction of a pixel apart does not count. Pages may differ in size by two pixels (a PDF's page size is
+// in whole points); 1 for pages of different sizes.
+double differingShare(const QImage& a, const QImage& b);
+
+} // namespace word::testing
