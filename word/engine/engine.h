@@ -18,7 +18,9 @@
 //   returned instead. Save writes to the document's own file and fails while it has none; SaveAs writes to
 //   a new file, which becomes its own. Close with SaveChanges true saves first (and fails, leaving it open,
 //   when it has no file); with SaveChanges omitted it saves first only when it has changes and a file.
-// - PrintPreview and PrintOut fail with errors::PrintingFailed: printing is not available.
+// - PrintPreview shows the print preview, modal, and returns when it is closed; PrintOut prints the whole
+//   document, one copy, on the default printer (print/printing.h). Both fail with errors::PrintingFailed
+//   without a GUI application, and PrintOut when no printer is configured.
 // - Selection.Font, Selection.ParagraphFormat, Selection.Tables and Selection.InlineShapes act on the
 //   selection as it is at each call. Selection.Tables holds the table the selection stands in, if any.
 // - A Range keeps the positions it had when it was taken; after edits before it, it may no longer match

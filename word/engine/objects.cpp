@@ -5,6 +5,7 @@
 #include "engine.h"
 #include "limits.h"
 #include "picture.h"
+#include "print/printing.h"
 #include "text.h"
 
 #include <QFileInfo>
@@ -438,8 +439,14 @@ public:
         live();
         return make<WindowObject>(document());
     }
-    void PrintPreview() override { printingNotAvailable(); }
-    void PrintOut() override { printingNotAvailable(); }
+    void PrintPreview() override {
+        const DocumentModel& model = live().editor.model();
+        guarded([&] { print::printPreview(model); });
+    }
+    void PrintOut() override {
+        const DocumentModel& model = live().editor.model();
+        guarded([&] { print::printOut(model); });
+    }
     void Save() override {
         DocumentState& document = live();
         if (document.fullName.isEmpty())
@@ -471,10 +478,6 @@ public:
     QString FullName() const override { return live().fullName; }
 
 private:
-    void printingNotAvailable() {
-        live();
-        fail(errors::PrintingFailed, QStringLiteral("Printing is not available."));
-    }
     void save(const QString& path) {
         DocumentState& document = live();
         guarded([&] { saveDocx(document.editor.model(), path); });
