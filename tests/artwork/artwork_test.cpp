@@ -7,7 +7,6 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QtEndian>
 
 #include <cstdlib>
 #include <grp.h>
@@ -40,8 +39,12 @@ struct JpegFacts {
     int precision = -1, width = -1, height = -1, components = -1;
 };
 
+int byteAt(const QByteArray& bytes, qsizetype at) {
+    return quint8(bytes.at(at));
+}
+
 int be16(const QByteArray& bytes, qsizetype at) {
-    return qFromBigEndian<quint16>(bytes.constData() + at);
+    return byteAt(bytes, at) << 8 | byteAt(bytes, at + 1);
 }
 
 std::optional<JpegFacts> readJpegFacts(const QByteArray& bytes) {
@@ -87,8 +90,8 @@ struct BitmapFacts {
 std::optional<BitmapFacts> readBitmapFacts(const QByteArray& bytes) {
     if (bytes.size() < 54 || !bytes.startsWith("BM"))
         return std::nullopt;
-    auto le32 = [&](qsizetype at) { return qFromLittleEndian<qint32>(bytes.constData() + at); };
-    auto le16 = [&](qsizetype at) { return int(qFromLittleEndian<quint16>(bytes.constData() + at)); };
+    auto le16 = [&](qsizetype at) { return byteAt(bytes, at) | byteAt(bytes, at + 1) << 8; };
+    auto le32 = [&](qsizetype at) { return qint32(quint32(le16(at)) | quint32(le16(at + 2)) << 16); };
     BitmapFacts facts;
     facts.headerSize = le32(14);
     facts.width = le32(18);

@@ -3,9 +3,11 @@
 //
 //   artgen OUTPUT_FOLDER [--look LOOK_FOLDER]
 //
-// With --look it also writes enlarged PNG copies of what was written, for looking at the artwork.
+// With --look it also writes enlarged PNG copies of what was written, the previews side by side and
+// mock letter pages, for looking at the artwork.
 
 #include "jpegfile.h"
+#include "mockletters.h"
 #include "pictures.h"
 #include "previews.h"
 
@@ -145,7 +147,13 @@ int main(int argc, char** argv) {
         bitmap(QStringLiteral("previewElegant"), artgen::elegantPreview(pictures)),
         bitmap(QStringLiteral("previewModernistic"), artgen::modernisticPreview(pictures)),
     };
-    if (!lookFolder.isEmpty())
+    if (!lookFolder.isEmpty()) {
         lookTogether(lookFolder, previews);
+        artgen::classicLetter(pictures).save(lookFolder + QStringLiteral("/letterClassic.png"));
+        artgen::darkLetter(pictures).save(lookFolder + QStringLiteral("/letterDark.png"));
+        artgen::romanticLetter(pictures).save(lookFolder + QStringLiteral("/letterRomantic.png"));
+        artgen::elegantLetter(pictures).save(lookFolder + QStringLiteral("/letterElegant.png"));
+        artgen::modernLetter(pictures).save(lookFolder + QStringLiteral("/letterModern.png"));
+    }
     return ok ? 0 : 1;
 }
