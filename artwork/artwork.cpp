@@ -151,20 +151,29 @@ PictureFolder::PictureFolder(const QString& programDirectory) : d_(std::make_uni
         return;
     // An installed program usually lives where its user cannot write; its pictures go to a folder
     // of this run's own instead, so that the letter still gets them.
-    d_->privateFolder = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/tavrin-XXXXXX"));
-    if (d_->privateFolder->isValid())
-        d_->directory = d_->privateFolder->path();
+    // The temporary path is empty when TMPDIR names a folder that does not exist; the private
+    // folder must not then be made in the file system's root.
+    const QString temporary = QDir::tempPath();
+    if (temporary.isEmpty()) {
+        d_->directory.clear();
+        return;
+    }
+    d_->privateFolder = std::make_unique<QTemporaryDir>(temporary + QStringLiteral("/tavrin-XXXXXX"));
+    d_->directory = d_->privateFolder->isValid() ? d_->privateFolder->path() : QString();
 }
 
 PictureFolder::~PictureFolder() = default;
 
 QString PictureFolder::path(StylePicture picture) const {
+    // Without any folder there is no path, rather than one in the file system's root.
+    if (d_->directory.isEmpty())
+        return {};
     return d_->directory + u'/' + fileName(picture);
 }
 
 bool PictureFolder::write(StylePicture picture) const {
     const QImage decoded = image(picture);
-    if (decoded.isNull())
+    if (decoded.isNull() || path(picture).isEmpty())
         return false;
     // A fresh, exclusively created name in the same folder, renamed over the target: whatever stands
     // at the target (a file, or a link planted by someone else) is replaced, never written through.
@@ -185,7 +194,8 @@ bool PictureFolder::write(StylePicture picture) const {
 }
 
 bool PictureFolder::remove(StylePicture picture) const {
-    return QFile::remove(path(picture));
+    const QString target = path(picture);
+    return !target.isEmpty() && QFile::remove(target);
 }
 
 } // namespace artwork

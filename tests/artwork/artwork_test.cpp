@@ -187,6 +187,7 @@ private slots:
 
     void unwritableProgramDirectoryFallsBack_data();
     void unwritableProgramDirectoryFallsBack();
+    void nowhereToWriteGivesNoPathAndNoFile();
 };
 
 void ArtworkTest::storedJpegHeaders_data() {
@@ -381,6 +382,7 @@ void ArtworkTest::unwritableProgramDirectoryFallsBack_data() {
     QTest::newRow("directory without write permission") << "read-only";
     QTest::newRow("file system that takes no files") << "proc";
     QTest::newRow("directory that does not exist") << "missing";
+    QTest::newRow("no directory given") << "empty";
 }
 
 void ArtworkTest::unwritableProgramDirectoryFallsBack() {
@@ -389,6 +391,10 @@ void ArtworkTest::unwritableProgramDirectoryFallsBack() {
         if (!QFileInfo(QStringLiteral("/proc")).isDir() || canCreateFileIn(QStringLiteral("/proc")))
             QSKIP("no /proc refusing new files on this system");
         QCOMPARE(writeThroughFallback(QStringLiteral("/proc")), Fallback::Works);
+        return;
+    }
+    if (kind == u"empty") {
+        QCOMPARE(writeThroughFallback(QString()), Fallback::Works);
         return;
     }
     QTemporaryDir base;
@@ -433,6 +439,25 @@ void ArtworkTest::unwritableProgramDirectoryFallsBack() {
     QVERIFY2(WEXITSTATUS(status) != StillWritable, "the directory stayed writable without privileges");
     QCOMPARE(static_cast<Fallback>(WEXITSTATUS(status)), Fallback::Works);
     QVERIFY(entriesOf(childTemp).isEmpty());
+}
+
+void ArtworkTest::nowhereToWriteGivesNoPathAndNoFile() {
+    // No program directory, and no temporary folder can be made: nothing may land in the root.
+    const QByteArray savedTemp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", "/nonexistent/tavrin-test");
+    const QStringList rootBefore = entriesOf(QStringLiteral("/"));
+    {
+        PictureFolder folder{QString()};
+        QVERIFY2(folder.path(StylePicture::PictureClassic).isEmpty(),
+                 qPrintable(folder.path(StylePicture::PictureClassic)));
+        QVERIFY(!folder.write(StylePicture::PictureClassic));
+        QVERIFY(!folder.remove(StylePicture::PictureClassic));
+    }
+    if (savedTemp.isNull())
+        qunsetenv("TMPDIR");
+    else
+        qputenv("TMPDIR", savedTemp);
+    QCOMPARE(entriesOf(QStringLiteral("/")), rootBefore);
 }
 
 QTEST_GUILESS_MAIN(ArtworkTest)
