@@ -126,6 +126,18 @@ bool canCreateFileIn(const QString& directory) {
     return true;
 }
 
+// Entries that a picture folder could have made: the pictures, their temporary names, a probe.
+QStringList picturesLeftIn(const QString& directory) {
+    QStringList left;
+    for (const QString& entry : entriesOf(directory))
+        for (const StylePicture picture : AllPictures)
+            if (entry.startsWith(artwork::fileName(picture)) ||
+                entry.startsWith(u'.' + artwork::fileName(picture)) ||
+                entry.startsWith(QStringLiteral(".tavrin")))
+                left << entry;
+    return left;
+}
+
 // What went wrong, if anything, when the pictures of every style are written through a folder
 // made for an unwritable program directory. Also run in a child process, so each outcome is a
 // small number that can be an exit code.
@@ -140,7 +152,6 @@ enum class Fallback {
 };
 
 Fallback writeThroughFallback(const QString& programDirectory) {
-    const QStringList before = entriesOf(programDirectory);
     QString privateFolder;
     {
         PictureFolder folder(programDirectory);
@@ -160,7 +171,7 @@ Fallback writeThroughFallback(const QString& programDirectory) {
     }
     if (QFileInfo::exists(privateFolder))
         return Fallback::PrivateFolderLeftBehind;
-    if (entriesOf(programDirectory) != before)
+    if (!picturesLeftIn(programDirectory).isEmpty())
         return Fallback::ProgramDirectoryTouched;
     return Fallback::Works;
 }
