@@ -96,6 +96,16 @@ bool canCreateFilesIn(const QString& directory) {
     return probe.open();
 }
 
+std::unique_ptr<QTemporaryDir> makePrivateFolder() {
+    // The temporary path is empty when TMPDIR names a folder that does not exist: then there is no
+    // private folder, rather than one in the file system's root.
+    const QString temporary = QDir::tempPath();
+    if (temporary.isEmpty())
+        return nullptr;
+    auto folder = std::make_unique<QTemporaryDir>(temporary + QStringLiteral("/tavrin-XXXXXX"));
+    return folder->isValid() ? std::move(folder) : nullptr;
+}
+
 } // namespace
 
 QString fileName(StylePicture picture) {
@@ -146,20 +156,16 @@ struct PictureFolder::Private {
 };
 
 PictureFolder::PictureFolder(const QString& programDirectory) : d_(std::make_unique<Private>()) {
-    d_->directory = QDir::cleanPath(programDirectory);
-    if (canCreateFilesIn(d_->directory))
-        return;
-    // An installed program usually lives where its user cannot write; its pictures go to a folder
-    // of this run's own instead, so that the letter still gets them.
-    // The temporary path is empty when TMPDIR names a folder that does not exist; the private
-    // folder must not then be made in the file system's root.
-    const QString temporary = QDir::tempPath();
-    if (temporary.isEmpty()) {
-        d_->directory.clear();
+    const QString directory = QDir::cleanPath(programDirectory);
+    if (canCreateFilesIn(directory)) {
+        d_->directory = directory;
         return;
     }
-    d_->privateFolder = std::make_unique<QTemporaryDir>(temporary + QStringLiteral("/tavrin-XXXXXX"));
-    d_->directory = d_->privateFolder->isValid() ? d_->privateFolder->path() : QString();
+    // An installed program usually lives where its user cannot write; its pictures go to a folder
+    // of this run's own instead, so that the letter still gets them.
+    d_->privateFolder = makePrivateFolder();
+    if (d_->privateFolder)
+        d_->directory = d_->privateFolder->path();
 }
 
 PictureFolder::~PictureFolder() = default;
