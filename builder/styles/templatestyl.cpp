@@ -1,0 +1,7 @@
+#include "builder/form1.h"
+
+namespace tavrin {
+
+void Form1::TemplateStyl() {}
+
+} // namespace tavrin
