@@ -461,9 +461,10 @@ void FrmMain::closeEvent(QCloseEvent* event) {
 // ---- Window size and place ------------------------------------------------------------------------------
 
 // The size is that of the whole window, frame and title bar included where the window manager adds them.
+// The pages are laid out for this one size, so the user cannot change it.
 void FrmMain::setOuterSize(const QSize& outer) {
     const QSize frame = frameGeometry().size() - geometry().size();
-    resize(outer - frame);
+    setFixedSize(outer - frame);
 }
 
 void FrmMain::centreOnScreen() {
