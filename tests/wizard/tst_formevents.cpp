@@ -121,14 +121,6 @@ private slots:
         QCOMPARE(w.host.calls, (QStringList{"unloadFrmMain", "endProgram"}));
     }
 
-    void closingTheWindowUnloadsIt() {
-        Wizard w;
-        w.form->show();
-        w.host.calls.clear();
-        QVERIFY(w.form->close());
-        QCOMPARE(w.host.calls, QStringList{"unloadFrmMain"});
-    }
-
     void unloadUnloadsTheOtherForms() {
         Wizard w;
         w.host.calls.clear();

@@ -103,34 +103,24 @@ private slots:
         }
     }
 
-    void closingEntries_data() {
-        QTest::addColumn<int>("position");
-        QTest::addColumn<QString>("kind");
-        const QStringList kinds{"empty", "line",       "name first", "empty", "line",        "line",
-                                "space", "name first", "line",       "empty", "name inside", "line",
-                                "line",  "empty",      "line",       "empty", "line"};
-        for (int p = 0; p < kinds.size(); ++p)
-            QTest::addRow("entry %d", p) << p << kinds[p];
-    }
+    // Per entry: - empty, s a single space, n a name first, i a name after the opening words, l a plain line.
     void closingEntries() {
-        QFETCH(int, position);
-        QFETCH(QString, kind);
-        const QString entry = texts::closingEntries().at(position);
-        if (kind == u"empty") {
-            QCOMPARE(entry, QString());
-        } else if (kind == u"space") {
-            QCOMPARE(entry, QStringLiteral(" "));
-        } else {
-            QVERIFY(!entry.trimmed().isEmpty());
-            QCOMPARE(entry.trimmed(), entry);
+        const QString kinds = QStringLiteral("-ln-llsnl-ill-l-l");
+        const QStringList entries = texts::closingEntries();
+        for (int p = 0; p < entries.size(); ++p) {
+            const QString& entry = entries[p];
+            const QChar kind = kinds.at(p);
+            if (kind == u'-' || kind == u's') {
+                QCOMPARE(entry, kind == u's' ? QStringLiteral(" ") : QString());
+                continue;
+            }
+            QVERIFY2(!entry.isEmpty() && entry.trimmed() == entry, qPrintable(entry));
+            QVERIFY2(entry.count(u'_') == (kind == u'l' ? 0 : 1), qPrintable(entry));
             const qsizetype mark = entry.indexOf(texts::NameMark);
-            if (kind == u"name first")
+            if (kind == u'n')
                 QCOMPARE(mark, 0);
-            else if (kind == u"name inside")
-                QVERIFY(mark > 1 && entry.at(mark - 1) == u' ');
-            else
-                QCOMPARE(mark, -1);
-            QVERIFY(entry.count(u'_') <= 1);
+            if (kind == u'i')
+                QVERIFY2(mark > 1 && entry.at(mark - 1) == u' ', qPrintable(entry));
         }
     }
 

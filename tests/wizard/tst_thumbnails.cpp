@@ -77,28 +77,6 @@ private slots:
                      layoutThumbnail(layouts[k]));
         }
     }
-
-    // Each style preview stands directly above the option of the style it shows.
-    void stylePreviewsStandAboveTheirOptions_data() {
-        QTest::addColumn<int>("picture");
-        QTest::addColumn<QString>("option");
-        QTest::newRow("classic") << 3 << "OptClassic";
-        QTest::newRow("romantic") << 4 << "OptRomantic";
-        QTest::newRow("elegant") << 5 << "OptElegant";
-        QTest::newRow("modernistic") << 6 << "OptModern";
-        QTest::newRow("dark") << 7 << "OptDark";
-    }
-    void stylePreviewsStandAboveTheirOptions() {
-        QFETCH(int, picture);
-        QFETCH(QString, option);
-        Wizard w;
-        const QWidget* preview = w.control(QStringLiteral("Picture1(%1)").arg(picture));
-        const QWidget* button = w.control(option);
-        QCOMPARE(preview->parentWidget(), w.page(7));
-        QCOMPARE(preview->x(), button->x());
-        QVERIFY(preview->geometry().bottom() < button->y());
-        QVERIFY(button->y() - preview->geometry().bottom() < 16);
-    }
 };
 
 QTEST_MAIN(ThumbnailsTest)
