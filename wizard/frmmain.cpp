@@ -1,5 +1,6 @@
 #include "frmmain.h"
 
+#include "artwork/artwork.h"
 #include "builder/ignoreerror.h"
 #include "builder/lettertexts.h"
 #include "linebreaks.h"
@@ -113,6 +114,13 @@ QPlainTextEdit* addMultiLineText(QWidget* page, const QString& name, const Twips
     text->setVerticalScrollBarPolicy(verticalScrollBar);
     text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return text;
+}
+
+QLabel* addPreview(QWidget* page, int index, artwork::StylePreview style, const TwipsRect& rect) {
+    auto* picture = place(new QLabel(page), indexed("Picture1", index), rect);
+    picture->setPixmap(QPixmap::fromImage(artwork::preview(style)));
+    picture->setScaledContents(true);
+    return picture;
 }
 
 // Names a text box or list after the label in front of it, and lets the label pass focus on to it.
@@ -351,16 +359,17 @@ void FrmMain::buildStylePage(QWidget* page) {
         addOption(page, QStringLiteral("OptSimple"), tr("Simple (without graphics)"), {120, 600, 2772, 252});
     OptSimple->setChecked(true);
 
-    // The previews stand above the options they show; their pictures are set by whoever has them.
-    place(new QLabel(page), indexed("Picture1", 3), {120, 960, 1104, 1116});
+    // The previews stand above the options they show. Like the thumbnails, they were drawn for
+    // 12 twips a pixel and are shrunk to fit their boxes.
+    addPreview(page, 3, artwork::StylePreview::Classic, {120, 960, 1104, 1116});
     OptClassic = addOption(page, QStringLiteral("OptClassic"), tr("Classic"), {120, 2160, 1092, 252});
-    place(new QLabel(page), indexed("Picture1", 7), {120, 2640, 1128, 1116});
+    addPreview(page, 7, artwork::StylePreview::Dark, {120, 2640, 1128, 1116});
     OptDark = addOption(page, QStringLiteral("OptDark"), tr("Dark"), {120, 3960, 1332, 252});
-    place(new QLabel(page), indexed("Picture1", 4), {1800, 1800, 1116, 1104});
+    addPreview(page, 4, artwork::StylePreview::Romantic, {1800, 1800, 1116, 1104});
     OptRomantic = addOption(page, QStringLiteral("OptRomantic"), tr("Romantic"), {1800, 3000, 1452, 252});
-    place(new QLabel(page), indexed("Picture1", 5), {3600, 960, 1104, 1104});
+    addPreview(page, 5, artwork::StylePreview::Elegant, {3600, 960, 1104, 1104});
     OptElegant = addOption(page, QStringLiteral("OptElegant"), tr("Elegant"), {3600, 2160, 1332, 252});
-    place(new QLabel(page), indexed("Picture1", 6), {3600, 2640, 1176, 1176});
+    addPreview(page, 6, artwork::StylePreview::Modernistic, {3600, 2640, 1176, 1176});
     OptModern = addOption(page, QStringLiteral("OptModern"), tr("Modernistic"), {3600, 3960, 1452, 252});
 }
 

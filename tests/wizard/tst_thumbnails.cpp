@@ -1,5 +1,6 @@
 // The page pictures of the layout page.
 
+#include "artwork/artwork.h"
 #include "wizard/thumbnails.h"
 #include "wizardfixture.h"
 
@@ -76,6 +77,28 @@ private slots:
             QCOMPARE(picture->pixmap().toImage().convertToFormat(QImage::Format_RGB888),
                      layoutThumbnail(layouts[k]));
         }
+    }
+
+    void stylePageShowsEachStylesPreview_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<artwork::StylePreview>("style");
+        QTest::newRow("Classic") << 3 << artwork::StylePreview::Classic;
+        QTest::newRow("Romantic") << 4 << artwork::StylePreview::Romantic;
+        QTest::newRow("Elegant") << 5 << artwork::StylePreview::Elegant;
+        QTest::newRow("Modernistic") << 6 << artwork::StylePreview::Modernistic;
+        QTest::newRow("Dark") << 7 << artwork::StylePreview::Dark;
+    }
+
+    void stylePageShowsEachStylesPreview() {
+        QFETCH(int, index);
+        QFETCH(artwork::StylePreview, style);
+        Wizard w;
+        auto* picture = w.control<QLabel>(QStringLiteral("Picture1(%1)").arg(index));
+        QCOMPARE(picture->parentWidget(), w.page(7));
+        const QImage expected = artwork::preview(style);
+        QVERIFY(!expected.isNull());
+        QCOMPARE(picture->pixmap().toImage().convertToFormat(QImage::Format_RGB888),
+                 expected.convertToFormat(QImage::Format_RGB888));
     }
 };
 
