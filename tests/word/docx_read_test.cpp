@@ -307,6 +307,20 @@ TEST_P(DamagedPackage, FailsAsABadDocument) {
     }
 }
 
+// Where an entry's packed data starts: after its local header (30 bytes, the name, the extra field).
+qsizetype entryDataOffset(const QByteArray& package, const QByteArray& name) {
+    const auto le16 = [&](qsizetype at) {
+        return qsizetype(uchar(package[at])) | qsizetype(uchar(package[at + 1])) << 8;
+    };
+    for (qsizetype header = package.indexOf("PK\x03\x04"); header >= 0;
+         header = package.indexOf("PK\x03\x04", header + 1)) {
+        const qsizetype nameLength = le16(header + 26);
+        if (package.mid(header + 30, nameLength) == name)
+            return header + 30 + nameLength + le16(header + 28);
+    }
+    return -1;
+}
+
 QByteArray withDocumentXml(const QByteArray& package, const QByteArray& xml) {
     return withPart(package, "word/document.xml", xml);
 }
@@ -333,7 +347,7 @@ INSTANTIATE_TEST_SUITE_P(
         DamageCase{"DocumentDataCorrupted",
                    [](const QByteArray& good) {
                        QByteArray bad = good;
-                       const qsizetype data = bad.indexOf("word/document.xml") + 17;
+                       const qsizetype data = entryDataOffset(bad, "word/document.xml");
                        for (qsizetype i = data + 40; i < data + 60; ++i)
                            bad[i] = char(bad[i] ^ 0x5A);
                        return bad;
