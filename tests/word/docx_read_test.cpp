@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <QFile>
 
 #include <cmath>
@@ -33,6 +35,10 @@ struct ModelCase {
     const char* name;
     std::function<DocumentModel()> make;
 };
+
+void PrintTo(const ModelCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 DocumentModel everyFormat() {
     DocumentModel model;
@@ -117,6 +123,10 @@ struct RepairCase {
     std::function<DocumentModel()> make;
     std::function<void(const DocumentModel& stored)> check;
 };
+
+void PrintTo(const RepairCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class Repair : public testing::TestWithParam<RepairCase> {};
 
@@ -292,6 +302,10 @@ struct DamageCase {
     std::function<QByteArray(const QByteArray& goodPackage)> damage;
     DocxReadLimits limits = {};
 };
+
+void PrintTo(const DamageCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class DamagedPackage : public testing::TestWithParam<DamageCase> {};
 
