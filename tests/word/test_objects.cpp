@@ -165,7 +165,8 @@ TEST_F(EngineTest, DocumentsListTellsVisibilityClosingAndChanges) {
 
 TEST_F(EngineTest, OpeningAMissingFileFails) {
     EXPECT_EQ(errorOf([&] { engine.GetObject()->Documents()->Open(""); }), word::errors::FileNotFound);
-    EXPECT_NE(errorOf([&] { engine.GetObject()->Documents()->Open("/nonexistent/HI.doc"); }), 0);
+    EXPECT_EQ(errorOf([&] { engine.GetObject()->Documents()->Open("/nonexistent/HI.doc"); }),
+              word::errors::FileNotFound);
     EXPECT_EQ(engine.GetObject()->Documents()->Count(), 1);
 }
 
