@@ -56,7 +56,8 @@ TEST_F(FileTest, SaveAsGivesTheDocumentItsFileAndOpenReadsItBack) {
     const auto opened = documents()->Open(file);
     EXPECT_EQ(modelOf(opened), docxStoredForm(saved));
     EXPECT_EQ(modelOf(opened), saved);
-    EXPECT_EQ(enginetest::outline(modelOf(opened)), (Lines{"[# | Writer/Street 1]", "  Dear reader,", "\tBody", ""}));
+    EXPECT_EQ(enginetest::outline(modelOf(opened)),
+              (Lines{"[# | Writer/Street 1]", "  Dear reader,", "\tBody", ""}));
     EXPECT_EQ(opened->FullName(), QFileInfo(file).absoluteFilePath());
     EXPECT_EQ(selectionOf(opened).position, (Position{0, 0, 0, 0, 0})) << "at the start: the first cell";
 }
@@ -124,7 +125,8 @@ TEST_F(FileTest, FileThatIsNotADocumentFailsAndOpensNothing) {
 
 TEST_F(FileTest, SavingIntoAMissingFolderFailsAndKeepsTheDocumentNew) {
     selection->TypeText("x");
-    EXPECT_EQ(errorOf([&] { document->SaveAs(path("no/such/folder/letter.docx")); }), word::errors::FileNotFound);
+    EXPECT_EQ(errorOf([&] { document->SaveAs(path("no/such/folder/letter.docx")); }),
+              word::errors::FileNotFound);
     EXPECT_EQ(document->FullName(), "");
     EXPECT_TRUE(engine.documents().at(0).changed);
 }
