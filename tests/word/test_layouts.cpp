@@ -177,23 +177,6 @@ TEST_F(LayoutSequence, PictureInTheLastCellThenMoveRightLeavesTheTable) {
     EXPECT_FLOAT_EQ(line.width, model().page.textWidth()) << "600 px at 96 dpi is wider than the column";
 }
 
-TEST_F(LayoutSequence, PictureThenEndOfAndMoveRightIntoTheSecondCell) {
-    selection->ParagraphFormat()->setAlignment(word::wdAlignParagraphCenter);
-    bandAtTheStart(2);
-    cell(1, 1)->Select();
-    insertPicture(picture("modern.bmp", 171, 119));
-    selection->EndOf();
-    selection->MoveRight();
-    selection->TypeParagraph();
-    selection->TypeText("Writer");
-    selection->TypeParagraph();
-    selection->TypeText("Street 1");
-    selection->EndOf();
-    selection->MoveDown();
-    selection->TypeParagraph();
-    EXPECT_EQ(lines(), (Lines{"[# | /Writer/Street 1]", "", ""}));
-}
-
 TEST_F(LayoutSequence, SampleTextAroundATable) {
     selection->TypeText("A");
     selection->TypeParagraph();
@@ -247,16 +230,6 @@ TEST_F(LayoutSequence, PlainLetterFromTopToBottom) {
         for (const Inline& item : paragraph.content)
             EXPECT_EQ(std::get<TextRun>(item).format, times10);
     }
-}
-
-TEST_F(LayoutSequence, TwoRulesDrawnOverThePage) {
-    selection->TypeText("Text");
-    const auto shapes = global->ActiveDocument()->Shapes();
-    shapes->AddLine(50.2f, 270 + 18 * 2, 540, 270 + 18 * 2)->Select();
-    shapes->AddLine(50.2f, 700, 540, 700)->Select();
-    EXPECT_EQ(model().shapes, (std::vector<LineShape>{{50.2f, 306, 540, 306}, {50.2f, 700, 540, 700}}));
-    EXPECT_EQ(selectionOf(document).shape, 1);
-    EXPECT_EQ(lines(), Lines{"Text"});
 }
 
 } // namespace
