@@ -11,7 +11,9 @@ void Form1::Command4_Click() {}
 void Form1::Command5_Click() {}
 void Form1::Command6_Click() {}
 void Form1::Command7_Click() {}
-void Form1::Command8_Click() { TemplateStyl(); }
+void Form1::Command8_Click() {
+    TemplateStyl();
+}
 
 void Form1::Sapolnenie(const WizardChoices& choices) {
     wizard_ = choices;
