@@ -1,29 +1,100 @@
 #include "engine.h"
 
+#include "objects.h"
+
 namespace word::engine {
 
 namespace {
+
 [[noreturn]] void notRunning() {
-    throw AutomationError(errors::CannotCreateObject, QStringLiteral("The word processor is not available."));
+    throw AutomationError(
+        errors::CannotCreateObject,
+        QStringLiteral("The word processor is not running, so there is nothing to attach to."));
 }
+
+std::shared_ptr<DocumentState> checkedState(const word::Ref<word::Document>& document) {
+    if (document.isEmpty())
+        throw AutomationError(errors::ObjectNotSet, QStringLiteral("Object variable not set."));
+    auto state = stateOf(document);
+    if (!state)
+        throw AutomationError(errors::InvalidArgument,
+                              QStringLiteral("The document is not the built-in engine's."));
+    return state;
+}
+
 } // namespace
 
-struct Engine::State {};
+struct Engine::State {
+    std::vector<std::shared_ptr<ApplicationState>> applications;
+
+    const std::shared_ptr<ApplicationState>& running() const {
+        if (applications.empty())
+            notRunning();
+        return applications.front();
+    }
+};
 
 Engine::Engine() : state_(std::make_unique<State>()) {}
 Engine::~Engine() = default;
 
 word::Ref<word::Application> Engine::GetObject() {
-    notRunning();
+    return applicationObject(state_->running());
 }
+
 word::Ref<word::Application> Engine::CreateApplication() {
-    notRunning();
+    state_->applications.push_back(std::make_shared<ApplicationState>());
+    return applicationObject(state_->applications.back());
 }
+
 word::Ref<word::Document> Engine::CreateDocument() {
-    notRunning();
+    if (state_->applications.empty())
+        state_->applications.push_back(std::make_shared<ApplicationState>());
+    return addDocument(state_->applications.front());
 }
+
 word::Ref<word::Global> Engine::Global() {
-    notRunning();
+    return globalObject(state_->running());
+}
+
+std::vector<EngineDocument> Engine::documents() const {
+    std::vector<EngineDocument> documents;
+    for (const auto& application : state_->applications)
+        for (const auto& document : application->all)
+            documents.push_back(
+                {documentObject(document), application->visible, document->closed, document->changed});
+    return documents;
+}
+
+const DocumentModel& modelOf(const word::Ref<word::Document>& document) {
+    return checkedState(document)->editor.model();
+}
+
+SelectionState selectionOf(const word::Ref<word::Document>& document) {
+    const Editor& editor = checkedState(document)->editor;
+    SelectionState state;
+    state.position = editor.insertionPoint();
+    switch (editor.selected()) {
+    case Editor::Selected::InsertionPoint:
+        state.kind = SelectionState::Kind::InsertionPoint;
+        break;
+    case Editor::Selected::Cell:
+        state.kind = SelectionState::Kind::Cell;
+        break;
+    case Editor::Selected::Shape:
+        state.kind = SelectionState::Kind::Shape;
+        state.shape = editor.selectedShape();
+        break;
+    }
+    return state;
+}
+
+PageSetup pageSetupFor(QLocale::MeasurementSystem system) {
+    PageSetup page; // A4, 1 inch top and bottom, 1.25 inch left and right
+    if (system == QLocale::ImperialUSSystem || system == QLocale::ImperialUKSystem) {
+        page.width = 612;
+        page.height = 792;
+    }
+    return page;
 }
 
 } // namespace word::engine

@@ -1,0 +1,112 @@
+#include "picture.h"
+
+#include "limits.h"
+#include "word/automationerror.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageReader>
+#include <QImageWriter>
+
+#include <cmath>
+
+namespace word::engine {
+
+namespace {
+
+constexpr double MetresPerInch = 0.0254;
+constexpr double DefaultDpi = 96;
+// zlib level 1: a little larger than the default level, several times faster to write.
+constexpr int PngWriterQuality = 80;
+
+[[noreturn]] void fail(int number, const QString& description) {
+    throw AutomationError(number, description);
+}
+
+QByteArray readFile(const QString& fileName) {
+    const QFileInfo info(fileName);
+    if (fileName.isEmpty() || !info.exists())
+        fail(errors::FileNotFound, QStringLiteral("The picture file \"%1\" does not exist.").arg(fileName));
+    if (!info.isFile())
+        fail(errors::InvalidPicture, QStringLiteral("\"%1\" is not a picture file.").arg(fileName));
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        fail(errors::FileAccess,
+             QStringLiteral("The picture file \"%1\" cannot be read: %2").arg(fileName, file.errorString()));
+    if (file.size() > limits::PictureFileBytes)
+        fail(errors::InvalidPicture, QStringLiteral("The picture file \"%1\" is too large.").arg(fileName));
+    QByteArray bytes = file.read(limits::PictureFileBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        fail(errors::FileAccess,
+             QStringLiteral("The picture file \"%1\" cannot be read: %2").arg(fileName, file.errorString()));
+    if (bytes.size() > limits::PictureFileBytes)
+        fail(errors::InvalidPicture, QStringLiteral("The picture file \"%1\" is too large.").arg(fileName));
+    return bytes;
+}
+
+// Qt gives an image the screen's (or its own default) resolution when the file states none.
+double dpiOf(int dotsPerMetre, int defaultDotsPerMetre) {
+    if (dotsPerMetre <= 0 || dotsPerMetre == defaultDotsPerMetre)
+        return DefaultDpi;
+    const double dpi = dotsPerMetre * MetresPerInch;
+    return dpi >= 1 && dpi <= 100'000 ? dpi : DefaultDpi;
+}
+
+QByteArray pngOf(const QImage& image) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    writer.setQuality(PngWriterQuality);
+    if (!writer.write(image))
+        fail(errors::InvalidPicture,
+             QStringLiteral("The picture cannot be converted: %1").arg(writer.errorString()));
+    return png;
+}
+
+} // namespace
+
+Picture readPicture(const QString& fileName) {
+    QByteArray bytes = readFile(fileName);
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    QImage image = reader.read();
+    if (image.isNull())
+        fail(errors::InvalidPicture, QStringLiteral("\"%1\" is not a picture that can be read: %2")
+                                         .arg(fileName, reader.errorString()));
+    const QByteArray format = reader.format();
+    buffer.close();
+
+    const int defaultDotsPerMetre = QImage(1, 1, QImage::Format_RGB32).dotsPerMeterX();
+    const double dpiX = dpiOf(image.dotsPerMeterX(), defaultDotsPerMetre);
+    const double dpiY = dpiOf(image.dotsPerMeterY(), defaultDotsPerMetre);
+
+    Picture picture;
+    picture.pixelWidth = image.width();
+    picture.pixelHeight = image.height();
+    picture.width = float(image.width() * 72.0 / dpiX);
+    picture.height = float(image.height() * 72.0 / dpiY);
+    if (format == "jpeg" || format == "png") {
+        picture.mimeType = format == "png" ? QStringLiteral("image/png") : QStringLiteral("image/jpeg");
+        picture.data = std::move(bytes);
+    } else {
+        image.setDotsPerMeterX(int(std::lround(dpiX / MetresPerInch)));
+        image.setDotsPerMeterY(int(std::lround(dpiY / MetresPerInch)));
+        picture.mimeType = QStringLiteral("image/png");
+        picture.data = pngOf(image);
+    }
+    return picture;
+}
+
+void fitToWidth(Picture& picture, float availableWidth) {
+    const float width = std::max(availableWidth, 1.0f);
+    if (picture.width <= width)
+        return;
+    picture.height = picture.height * width / picture.width;
+    picture.width = width;
+}
+
+} // namespace word::engine

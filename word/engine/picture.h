@@ -1,0 +1,20 @@
+#pragma once
+
+// Pictures read from files for embedding.
+
+#include "model.h"
+
+namespace word::engine {
+
+// Reads a picture file at the time of the call, by its content, whatever its name ends in.
+// JPEG and PNG files are embedded with their bytes as they are; every other format Qt reads (BMP, GIF...)
+// is converted to PNG. The displayed size comes from the pixels and the resolution the file states, or
+// 96 dpi when it states none.
+// Throws AutomationError: errors::FileNotFound when there is no such file, errors::FileAccess when it
+// cannot be read, errors::InvalidPicture when it is not a picture (or larger than limits::PictureFileBytes).
+Picture readPicture(const QString& fileName);
+
+// Scales the displayed size down, keeping its proportions, when it is wider than the space available.
+void fitToWidth(Picture& picture, float availableWidth);
+
+} // namespace word::engine
