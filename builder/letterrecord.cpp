@@ -1,6 +1,7 @@
 #include "letterrecord.h"
 
 #include "lettertexts.h"
+#include "word/automationerror.h"
 
 namespace tavrin {
 
@@ -8,7 +9,14 @@ ListWithText::ListWithText(QStringList items, QString text)
     : items_(std::move(items)), text_(std::move(text)) {}
 
 void ListWithText::choose(int position) {
-    text_ = position >= 0 ? items_.value(position) : QString();
+    if (position == -1) {
+        text_.clear();
+        return;
+    }
+    if (position < 0 || position >= items_.size())
+        throw word::AutomationError(word::errors::InvalidArgument,
+                                    QStringLiteral("The list has no item at position %1.").arg(position));
+    text_ = items_.at(position);
 }
 
 LetterRecord::LetterRecord()
@@ -19,20 +27,85 @@ LetterRecord::LetterRecord()
       ClosingText(closingItems(), texts::ClosingPlaceholder), NameText(texts::WriterNamePlaceholder),
       AddressText(texts::WriterAddressPlaceholder) {}
 
+namespace {
+
+// The wizard's lists count their entries from 0; a shorter list than expected yields empty items rather
+// than reading past its end.
+QString entry(const QStringList& entries, int position) {
+    return entries.value(position);
+}
+
+QString withNameMarkAs(QString text, const QString& placeholder) {
+    return text.replace(texts::NameMark, placeholder);
+}
+
+QString otherItem(const QString& prefix) {
+    return prefix + texts::InformationPlaceholder;
+}
+
+// Closing 1 greets several people; closings 3 and 4 name one.
+const QString& namePlaceholderOfClosing(int closing) {
+    return closing == 1 ? texts::NamesPlaceholder : texts::NamePlaceholder;
+}
+
+constexpr int SalutationEntryCount = 9;
+constexpr int ContentEntryCount = 8;
+constexpr int ConclusionEntryCount = 7;
+constexpr int ClosingCount = 6;
+// The wizard's closing list ends with the last line of the last closing.
+constexpr int LastClosingEntry = texts::ClosingSpans[ClosingCount - 1].last;
+
+} // namespace
+
 QStringList salutationItems() {
-    return {};
+    const QStringList entries = texts::salutationEntries();
+    QStringList items;
+    for (int position = 0; position < SalutationEntryCount; ++position)
+        items.append(withNameMarkAs(entry(entries, position), texts::NamesPlaceholder + QLatin1Char(' ')));
+    items[8].prepend(QStringLiteral("- "));
+    items.append(otherItem(QStringLiteral("- Other. ")));
+    return items;
 }
+
 QStringList contentItems() {
-    return {};
+    const QStringList entries = texts::contentCategories();
+    QStringList items;
+    for (int position = 0; position < ContentEntryCount; ++position)
+        items.append(entry(entries, position));
+    return items;
 }
+
 QStringList conclusionItems() {
-    return {};
+    const QStringList entries = texts::conclusionEntries();
+    QStringList items;
+    for (int position = 0; position < ConclusionEntryCount; ++position)
+        items.append(entry(entries, position));
+    items.append(otherItem(QStringLiteral("Other. ")));
+    return items;
 }
+
 QStringList closingItems() {
-    return {};
+    const QStringList entries = texts::closingEntries();
+    QStringList items{QString()};
+    for (int closing = 1; closing <= ClosingCount; ++closing) {
+        const texts::EntrySpan span = texts::ClosingSpans[closing - 1];
+        QStringList lines;
+        for (int position = span.first; position <= span.last; ++position)
+            lines.append(entry(entries, position));
+        items.append(withNameMarkAs(lines.join(QLatin1Char(' ')), namePlaceholderOfClosing(closing)));
+    }
+    return items;
 }
-int closingItemForWizardPosition(int) {
-    return -1;
+
+int closingItemForWizardPosition(int wizardPosition) {
+    if (wizardPosition < 0 || wizardPosition > LastClosingEntry)
+        return -1;
+    for (int closing = 1; closing <= ClosingCount; ++closing) {
+        const texts::EntrySpan span = texts::ClosingSpans[closing - 1];
+        if (wizardPosition >= span.first && wizardPosition <= span.last)
+            return closing;
+    }
+    return 0;
 }
 
 } // namespace tavrin
