@@ -1,6 +1,7 @@
-// Each styled letter as LibreOffice renders it: saved as .docx, converted headless to PDF, drawn to PNG at
-// 72 dots per inch (one pixel a point). Every picture must stand on a page and show there, the heading
-// picture at the top of the first page on its side of the band, and the Classic rules across the page.
+// Each styled letter saved as .docx and checked by other programs. The Open XML SDK validator must accept
+// the package. LibreOffice converts it headless to PDF, drawn to PNG at 72 dots per inch (one pixel a
+// point): every picture must stand on a page and show there, the heading picture at the top of the first
+// page on its side of the band, and the Classic rules across the page.
 
 #include "letterview.h"
 #include "styledletter.h"
@@ -9,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
@@ -133,9 +135,27 @@ void PrintTo(const RenderCase& renderCase, std::ostream* out) {
     *out << styleName(renderCase.style).toStdString();
 }
 
-class RenderedLetter : public ::testing::TestWithParam<RenderCase> {};
+class SavedLetter : public ::testing::TestWithParam<RenderCase> {};
 
-TEST_P(RenderedLetter, EveryPictureShowsWhereItStandsAndTheBandHeadsThePage) {
+TEST_P(SavedLetter, ValidatorAcceptsThePackage) {
+    const QString validator = QStringLiteral(TAVRIN_OOXML_VALIDATOR);
+    ASSERT_TRUE(QFileInfo(validator).isExecutable())
+        << "the package validator is missing: run tools/setup.sh --tests";
+    QTemporaryDir work;
+    StyledLetter letter;
+    letter.build(sampleChoices(GetParam().style));
+    const QString docx = QDir(work.path()).filePath(QStringLiteral("letter.docx"));
+    letter.saveAs(docx);
+
+    QProcess process;
+    process.start(validator, {docx, QStringLiteral("Microsoft365")});
+    ASSERT_TRUE(process.waitForFinished(120000));
+    const QByteArray report = process.readAllStandardOutput();
+    EXPECT_EQ(process.exitCode(), 0) << report.constData();
+    EXPECT_TRUE(report.contains("\"ok\": true")) << report.constData();
+}
+
+TEST_P(SavedLetter, LibreOfficeShowsEveryPictureAndTheBandHeadsThePage) {
     QTemporaryDir work;
     StyledLetter letter;
     letter.build(sampleChoices(GetParam().style));
@@ -187,7 +207,7 @@ TEST_P(RenderedLetter, EveryPictureShowsWhereItStandsAndTheBandHeadsThePage) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Styles, RenderedLetter,
+INSTANTIATE_TEST_SUITE_P(Styles, SavedLetter,
                          ::testing::Values(RenderCase{Style::Romantic, BandSide::Left},
                                            RenderCase{Style::Dark, BandSide::Right},
                                            RenderCase{Style::Classic, BandSide::Right},
