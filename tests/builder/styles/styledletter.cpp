@@ -29,10 +29,13 @@ WizardChoices sampleChoices(Style style, int alignment) {
     choices.recNameText = QStringLiteral("Ada Lovelace");
     choices.recAddressText = QStringLiteral("12 Elm Street\r\nLondon");
     choices.salutationCombo = 4;
+    choices.checkOther1 = 1;
     choices.option1[0] = false;
     choices.option1[1] = true;
     choices.text1 = QStringLiteral("Thank you for a lovely weekend.\r\nWe loved every minute.");
+    choices.conclusionCombo = 1;
     choices.checkOther2 = 1;
+    choices.closingCombo = 1;
     choices.checkOther3 = 1;
     choices.nameText = QStringLiteral("Charles Babbage");
     choices.addressText = QStringLiteral("1 Dorset Street\r\nMarylebone");

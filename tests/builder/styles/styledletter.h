@@ -19,8 +19,8 @@ enum class Style { Romantic, Dark, Classic, Elegant, Modern };
 QString styleName(Style style);
 
 // Every part of the letter given, in the chosen style and alignment (0 left, 1 centred, 2 right):
-// recipient "Ada Lovelace", "12 Elm Street" / "London"; salutation "Dear Mom and Dad,"; content
-// "Thank you for a lovely weekend." / "We loved every minute."; conclusion and closing left to "Other";
+// recipient "Ada Lovelace", "12 Elm Street" / "London"; content "Thank you for a lovely weekend." /
+// "We loved every minute."; salutation, conclusion and closing chosen from the lists, then "Other";
 // writer "Charles Babbage", "1 Dorset Street" / "Marylebone"; the date line wanted.
 WizardChoices sampleChoices(Style style, int alignment = 1);
 

@@ -28,8 +28,8 @@ using word::engine::LineShape;
 using Lines = std::vector<std::string>;
 
 // Expected lines are written "<alignment>|<cell> <text>": alignment "*" for the one the user chose, or
-// L, C, R where the style fixes it; the cell only for a paragraph inside the heading band. "{date}" and
-// "{salutation}" stand for the date line and the salutation chosen in the wizard.
+// L, C, R where the style fixes it; the cell only for a paragraph inside the heading band. "{date}" stands
+// for the date line.
 Lines operator+(Lines first, const Lines& second) {
     first.insert(first.end(), second.begin(), second.end());
     return first;
@@ -38,6 +38,7 @@ Lines blank(int count, const std::string& alignment = "*") {
     return Lines(size_t(count), alignment + "|");
 }
 
+const std::string Salutation = texts::SalutationPlaceholder.toStdString();
 const std::string Conclusion = texts::ConclusionPlaceholder.toStdString();
 const std::string Closing = texts::ClosingPlaceholder.toStdString();
 const std::string Signature = texts::SignatureMark.toStdString();
@@ -46,15 +47,12 @@ char alignmentLetter(int alignment) {
     return "LCR"[alignment];
 }
 
-std::string expand(std::string line, const StyledLetter& letter, int alignment) {
+std::string expand(std::string line, int alignment) {
     if (line.front() == '*')
         line.front() = alignmentLetter(alignment);
-    for (auto [token, value] :
-         {std::pair{std::string("{date}"), styles::dateLine()},
-          std::pair{std::string("{salutation}"), letter.form->record.SalutationText.text()}}) {
-        if (auto at = line.find(token); at != std::string::npos)
-            line.replace(at, token.size(), value.toStdString());
-    }
+    const std::string date = "{date}";
+    if (auto at = line.find(date); at != std::string::npos)
+        line.replace(at, date.size(), styles::dateLine().toStdString());
     return line;
 }
 
@@ -85,7 +83,7 @@ const Lines RomanticBand = {"*|(1,1) <romantic.bmp>", "*|(1,2) ", "*|(1,2) Charl
                             "*|(1,2) 1 Dorset Street", "*|(1,2) Marylebone"};
 const Lines RomanticLetter = {"*|<romanticLine.bmp>",
                               "*|",
-                              "*|{salutation}",
+                              "*|" + Salutation,
                               "*|Thank you for a lovely weekend.",
                               "*|We loved every minute.",
                               "*|",
@@ -98,14 +96,14 @@ const Lines RomanticFoot = blank(8) + Lines{"*|<romanticLine.bmp>"};
 // Dark: date and recipient | picture, the rule, the letter, the closing block and the rule to the right.
 
 const Lines DarkLetter = {
-    "*|<darkLine.bmp>",         "*|", "*|", "*|{salutation}",  "*|Thank you for a lovely weekend.",
+    "*|<darkLine.bmp>",         "*|", "*|", "*|" + Salutation, "*|Thank you for a lovely weekend.",
     "*|We loved every minute.", "*|", "*|", "R|" + Conclusion, "R|" + Closing};
 
 // ---------------------------------------------------------------------------------------------------------
 // Classic: date and recipient | picture, the letter, the closing block, a last paragraph.
 
 const Lines ClassicLetter =
-    blank(4) + Lines{"*|{salutation}", "*|Thank you for a lovely weekend.", "*|We loved every minute."} +
+    blank(4) + Lines{"*|" + Salutation, "*|Thank you for a lovely weekend.", "*|We loved every minute."} +
     blank(4) + Lines{"*|" + Conclusion, "*|" + Closing};
 
 // ---------------------------------------------------------------------------------------------------------
@@ -114,7 +112,7 @@ const Lines ClassicLetter =
 
 const Lines ElegantLetter = {"*|<elegantLine.bmp>",
                              "*|",
-                             "*|{salutation}",
+                             "*|" + Salutation,
                              "*|Thank you for a lovely weekend.",
                              "*|We loved every minute.",
                              "*|",
@@ -131,7 +129,7 @@ const Lines ModernBand = {"C|(1,1) <modern.bmp>", "*|(1,2) ", "*|(1,2) Charles B
                           "*|(1,2) 1 Dorset Street", "*|(1,2) Marylebone"};
 const Lines ModernLetter = {"*|<modernLine.bmp>",
                             "*|",
-                            "*|{salutation}",
+                            "*|" + Salutation,
                             "*|Thank you for a lovely weekend.",
                             "*|We loved every minute.",
                             "*|",
@@ -231,7 +229,7 @@ TEST_P(LetterLines, ParagraphsInOrderWithTheirAlignment) {
 
     Lines expected;
     for (const std::string& line : letterCase.expected)
-        expected.push_back(expand(line, letter, alignment));
+        expected.push_back(expand(line, alignment));
     EXPECT_EQ(shownWithAlignment(linesOf(letter.model())), expected);
 }
 
@@ -250,7 +248,6 @@ struct StyleFacts {
     Style style;
     CharFormat face;
     int bandColumns;
-    std::vector<artwork::StylePicture> pictures; // in the order they are written
     int picturesInLetter;
     bool makesApplicationVisible;
 };
@@ -263,28 +260,12 @@ CharFormat face(const char* name, float size) {
     return CharFormat{QString::fromLatin1(name), size, word::wdBlack, false};
 }
 
-using artwork::StylePicture;
 const std::vector<StyleFacts> AllStyles = {
-    {Style::Romantic,
-     face("Monotype Corsiva", 12),
-     2,
-     {StylePicture::PictureRomantic, StylePicture::RomanticLine},
-     3,
-     true},
-    {Style::Dark,
-     face("Franklin Gothic Medium", 10),
-     2,
-     {StylePicture::PictureDark, StylePicture::DarkLine},
-     3,
-     true},
-    {Style::Classic, face("Arial", 10), 2, {StylePicture::PictureClassic}, 1, false},
-    {Style::Elegant,
-     face("Garamond", 12),
-     1,
-     {StylePicture::PictureElegant, StylePicture::ElegantLine, StylePicture::ElegantDown},
-     3,
-     true},
-    {Style::Modern, face("Courier", 10), 2, {StylePicture::PictureModern, StylePicture::ModernLine}, 3, true},
+    {Style::Romantic, face("Monotype Corsiva", 12), 2, 3, true},
+    {Style::Dark, face("Franklin Gothic Medium", 10), 2, 3, true},
+    {Style::Classic, face("Arial", 10), 2, 1, false},
+    {Style::Elegant, face("Garamond", 12), 1, 3, true},
+    {Style::Modern, face("Courier", 10), 2, 3, true},
 };
 
 class EveryStyle : public ::testing::TestWithParam<StyleFacts> {};
@@ -299,13 +280,6 @@ QStringList picturesOf(const DocumentModel& model) {
         }
     }
     return pictures;
-}
-
-QStringList marksOf(const std::vector<artwork::StylePicture>& pictures) {
-    QStringList marks;
-    for (auto picture : pictures)
-        marks.append(u'<' + artwork::fileName(picture) + u'>');
-    return marks;
 }
 
 // A word processor that cannot be reached at all.
@@ -353,21 +327,6 @@ TEST_P(EveryStyle, NoPictureFileRemainsWhileTheLetterKeepsItsPictures) {
     letter.build(sampleChoices(GetParam().style));
 
     EXPECT_EQ(picturesOf(letter.model()).size(), GetParam().picturesInLetter);
-    EXPECT_EQ(letter.programDirectoryFiles(), QStringList());
-}
-
-TEST_P(EveryStyle, FileOfTheSameNameIsReplacedThenRemoved) {
-    StyledLetter letter;
-    for (auto picture : GetParam().pictures) {
-        QFile planted(QDir(letter.programDirectory()).filePath(artwork::fileName(picture)));
-        ASSERT_TRUE(planted.open(QIODevice::WriteOnly));
-        planted.write("not a picture");
-    }
-    letter.build(sampleChoices(GetParam().style));
-
-    QStringList inserted = picturesOf(letter.model());
-    inserted.removeDuplicates();
-    EXPECT_EQ(inserted, marksOf(GetParam().pictures));
     EXPECT_EQ(letter.programDirectoryFiles(), QStringList());
 }
 
@@ -482,20 +441,6 @@ INSTANTIATE_TEST_SUITE_P(
                       RuleCase{"AddressLongerThanThePageLeavesOnlyTheSecondRule",
                                QStringLiteral("line\r\n").repeated(1000), 0, 0.0f}),
     [](const auto& info) { return info.param.name; });
-
-TEST(DarkStyle, WriterAppearsOnceAtTheEndOfTheClosingBlockOrNotAtAll) {
-    for (int omitted : {0, 1}) {
-        WizardChoices choices = sampleChoices(Style::Dark);
-        choices.checkOmit2 = omitted;
-        StyledLetter letter;
-        letter.build(choices);
-
-        int writerLines = 0;
-        for (const LetterLine& line : linesOf(letter.model()))
-            writerLines += line.text.contains(QStringLiteral("Charles Babbage"));
-        EXPECT_EQ(writerLines, omitted ? 0 : 1) << "CheckOmit2 = " << omitted;
-    }
-}
 
 } // namespace
 } // namespace tavrin::testing
