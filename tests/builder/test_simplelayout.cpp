@@ -122,6 +122,7 @@ void SimpleLayoutTest::writesTheLetter() {
     const std::vector<word::engine::EngineDocument> documents = engine.documents();
     QCOMPARE(documents.size(), 1u);
     QCOMPARE(documents[0].applicationVisible, !alreadyRunning);
+    QVERIFY(!documents[0].closed); // unloading Form1 closes nothing
     const word::engine::DocumentModel& model = word::engine::modelOf(documents[0].document);
 
     QStringList texts;

@@ -88,7 +88,7 @@ Saved writeLetter(const QByteArray& bytes, const QString& folder, QDate today) {
         return failed(file.errorString());
     if (const int error = writeAll(file.handle(), bytes))
         return failed(systemError(error));
-    if (::fsync(file.handle()) != 0 || ::fchmod(file.handle(), newFileMode()) != 0)
+    if (::fdatasync(file.handle()) != 0 || ::fchmod(file.handle(), newFileMode()) != 0)
         return failed(systemError(errno));
 
     const QByteArray temporaryName = QFile::encodeName(file.fileName());

@@ -37,7 +37,8 @@ struct Desktop {
     std::function<void(const QString& path)> open; // with the default application; a failure is no error
     std::function<void(const QString& line)> print;
 
-    // The user's documents folder, the desktop's default application and standard output.
+    // The user's documents folder, the desktop's default application and standard output. Opening needs
+    // the QGuiApplication still alive.
     static Desktop user();
 };
 
