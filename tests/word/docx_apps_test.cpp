@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
@@ -51,6 +53,10 @@ struct ValidationCase {
     std::string name;
     std::function<DocumentModel()> make;
 };
+
+void PrintTo(const ValidationCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 std::vector<ValidationCase> validationCases() {
     std::vector<ValidationCase> cases = {

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <QFile>
 
 #include <cmath>
@@ -33,6 +35,10 @@ struct ModelCase {
     const char* name;
     std::function<DocumentModel()> make;
 };
+
+void PrintTo(const ModelCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 DocumentModel everyFormat() {
     DocumentModel model;
@@ -117,6 +123,10 @@ struct RepairCase {
     std::function<DocumentModel()> make;
     std::function<void(const DocumentModel& stored)> check;
 };
+
+void PrintTo(const RepairCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class Repair : public testing::TestWithParam<RepairCase> {};
 
@@ -293,6 +303,10 @@ struct DamageCase {
     DocxReadLimits limits = {};
 };
 
+void PrintTo(const DamageCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class DamagedPackage : public testing::TestWithParam<DamageCase> {};
 
 TEST_P(DamagedPackage, FailsAsABadDocument) {
@@ -305,6 +319,20 @@ TEST_P(DamagedPackage, FailsAsABadDocument) {
         EXPECT_EQ(error.number, errors::BadDocument) << error.what();
         EXPECT_FALSE(error.description.isEmpty());
     }
+}
+
+// Where an entry's packed data starts: after its local header (30 bytes, the name, the extra field).
+qsizetype entryDataOffset(const QByteArray& package, const QByteArray& name) {
+    const auto le16 = [&](qsizetype at) {
+        return qsizetype(uchar(package[at])) | qsizetype(uchar(package[at + 1])) << 8;
+    };
+    for (qsizetype header = package.indexOf("PK\x03\x04"); header >= 0;
+         header = package.indexOf("PK\x03\x04", header + 1)) {
+        const qsizetype nameLength = le16(header + 26);
+        if (package.mid(header + 30, nameLength) == name)
+            return header + 30 + nameLength + le16(header + 28);
+    }
+    return -1;
 }
 
 QByteArray withDocumentXml(const QByteArray& package, const QByteArray& xml) {
@@ -333,7 +361,7 @@ INSTANTIATE_TEST_SUITE_P(
         DamageCase{"DocumentDataCorrupted",
                    [](const QByteArray& good) {
                        QByteArray bad = good;
-                       const qsizetype data = bad.indexOf("word/document.xml") + 17;
+                       const qsizetype data = entryDataOffset(bad, "word/document.xml");
                        for (qsizetype i = data + 40; i < data + 60; ++i)
                            bad[i] = char(bad[i] ^ 0x5A);
                        return bad;

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <algorithm>
 #include <cstdlib>
 #include <ctime>
@@ -35,6 +37,10 @@ struct ParagraphCase {
     ParaFormat format;
     QByteArray expectedProperties;
 };
+
+void PrintTo(const ParagraphCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 ParaFormat everythingSet() {
     ParaFormat f;
@@ -129,6 +135,10 @@ struct TextCase {
     QByteArray expectedContent; // the run's XML after its properties
 };
 
+void PrintTo(const TextCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class RunText : public testing::TestWithParam<TextCase> {};
 
 TEST_P(RunText, IsEscapedAndKeepsItsSpaces) {
@@ -147,7 +157,8 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"RepeatedSpaces", QStringLiteral("a  b"), R"(<w:t xml:space="preserve">a  b</w:t>)"},
         TextCase{"Tabs", QStringLiteral("\ta\t\tb\t"),
                  "<w:tab/><w:t>a</w:t><w:tab/><w:tab/><w:t>b</w:t><w:tab/>"},
-        TextCase{"Markup", QStringLiteral("<b>&amp;\"'</b>"), "<w:t>&lt;b&gt;&amp;amp;&quot;'&lt;/b&gt;</w:t>"},
+        TextCase{"Markup", QStringLiteral("<b>&amp;\"'</b>"),
+                 "<w:t>&lt;b&gt;&amp;amp;&quot;'&lt;/b&gt;</w:t>"},
         TextCase{"ForbiddenControlsDropped", QStringLiteral("a\x01\x08\x0b\x0c\x1f\r\nb"), "<w:t>ab</w:t>"},
         TextCase{"NonCharactersAndLoneSurrogatesDropped",
                  QStringLiteral("a") + QChar(0xFFFE) + QChar(0xFFFF) + QChar(0xD800) + u'b' + QChar(0xDC00),
