@@ -1,7 +1,102 @@
-#include "builder/form1.h"
+// The Classic letter: the date and the recipient beside the heading picture, Arial throughout, and two
+// rules drawn across the page, the first just under the recipient's address.
+
+#include "builder/styles/layoutrun.h"
 
 namespace tavrin {
 
-void Form1::ClassicStyl() {}
+using artwork::StylePicture;
+using namespace styles;
+using enum FontMember;
+
+namespace {
+const Face Arial{QStringLiteral("Arial"), 10, word::wdBlack};
+const Face Corsiva{QStringLiteral("Monotype Corsiva"), 12, word::wdBlack};
+constexpr StylePicture Pictures[] = {StylePicture::PictureClassic};
+
+// The rules run across the text column, in points from the page's top-left corner.
+constexpr float RuleLeft = 50.2f;
+constexpr float RuleRight = 540.0f;
+constexpr float FirstRuleTop = 270.0f;
+constexpr float AddressLineHeight = 18.0f;
+constexpr float SecondRuleHeight = 700.0f;
+
+// Left out with the recipient, the date goes too.
+QString dateAndRecipient(const Form1& form) {
+    if (isChecked(form.wizard().checkOmit))
+        return {};
+    const QString recipient = form.record.RecNameText + LineBreak + form.record.RecAddressText + LineBreak;
+    if (isChecked(form.wizard().checkDate))
+        return LineBreak + dateLine() + LineBreak + recipient;
+    return LineBreak + recipient;
+}
+
+QString closingBlock(const Form1& form) {
+    const LetterRecord& record = form.record;
+    const QString conclusionAndClosing =
+        lineBreaks(2) + record.Conclusiontext.text() + LineBreak + record.ClosingText.text() + LineBreak;
+    if (form.wizard().checkOmit2 == 0)
+        return conclusionAndClosing + record.NameText + LineBreak + record.AddressText;
+    return conclusionAndClosing;
+}
+
+// The first rule follows the recipient's address down the page, one address line at a time. The address
+// is counted as it stands in the record, also when the recipient block was left out.
+float firstRuleHeight(const LetterRecord& record) {
+    const auto lineBreakCount = record.RecAddressText.count(LineBreak);
+    return FirstRuleTop + AddressLineHeight * float(lineBreakCount);
+}
+} // namespace
+
+void Form1::ClassicStyl() {
+    LayoutRun run(*this);
+    run.writePictures(Pictures);
+    run.newDocument();
+    run.alignAsChosen();
+    run.endOf();
+
+    // Heading band: the date and the recipient on the left, the picture on the right.
+    run.addTable(1, 2);
+    run.whiteRules();
+    run.setFont(Arial, {Name, Colour, Size});
+    run.macrosAbsaz();
+    if (const QString lines = dateAndRecipient(*this); !lines.isEmpty())
+        run.typeText(lines);
+    run.endOf();
+    run.selectCell(1, 1);
+    run.moveRight();
+    run.insertPicture(StylePicture::PictureClassic);
+    run.endOf();
+    run.moveDown();
+
+    run.typeParagraph();
+    run.typeParagraph();
+    run.alignAsChosen();
+    run.setFont(Arial, {Name, Colour, Size});
+    run.typeParagraph();
+    run.typeParagraph();
+    run.macrosAbsaz();
+    run.typeText(record.SalutationText.text() + LineBreak + record.ContentText.text());
+    run.typeParagraph();
+    run.typeParagraph();
+    run.endOf();
+    run.endOf();
+    run.typeParagraph();
+    run.typeText(closingBlock(*this));
+
+    // The script face reaches only the last paragraph: the closing block is already typed.
+    run.alignAsChosen();
+    run.setFont(Corsiva, {Colour, Name, Size});
+    run.macrosAbsaz();
+    run.typeParagraph();
+    run.endOf();
+
+    const float firstRule = firstRuleHeight(record);
+    run.addSelectedLine(RuleLeft, firstRule, RuleRight, firstRule);
+    run.addSelectedLine(RuleLeft, SecondRuleHeight, RuleRight, SecondRuleHeight);
+
+    run.releaseSelection();
+    run.removePictures(Pictures);
+}
 
 } // namespace tavrin

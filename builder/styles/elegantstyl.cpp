@@ -1,7 +1,83 @@
-#include "builder/form1.h"
+// The Elegant letter, laid out like a letterhead: the heading picture centred over the writer's name,
+// address and date, an ornament strip after the recipient and a closing flourish centred at the end.
+
+#include "builder/styles/layoutrun.h"
 
 namespace tavrin {
 
-void Form1::ElegantStyl() {}
+using artwork::StylePicture;
+using namespace styles;
+using enum FontMember;
+
+namespace {
+const Face Garamond{QStringLiteral("Garamond"), 12, word::wdBlack};
+constexpr StylePicture Pictures[] = {StylePicture::PictureElegant, StylePicture::ElegantLine,
+                                     StylePicture::ElegantDown};
+constexpr int BlankLinesAfterSignature = 8;
+
+// The letterhead lines under the picture: the writer and the date, each wanted or left out.
+QString writerAndDate(const Form1& form) {
+    const bool withDate = isChecked(form.wizard().checkDate);
+    const bool withWriter = !isChecked(form.wizard().checkOmit2);
+    const QString writer = form.record.NameText + LineBreak + form.record.AddressText + LineBreak;
+    if (withDate && withWriter)
+        return writer + dateLine();
+    if (withDate)
+        return dateLine();
+    if (withWriter)
+        return writer;
+    return {};
+}
+} // namespace
+
+void Form1::ElegantStyl() {
+    LayoutRun run(*this);
+    run.writePictures(Pictures);
+    run.newDocument();
+    run.align(word::wdAlignParagraphCenter);
+    run.endOf();
+
+    // Letterhead: the picture centred in a one-cell band, the writer and the date centred under it.
+    run.addTable(1, 1);
+    run.align(word::wdAlignParagraphCenter);
+    run.whiteRules();
+    run.selectCell(1, 1);
+    run.align(word::wdAlignParagraphCenter);
+    run.insertPicture(StylePicture::PictureElegant);
+    run.moveDown();
+    run.setFont(Garamond, {Colour, Name, Size});
+    run.macrosAbsaz();
+    run.align(word::wdAlignParagraphCenter);
+    run.typeParagraph();
+    if (const QString lines = writerAndDate(*this); !lines.isEmpty())
+        run.typeText(lines);
+    run.endOf();
+    run.moveDown();
+
+    // The recipient and the letter at the chosen alignment.
+    run.setFont(Garamond, {Name, Colour, Size});
+    run.typeParagraph();
+    run.macrosAbsaz();
+    run.alignAsChosen();
+    run.typeParagraph();
+    if (!isChecked(wizard().checkOmit))
+        run.typeText(record.RecNameText + LineBreak + record.RecAddressText + LineBreak);
+    run.endOf();
+    run.insertPicture(StylePicture::ElegantLine);
+    run.typeParagraph();
+    run.typeText(signedLetterBody(record, BlankLinesAfterSignature));
+    run.alignAsChosen();
+    run.setFont(Garamond, {Colour, Name, Size});
+    run.macrosAbsaz();
+    run.typeParagraph();
+    run.endOf();
+
+    run.align(word::wdAlignParagraphCenter);
+    run.insertPicture(StylePicture::ElegantDown);
+
+    run.releaseSelection();
+    run.makeApplicationVisible();
+    run.removePictures(Pictures);
+}
 
 } // namespace tavrin

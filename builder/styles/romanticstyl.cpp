@@ -1,7 +1,67 @@
-#include "builder/form1.h"
+// The Romantic letter: a script face throughout, the heading picture beside the writer's name and address,
+// an ornament strip before the salutation and again as the last line.
+
+#include "builder/styles/layoutrun.h"
 
 namespace tavrin {
 
-void Form1::RomanticStyl() {}
+using artwork::StylePicture;
+using namespace styles;
+using enum FontMember;
+
+namespace {
+const Face Corsiva{QStringLiteral("Monotype Corsiva"), 12, word::wdBlack};
+constexpr StylePicture Pictures[] = {StylePicture::PictureRomantic, StylePicture::RomanticLine};
+constexpr int BlankLinesAfterSignature = 8;
+} // namespace
+
+void Form1::RomanticStyl() {
+    LayoutRun run(*this);
+    run.writePictures(Pictures);
+    run.newDocument();
+    run.alignAsChosen();
+    run.endOf();
+
+    // Heading band: the picture on the left, the writer on the right.
+    run.addTable(1, 2);
+    run.whiteRules();
+    run.selectCell(1, 1);
+    run.insertPicture(StylePicture::PictureRomantic);
+    run.moveRight();
+    run.typeParagraph();
+    run.alignAsChosen();
+    run.setFont(Corsiva, {Colour, Name, Size});
+    run.macrosAbsaz();
+    if (!isChecked(wizard().checkOmit2))
+        run.typeText(record.NameText + LineBreak + record.AddressText);
+    run.endOf();
+    run.moveDown();
+
+    // Below the band: the date and the recipient, then the ornament.
+    run.typeParagraph();
+    run.alignAsChosen();
+    run.setFont(Corsiva, {Name, Colour, Size});
+    run.macrosAbsaz();
+    if (const QString lines = dateAndRecipientLines(*this); !lines.isEmpty())
+        run.typeText(lines);
+    run.typeParagraph();
+    run.macrosAbsaz();
+    run.endOf();
+    run.insertPicture(StylePicture::RomanticLine);
+    run.typeParagraph();
+
+    run.typeText(signedLetterBody(record, BlankLinesAfterSignature));
+    run.alignAsChosen();
+    run.setFont(Corsiva, {Colour, Name, Size});
+    run.macrosAbsaz();
+    run.typeParagraph();
+    run.endOf();
+    run.insertPicture(StylePicture::RomanticLine);
+    run.endOf();
+
+    run.releaseSelection();
+    run.makeApplicationVisible();
+    run.removePictures(Pictures);
+}
 
 } // namespace tavrin
