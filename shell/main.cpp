@@ -1,5 +1,5 @@
 #include "formicon.h"
-#include "formregistry.h"
+#include "program.h"
 #include "qtuserinterface.h"
 #include "word/engine/engine.h"
 
@@ -14,10 +14,5 @@ int main(int argc, char** argv) {
 
     word::engine::Engine wordProcessor;
     tavrin::QtUserInterface ui;
-    tavrin::FormRegistry forms(wordProcessor, ui, QCoreApplication::applicationDirPath(),
-                               [] { QCoreApplication::exit(0); });
-    forms.start();
-    if (forms.hasEnded())
-        return 0;
-    return app.exec();
+    return tavrin::runProgram(wordProcessor, ui, word::engine::Desktop::user());
 }
