@@ -34,7 +34,7 @@ test: setup-tests
 bench: setup-tests
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DTAVRIN_BUILD_TESTS=OFF
 	cmake --build build-bench -j $(JOBS)
-	for b in build-bench/bench/bench_*; do $$b; done
+	for b in build-bench/bench/bench_*; do QT_QPA_PLATFORM=offscreen $$b; done
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

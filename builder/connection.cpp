@@ -14,10 +14,10 @@ namespace {
 
 const QString CarriageReturnLineFeed = QStringLiteral("\r\n");
 
-// The three lines Command6_Click types, chosen to say where each should land.
-const QString SampleTextA = QStringLiteral("Sample A: plain text above the table.");
-const QString SampleTextB = QStringLiteral("Sample B: blue, 20 points, in the table's second cell.");
-const QString SampleTextC = QStringLiteral("Sample C: blue, 20 points, below the table.");
+// The three lines Command6_Click types, each saying where it should land.
+const QString SampleTextA = QStringLiteral("Sample A: above the table.");
+const QString SampleTextB = QStringLiteral("Sample B: in the table's second cell.");
+const QString SampleTextC = QStringLiteral("Sample C: below the table.");
 
 // What attaching to the running application gave: the application, or the error it raised.
 struct AttachResult {

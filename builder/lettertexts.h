@@ -11,7 +11,8 @@ namespace tavrin::texts {
 
 // Placeholders typed into the letter as plain text.
 inline const QString RecipientNamePlaceholder = QStringLiteral("[Click here and type recipient's name]");
-inline const QString RecipientAddressPlaceholder = QStringLiteral("[Click here and type recipient's address]");
+inline const QString RecipientAddressPlaceholder =
+    QStringLiteral("[Click here and type recipient's address]");
 inline const QString SalutationPlaceholder = QStringLiteral("[Click here and type your salutation]");
 inline const QString ContentPlaceholder = QStringLiteral("[Click here and type the contents of your letter]");
 inline const QString ConclusionPlaceholder = QStringLiteral("[Click here and type your conclusion]");

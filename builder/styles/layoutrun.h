@@ -5,8 +5,9 @@
 // with its next step, as every layout routine does.
 //
 // "The selection" is the one taken from the new document's window; "the global selection" is the word
-// processor's current one. They are the same while the new document is the active one; the methods use
-// the one the layouts name for that statement.
+// processor's current one, the same while the new document is the active one. Typing, moving and
+// formatting go through the selection; the band's range and table, the cell, the pictures and the rules
+// are reached through the word processor's global object.
 
 #include "artwork/artwork.h"
 #include "builder/form1.h"

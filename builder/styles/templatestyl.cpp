@@ -4,23 +4,15 @@
 
 #include "builder/form1.h"
 #include "builder/ignoreerror.h"
-
-#include <QDate>
-#include <QLocale>
+#include "layoutrun.h"
 
 namespace tavrin {
 
 namespace {
 
-const QString LineBreak = QStringLiteral("\r\n");
-
-QString lineBreaks(int count) {
-    return LineBreak.repeated(count);
-}
-
-QString todayInShortDateForm() {
-    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
-}
+using styles::dateLine;
+using styles::LineBreak;
+using styles::lineBreaks;
 
 void setBlack(const word::Ref<word::Selection>& selection) {
     ignoreError([&] { selection->Font()->setColorIndex(word::wdBlack); });
@@ -38,7 +30,7 @@ void setAlignment(const word::Ref<word::Selection>& selection, const MBas& mBas)
 
 // The date line (or an empty line), the recipient's name and address, then space before the salutation.
 QString recipientBlock(const LetterRecord& record, const WizardChoices& wizard) {
-    const QString firstLine = isChecked(wizard.checkDate) ? todayInShortDateForm() : QString();
+    const QString firstLine = isChecked(wizard.checkDate) ? dateLine() : QString();
     return firstLine + LineBreak + record.RecNameText + LineBreak + record.RecAddressText + lineBreaks(4);
 }
 

@@ -40,41 +40,37 @@ inline QString flag(bool value) {
     throw word::AutomationError(word::errors::CommandFailed, QStringLiteral("Not recorded by the fake."));
 }
 
+// Each member logs its setting; reading is not recorded.
+#define FAKE_MEMBER(Type, Member, text)                                                                      \
+    Type Member() const override {                                                                           \
+        unsupported();                                                                                       \
+    }                                                                                                        \
+    void set##Member(Type v) override {                                                                      \
+        log_.call("ParagraphFormat." #Member, text(v));                                                      \
+    }
+
 class ParagraphFormat : public word::ParagraphFormat {
 public:
     explicit ParagraphFormat(Log& log) : log_(log) {}
-    int Alignment() const override { unsupported(); }
-    void setAlignment(int v) override { log_.call("ParagraphFormat.Alignment", number(v)); }
-    float LeftIndent() const override { unsupported(); }
-    void setLeftIndent(float v) override { log_.call("ParagraphFormat.LeftIndent", number(v)); }
-    float RightIndent() const override { unsupported(); }
-    void setRightIndent(float v) override { log_.call("ParagraphFormat.RightIndent", number(v)); }
-    float FirstLineIndent() const override { unsupported(); }
-    void setFirstLineIndent(float v) override { log_.call("ParagraphFormat.FirstLineIndent", number(v)); }
-    float SpaceBefore() const override { unsupported(); }
-    void setSpaceBefore(float v) override { log_.call("ParagraphFormat.SpaceBefore", number(v)); }
-    float SpaceAfter() const override { unsupported(); }
-    void setSpaceAfter(float v) override { log_.call("ParagraphFormat.SpaceAfter", number(v)); }
-    int LineSpacingRule() const override { unsupported(); }
-    void setLineSpacingRule(int v) override { log_.call("ParagraphFormat.LineSpacingRule", number(v)); }
-    bool WidowControl() const override { unsupported(); }
-    void setWidowControl(bool v) override { log_.call("ParagraphFormat.WidowControl", flag(v)); }
-    bool KeepWithNext() const override { unsupported(); }
-    void setKeepWithNext(bool v) override { log_.call("ParagraphFormat.KeepWithNext", flag(v)); }
-    bool KeepTogether() const override { unsupported(); }
-    void setKeepTogether(bool v) override { log_.call("ParagraphFormat.KeepTogether", flag(v)); }
-    bool PageBreakBefore() const override { unsupported(); }
-    void setPageBreakBefore(bool v) override { log_.call("ParagraphFormat.PageBreakBefore", flag(v)); }
-    bool NoLineNumber() const override { unsupported(); }
-    void setNoLineNumber(bool v) override { log_.call("ParagraphFormat.NoLineNumber", flag(v)); }
-    bool Hyphenation() const override { unsupported(); }
-    void setHyphenation(bool v) override { log_.call("ParagraphFormat.Hyphenation", flag(v)); }
-    int OutlineLevel() const override { unsupported(); }
-    void setOutlineLevel(int v) override { log_.call("ParagraphFormat.OutlineLevel", number(v)); }
+    FAKE_MEMBER(int, Alignment, number)
+    FAKE_MEMBER(float, LeftIndent, number)
+    FAKE_MEMBER(float, RightIndent, number)
+    FAKE_MEMBER(float, FirstLineIndent, number)
+    FAKE_MEMBER(float, SpaceBefore, number)
+    FAKE_MEMBER(float, SpaceAfter, number)
+    FAKE_MEMBER(int, LineSpacingRule, number)
+    FAKE_MEMBER(bool, WidowControl, flag)
+    FAKE_MEMBER(bool, KeepWithNext, flag)
+    FAKE_MEMBER(bool, KeepTogether, flag)
+    FAKE_MEMBER(bool, PageBreakBefore, flag)
+    FAKE_MEMBER(bool, NoLineNumber, flag)
+    FAKE_MEMBER(bool, Hyphenation, flag)
+    FAKE_MEMBER(int, OutlineLevel, number)
 
 private:
     Log& log_;
 };
+#undef FAKE_MEMBER
 
 class Selection : public word::Selection {
 public:

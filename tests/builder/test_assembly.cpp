@@ -163,9 +163,9 @@ void AssemblyTest::unloadsAndReloadsWithPlaceholders() {
 
     const tavrin::Form1 reloaded(rig.form.services());
     QVERIFY(reloaded.isLoaded());
-    QCOMPARE(textsOf(reloaded.record), textsOf(tavrin::LetterRecord()));
-    QCOMPARE(textsOf(reloaded.record).value("SalutationText"), tavrin::texts::SalutationPlaceholder);
+    QCOMPARE(reloaded.record.SalutationText.text(), tavrin::texts::SalutationPlaceholder);
     QCOMPARE(reloaded.record.NameText, "[Click here and type your name] ");
+    QCOMPARE(textsOf(reloaded.record), textsOf(tavrin::LetterRecord()));
 }
 
 void AssemblyTest::runsTheSelectedLayoutOnly() {
@@ -220,10 +220,7 @@ void AssemblyTest::builderListsFollowTheWizardsLists() {
              (QStringList{"To Whom It May Concern,", "To [Click here and type names.] ",
                           "Dear [Click here and type names.] ", "Dear Mom and Dad,",
                           "Dear Family and Friends,", "Dear World,"}));
-    QCOMPARE(salutations.at(7), t::salutationEntries().at(7));
     QCOMPARE(salutations.at(8), "- " + t::salutationEntries().at(8));
-    QCOMPARE(tavrin::contentItems().mid(1), t::contentCategories().mid(1));
-    QCOMPARE(conclusions.mid(1, 6), t::conclusionEntries().mid(1));
     QVERIFY(closings.at(1).contains(t::NamesPlaceholder));
     QVERIFY(closings.at(3).startsWith(t::NamePlaceholder));
     QVERIFY(closings.at(4).contains(t::NamePlaceholder));

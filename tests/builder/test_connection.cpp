@@ -2,12 +2,61 @@
 
 #include "builder/ignoreerror.h"
 #include "fakeword.h"
+#include "word/engine/docx.h"
+#include "word/engine/engine.h"
 
+#include <QDir>
+#include <QTemporaryDir>
 #include <QTest>
 
 using word::errors::CannotCreateObject;
 using word::errors::CommandFailed;
 using word::errors::ObjectNotSet;
+
+namespace {
+
+namespace engine = word::engine;
+
+QString textOf(const engine::Paragraph& paragraph) {
+    QString text;
+    for (const engine::Inline& piece : paragraph.content)
+        text += std::get<engine::TextRun>(piece).text;
+    return text;
+}
+
+QStringList textsOf(const std::vector<engine::Paragraph>& paragraphs) {
+    QStringList texts;
+    for (const engine::Paragraph& paragraph : paragraphs)
+        texts.append(textOf(paragraph));
+    return texts;
+}
+
+const engine::Paragraph& paragraphAt(const engine::DocumentModel& model, int block) {
+    return std::get<engine::Paragraph>(model.body.at(block));
+}
+
+int errorOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const word::AutomationError& error) {
+        return error.number;
+    }
+    return 0;
+}
+
+// A Form1 on the built-in engine, started as the wizard starts it, with the program in `programDirectory`.
+struct EngineRig {
+    explicit EngineRig(const QString& programDirectory = QString())
+        : form({engine, mBas, ui, programDirectory}) {
+        form.Command1_Click();
+    }
+    engine::Engine engine;
+    tavrin::MBas mBas;
+    fake::UserInterface ui;
+    tavrin::Form1 form;
+};
+
+} // namespace
 
 class ConnectionTest : public QObject {
     Q_OBJECT
@@ -18,6 +67,9 @@ private slots:
     void developerActionsPassTheirErrorUp_data();
     void developerActionsPassTheirErrorUp();
     void finishWithNoApplicationReachable();
+    void sampleTextAroundATable();
+    void openSaveAndCloseTheFileBesideTheProgram();
+    void printingErrorReachesTheCaller();
 };
 
 void ConnectionTest::attachOrStart_data() {
@@ -152,6 +204,60 @@ void ConnectionTest::finishWithNoApplicationReachable() {
     QVERIFY(rig.ui.events.isEmpty());
     QVERIFY(!rig.form.isLoaded());
     QCOMPARE(rig.mBas.alignment, 1); // the wizard's default, centred, was still taken
+}
+
+void ConnectionTest::sampleTextAroundATable() {
+    EngineRig rig;
+    rig.mBas.alignment = word::wdAlignParagraphRight;
+
+    rig.form.Command6_Click();
+
+    const engine::DocumentModel& model = engine::modelOf(rig.form.documentRef);
+    QCOMPARE(model.body.size(), 4u);
+    QCOMPARE(textOf(paragraphAt(model, 0)), "Sample A: above the table.");
+    const auto& table = std::get<engine::Table>(model.body.at(1));
+    QCOMPARE(table.rows.size(), 1u);
+    QCOMPARE(table.rows[0].size(), 2u);
+    QCOMPARE(textsOf(table.rows[0][0].paragraphs), QStringList{""});
+    QCOMPARE(textsOf(table.rows[0][1].paragraphs),
+             (QStringList{"", "Sample B: in the table's second cell."}));
+    QCOMPARE(textOf(paragraphAt(model, 2)), "");
+    QCOMPARE(textOf(paragraphAt(model, 3)), "Sample C: below the table.");
+    QCOMPARE(paragraphAt(model, 3).format.alignment, word::wdAlignParagraphRight);
+    QVERIFY(rig.form.rangeRef);
+    QVERIFY(rig.ui.events.isEmpty());
+}
+
+void ConnectionTest::openSaveAndCloseTheFileBesideTheProgram() {
+    QTemporaryDir programDirectory;
+    const QString hiDoc = QDir(programDirectory.path()).filePath("HI.doc");
+    EngineRig rig(programDirectory.path());
+
+    QCOMPARE(errorOf([&] { rig.form.Command5_Click(); }), word::errors::FileNotFound);
+
+    engine::saveDocx(engine::DocumentModel(), hiDoc);
+    rig.form.Command5_Click();
+    QCOMPARE(rig.form.documentRef->FullName(), hiDoc);
+    QVERIFY(rig.form.applicationRef->Visible()); // the application Command1 started
+    QCOMPARE(rig.form.applicationRef->Documents()->Count(), 1);
+
+    rig.form.documentRef->ActiveWindow()->Selection()->TypeText("Not kept");
+    rig.form.Command4_Click();
+    QCOMPARE(textOf(paragraphAt(engine::openDocx(hiDoc), 0)), "");
+    QCOMPARE(errorOf([&] { rig.form.documentRef->Activate(); }), CommandFailed); // closed
+
+    rig.form.Command5_Click();
+    rig.form.documentRef->ActiveWindow()->Selection()->TypeText("Kept");
+    rig.form.Command7_Click();
+    QCOMPARE(textOf(paragraphAt(engine::openDocx(hiDoc), 0)), "Kept");
+    QCOMPARE(errorOf([&] { rig.form.documentRef->Activate(); }), CommandFailed);
+}
+
+void ConnectionTest::printingErrorReachesTheCaller() {
+    EngineRig rig;
+    rig.form.Command2_Click();
+    QCOMPARE(errorOf([&] { rig.form.Command3_Click(); }), word::errors::PrintingFailed);
+    QVERIFY(errorOf([&] { rig.form.Command7_Click(); }) != 0); // a new document has no file to save to
 }
 
 QTEST_GUILESS_MAIN(ConnectionTest)

@@ -73,11 +73,11 @@ Picture readPicture(const QString& fileName) {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
+    const QByteArray format = reader.format(); // known only before reading
     QImage image = reader.read();
     if (image.isNull())
         fail(errors::InvalidPicture, QStringLiteral("\"%1\" is not a picture that can be read: %2")
                                          .arg(fileName, reader.errorString()));
-    const QByteArray format = reader.format();
     buffer.close();
 
     const int defaultDotsPerMetre = QImage(1, 1, QImage::Format_RGB32).dotsPerMeterX();

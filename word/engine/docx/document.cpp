@@ -4,6 +4,7 @@
 #include "names.h"
 #include "writer.h"
 
+#include <QBuffer>
 #include <QXmlStreamWriter>
 
 namespace word::engine::docx {
@@ -75,10 +76,99 @@ LineGeometry geometryOf(const LineShape& line) {
             emu(line.endX, linePositionBounds), emu(line.endY, linePositionBounds)};
 }
 
+void writeEmpty(QXmlStreamWriter& x, const QString& name) {
+    x.writeEmptyElement(name);
+}
+
+void writeEmptyWithVal(QXmlStreamWriter& x, const QString& name, const QString& value) {
+    x.writeEmptyElement(name);
+    x.writeAttribute(u"w:val"_s, value);
+}
+
+void writeRunProperties(QXmlStreamWriter& x, const CharFormat& format) {
+    x.writeStartElement(u"w:rPr"_s);
+    x.writeEmptyElement(u"w:rFonts"_s);
+    for (const QString& slot : {u"w:ascii"_s, u"w:hAnsi"_s, u"w:eastAsia"_s, u"w:cs"_s})
+        x.writeAttribute(slot, format.fontName);
+    if (format.bold) {
+        writeEmpty(x, u"w:b"_s);
+        writeEmpty(x, u"w:bCs"_s);
+    }
+    const QString rgb = rgbForColorIndex(format.colorIndex);
+    if (!rgb.isEmpty())
+        writeEmptyWithVal(x, u"w:color"_s, rgb);
+    const QString size = number(halfPoints(format.size));
+    writeEmptyWithVal(x, u"w:sz"_s, size);
+    writeEmptyWithVal(x, u"w:szCs"_s, size);
+    x.writeEndElement();
+}
+
+void writeParagraphProperties(QXmlStreamWriter& x, const Paragraph& paragraph) {
+    const ParaFormat& f = paragraph.format;
+    x.writeStartElement(u"w:pPr"_s);
+    if (f.keepWithNext)
+        writeEmpty(x, u"w:keepNext"_s);
+    if (f.keepTogether)
+        writeEmpty(x, u"w:keepLines"_s);
+    if (f.pageBreakBefore)
+        writeEmpty(x, u"w:pageBreakBefore"_s);
+    if (f.widowControl)
+        writeEmpty(x, u"w:widowControl"_s);
+    else
+        writeEmptyWithVal(x, u"w:widowControl"_s, u"0"_s);
+    if (f.noLineNumber)
+        writeEmpty(x, u"w:suppressLineNumbers"_s);
+    if (!f.hyphenation)
+        writeEmpty(x, u"w:suppressAutoHyphens"_s);
+
+    x.writeEmptyElement(u"w:spacing"_s);
+    x.writeAttribute(u"w:before"_s, number(twips(f.spaceBefore, spacingBounds)));
+    x.writeAttribute(u"w:after"_s, number(twips(f.spaceAfter, spacingBounds)));
+    x.writeAttribute(u"w:line"_s, lineValue(f.lineSpacingRule));
+    x.writeAttribute(u"w:lineRule"_s, u"auto"_s);
+
+    x.writeEmptyElement(u"w:ind"_s);
+    x.writeAttribute(u"w:left"_s, number(twips(f.leftIndent, indentBounds)));
+    x.writeAttribute(u"w:right"_s, number(twips(f.rightIndent, indentBounds)));
+    const int firstLine = twips(f.firstLineIndent, indentBounds);
+    if (firstLine >= 0)
+        x.writeAttribute(u"w:firstLine"_s, number(firstLine));
+    else
+        x.writeAttribute(u"w:hanging"_s, number(-firstLine));
+
+    writeEmptyWithVal(x, u"w:jc"_s, alignmentValue(f.alignment));
+    if (f.outlineLevel >= 1 && f.outlineLevel <= 9)
+        writeEmptyWithVal(x, u"w:outlineLvl"_s, number(f.outlineLevel - 1));
+    writeRunProperties(x, paragraph.markFormat);
+    x.writeEndElement();
+}
+
+// A letter repeats a handful of formats hundreds of times, and the stream writer spends most of its time
+// on their attributes. So each distinct format's properties are written once, by a writer of their own,
+// and their bytes copied after that (up to a number of formats, past which they are written each time).
+template <class Format> class FragmentCache {
+public:
+    template <class Write> QByteArray fragment(const Format& format, Write write) {
+        for (const auto& [known, bytes] : entries_)
+            if (known == format)
+                return bytes;
+        QByteArray bytes;
+        QXmlStreamWriter x(&bytes);
+        write(x, format);
+        if (entries_.size() < capacity)
+            entries_.emplace_back(format, bytes);
+        return bytes;
+    }
+
+private:
+    static constexpr std::size_t capacity = 32;
+    std::vector<std::pair<Format, QByteArray>> entries_;
+};
+
 class DocumentWriter {
 public:
-    DocumentWriter(QByteArray* out, const DocumentModel& model, Media& media)
-        : x_(out), model_(model), media_(media) {}
+    DocumentWriter(QIODevice* out, const DocumentModel& model, Media& media)
+        : device_(out), x_(out), model_(model), media_(media) {}
 
     void write() {
         x_.writeStartDocument(u"1.0"_s, true);
@@ -112,18 +202,25 @@ private:
             x_.writeAttribute(attribute, *uri);
     }
 
+    // Puts bytes written elsewhere into the document. The stream writer has no buffer of its own: once the
+    // open start tag is closed, what goes to the device next stands where the writer is.
+    void copy(const QByteArray& fragment) {
+        x_.writeCharacters(QString());
+        device_->write(fragment);
+    }
+
     void empty(const QString& name) { x_.writeEmptyElement(name); }
     void empty(const QString& name, const QString& attribute, const QString& value) {
         x_.writeEmptyElement(name);
         x_.writeAttribute(attribute, value);
     }
-    void emptyWithVal(const QString& name, const QString& value) { empty(name, u"w:val"_s, value); }
 
     // Paragraphs
 
     void writeParagraph(const Paragraph& paragraph, const std::vector<LineShape>* anchoredShapes) {
         x_.writeStartElement(u"w:p"_s);
-        writeParagraphProperties(paragraph);
+        copy(paragraphProperties_.fragment(Paragraph{paragraph.format, paragraph.markFormat, {}},
+                                           writeParagraphProperties));
         if (anchoredShapes)
             for (const LineShape& line : *anchoredShapes)
                 writeLine(line);
@@ -136,68 +233,10 @@ private:
         x_.writeEndElement();
     }
 
-    void writeParagraphProperties(const Paragraph& paragraph) {
-        const ParaFormat& f = paragraph.format;
-        x_.writeStartElement(u"w:pPr"_s);
-        if (f.keepWithNext)
-            empty(u"w:keepNext"_s);
-        if (f.keepTogether)
-            empty(u"w:keepLines"_s);
-        if (f.pageBreakBefore)
-            empty(u"w:pageBreakBefore"_s);
-        if (f.widowControl)
-            empty(u"w:widowControl"_s);
-        else
-            emptyWithVal(u"w:widowControl"_s, u"0"_s);
-        if (f.noLineNumber)
-            empty(u"w:suppressLineNumbers"_s);
-        if (!f.hyphenation)
-            empty(u"w:suppressAutoHyphens"_s);
-
-        x_.writeEmptyElement(u"w:spacing"_s);
-        x_.writeAttribute(u"w:before"_s, number(twips(f.spaceBefore, spacingBounds)));
-        x_.writeAttribute(u"w:after"_s, number(twips(f.spaceAfter, spacingBounds)));
-        x_.writeAttribute(u"w:line"_s, lineValue(f.lineSpacingRule));
-        x_.writeAttribute(u"w:lineRule"_s, u"auto"_s);
-
-        x_.writeEmptyElement(u"w:ind"_s);
-        x_.writeAttribute(u"w:left"_s, number(twips(f.leftIndent, indentBounds)));
-        x_.writeAttribute(u"w:right"_s, number(twips(f.rightIndent, indentBounds)));
-        const int firstLine = twips(f.firstLineIndent, indentBounds);
-        if (firstLine >= 0)
-            x_.writeAttribute(u"w:firstLine"_s, number(firstLine));
-        else
-            x_.writeAttribute(u"w:hanging"_s, number(-firstLine));
-
-        emptyWithVal(u"w:jc"_s, alignmentValue(f.alignment));
-        if (f.outlineLevel >= 1 && f.outlineLevel <= 9)
-            emptyWithVal(u"w:outlineLvl"_s, number(f.outlineLevel - 1));
-        writeRunProperties(paragraph.markFormat);
-        x_.writeEndElement();
-    }
-
-    void writeRunProperties(const CharFormat& format) {
-        x_.writeStartElement(u"w:rPr"_s);
-        x_.writeEmptyElement(u"w:rFonts"_s);
-        for (const QString& slot : {u"w:ascii"_s, u"w:hAnsi"_s, u"w:eastAsia"_s, u"w:cs"_s})
-            x_.writeAttribute(slot, format.fontName);
-        if (format.bold) {
-            empty(u"w:b"_s);
-            empty(u"w:bCs"_s);
-        }
-        const QString rgb = rgbForColorIndex(format.colorIndex);
-        if (!rgb.isEmpty())
-            emptyWithVal(u"w:color"_s, rgb);
-        const QString size = number(halfPoints(format.size));
-        emptyWithVal(u"w:sz"_s, size);
-        emptyWithVal(u"w:szCs"_s, size);
-        x_.writeEndElement();
-    }
-
     // A run's text with each tab as its own element.
     void writeTextRun(const TextRun& run) {
         x_.writeStartElement(u"w:r"_s);
-        writeRunProperties(run.format);
+        copy(runProperties_.fragment(run.format, writeRunProperties));
         const QStringView text(run.text);
         qsizetype start = 0;
         while (start <= text.size()) {
@@ -489,7 +528,10 @@ private:
         x_.writeEndElement();
     }
 
+    QIODevice* device_;
     QXmlStreamWriter x_;
+    FragmentCache<Paragraph> paragraphProperties_; // keyed by paragraphs without content
+    FragmentCache<CharFormat> runProperties_;
     const DocumentModel& model_;
     Media& media_;
     int nextDrawingId_ = 1; // shared by pictures and shapes: ids must be unique in the document
@@ -499,9 +541,12 @@ private:
 } // namespace
 
 QByteArray documentXml(const DocumentModel& repairedModel, Media& media) {
+    // The stream writer fills its device a piece at a time: room reserved up front saves most of its time.
     QByteArray xml;
-    xml.reserve(4096 + qsizetype(repairedModel.body.size()) * 1024);
-    DocumentWriter(&xml, repairedModel, media).write();
+    xml.reserve(8192 + qsizetype(repairedModel.body.size()) * 1024);
+    QBuffer buffer(&xml);
+    buffer.open(QIODevice::WriteOnly);
+    DocumentWriter(&buffer, repairedModel, media).write();
     return xml;
 }
 

@@ -82,7 +82,7 @@ QByteArray contentTypesXml(const Media& media) {
 }
 
 QByteArray packageRelationshipsXml() {
-    return xmlPart([](QXmlStreamWriter& x) {
+    static const QByteArray part = xmlPart([](QXmlStreamWriter& x) {
         x.writeStartElement(u"Relationships"_s);
         x.writeAttribute(u"xmlns"_s, names::packageRelationships);
         writeRelationship(x, u"rId1"_s, names::officeDocumentType, u"word/document.xml"_s);
@@ -90,6 +90,7 @@ QByteArray packageRelationshipsXml() {
         writeRelationship(x, u"rId3"_s, names::extendedPropertiesType, u"docProps/app.xml"_s);
         x.writeEndElement();
     });
+    return part;
 }
 
 QByteArray documentRelationshipsXml(const Media& media) {
@@ -107,7 +108,7 @@ QByteArray documentRelationshipsXml(const Media& media) {
 // Both word processors fall back on their own defaults (Calibri 11 pt, space after paragraphs) unless
 // the document states them. These are the model's defaults: Times New Roman 10 pt, single spacing.
 QByteArray stylesXml() {
-    return xmlPart([](QXmlStreamWriter& x) {
+    static const QByteArray part = xmlPart([](QXmlStreamWriter& x) {
         const CharFormat font;
         x.writeStartElement(u"w:styles"_s);
         x.writeAttribute(u"xmlns:w"_s, names::w);
@@ -166,11 +167,12 @@ QByteArray stylesXml() {
         x.writeEndElement(); // w:style
         x.writeEndElement(); // w:styles
     });
+    return part;
 }
 
 // Without compatibilityMode 15 LibreOffice draws table borders 5.5 pt left of the margin.
 QByteArray settingsXml() {
-    return xmlPart([](QXmlStreamWriter& x) {
+    static const QByteArray part = xmlPart([](QXmlStreamWriter& x) {
         x.writeStartElement(u"w:settings"_s);
         x.writeAttribute(u"xmlns:w"_s, names::w);
         x.writeEmptyElement(u"w:defaultTabStop"_s);
@@ -183,26 +185,29 @@ QByteArray settingsXml() {
         x.writeEndElement();
         x.writeEndElement();
     });
+    return part;
 }
 
 // No dates: the same document always gives the same bytes.
 QByteArray corePropertiesXml() {
-    return xmlPart([](QXmlStreamWriter& x) {
+    static const QByteArray part = xmlPart([](QXmlStreamWriter& x) {
         x.writeEmptyElement(u"cp:coreProperties"_s);
         x.writeAttribute(u"xmlns:cp"_s,
                          u"http://schemas.openxmlformats.org/package/2006/metadata/core-properties"_s);
         x.writeAttribute(u"xmlns:dc"_s, u"http://purl.org/dc/elements/1.1/"_s);
     });
+    return part;
 }
 
 QByteArray extendedPropertiesXml() {
-    return xmlPart([](QXmlStreamWriter& x) {
+    static const QByteArray part = xmlPart([](QXmlStreamWriter& x) {
         x.writeStartElement(u"Properties"_s);
         x.writeAttribute(u"xmlns"_s,
                          u"http://schemas.openxmlformats.org/officeDocument/2006/extended-properties"_s);
         x.writeTextElement(u"Application"_s, u"Tavrin"_s);
         x.writeEndElement();
     });
+    return part;
 }
 
 } // namespace word::engine::docx

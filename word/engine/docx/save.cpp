@@ -1,7 +1,8 @@
 // Saving a package without ever leaving a half-written file or writing through a planted link: the bytes go
 // to a new file beside the target, which is then renamed over it. rename() replaces a link at the target
 // with the file instead of writing to where the link points, and the old file stays as it was until the
-// new one is complete.
+// new one is complete. The new file reaches the disk before the rename, so that a crash leaves either the
+// old file or the new one, never an empty one; the folder itself is not synced, as either outcome is whole.
 
 #include "word/engine/docx.h"
 
@@ -12,7 +13,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -44,16 +44,6 @@ void createTemporaryFile(QFile& file, const QDir& folder) {
             break; // failed for another reason than the name being taken
     }
     cannotSave(folder.path(), file.errorString());
-}
-
-bool syncFolder(const QDir& folder) {
-    const int descriptor =
-        ::open(QFile::encodeName(folder.path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (descriptor < 0)
-        return false;
-    const bool synced = ::fsync(descriptor) == 0;
-    ::close(descriptor);
-    return synced;
 }
 
 void writeAtomically(const QString& path, const QByteArray& bytes) {
@@ -93,7 +83,6 @@ void writeAtomically(const QString& path, const QByteArray& bytes) {
         file.remove();
         cannotSave(path, systemError(error));
     }
-    syncFolder(folder); // the rename is done; a failed sync of the folder does not undo it
 }
 
 } // namespace

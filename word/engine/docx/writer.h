@@ -34,6 +34,7 @@ private:
 };
 
 QByteArray documentXml(const DocumentModel& repairedModel, Media& media);
+// The parts below depend on nothing but the media; those that depend on nothing are written once.
 QByteArray contentTypesXml(const Media& media);
 QByteArray packageRelationshipsXml();
 QByteArray documentRelationshipsXml(const Media& media);

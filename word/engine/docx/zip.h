@@ -25,7 +25,7 @@ public:
     ZipWriter& operator=(const ZipWriter&) = delete;
 
     enum class Compression { Deflate, Store };
-    void add(const char* name, QByteArray data, Compression compression = Compression::Deflate);
+    void add(const char* name, QByteArray data, Compression compression);
     QByteArray finish();
 
 private:

@@ -1,0 +1,229 @@
+// Handing the letters over at the end: new names that never replace anything, what is printed and
+// opened, no file left when saving fails, and which engine documents go.
+
+#include "word/engine/docx.h"
+#include "word/engine/engine.h"
+#include "word/engine/handover.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+using namespace word::engine;
+
+namespace {
+
+const QDate Day(2026, 12, 8);
+
+DocumentModel letterSaying(const QString& text) {
+    DocumentModel model;
+    Paragraph paragraph;
+    paragraph.content.push_back(TextRun{CharFormat(), text});
+    model.body.push_back(paragraph);
+    return model;
+}
+
+// A desktop in a temporary folder that remembers what it was asked to open and print.
+struct TestDesktop {
+    QStringList opened, printed;
+    Desktop desktop(const QString& folder) {
+        return {folder, [this](const QString& path) { opened.append(path); },
+                [this](const QString& line) { printed.append(line); }};
+    }
+};
+
+QStringList entriesOf(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                                  QDir::Name);
+}
+
+QByteArray contentOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Files larger than `bytes` cannot be written while this lives, as on a full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        rlimit limited = saved_;
+        limited.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &saved_); }
+
+private:
+    rlimit saved_{};
+};
+
+} // namespace
+
+class HandOverTest : public QObject {
+    Q_OBJECT
+private slots:
+    void newNamesNeverReplace_data();
+    void newNamesNeverReplace();
+    void savesReadableLettersAndShowsTheVisibleOnes();
+    void createsTheMissingFolder();
+    void failureLeavesNoFile_data();
+    void failureLeavesNoFile();
+    void closedWithoutSavingIsNotHandedOver();
+};
+
+void HandOverTest::newNamesNeverReplace_data() {
+    QTest::addColumn<QStringList>("existingFiles");
+    QTest::addColumn<QStringList>("plantedLinks"); // dangling, pointing into the folder's "target" file
+    QTest::addColumn<int>("documents");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("empty folder") << QStringList() << QStringList() << 2
+                                  << QStringList{"Letter 2026-12-08.docx", "Letter 2026-12-08 (2).docx"};
+    QTest::newRow("first names taken") << QStringList{"Letter 2026-12-08.docx", "Letter 2026-12-08 (2).docx"}
+                                       << QStringList() << 1 << QStringList{"Letter 2026-12-08 (3).docx"};
+    QTest::newRow("gap is filled") << QStringList{"Letter 2026-12-08 (2).docx"} << QStringList() << 2
+                                   << QStringList{"Letter 2026-12-08.docx", "Letter 2026-12-08 (3).docx"};
+    QTest::newRow("planted link is neither followed nor replaced")
+        << QStringList() << QStringList{"Letter 2026-12-08.docx"} << 1
+        << QStringList{"Letter 2026-12-08 (2).docx"};
+}
+
+void HandOverTest::newNamesNeverReplace() {
+    QFETCH(QStringList, existingFiles);
+    QFETCH(QStringList, plantedLinks);
+    QFETCH(int, documents);
+    QFETCH(QStringList, expected);
+    QTemporaryDir folder;
+    const QDir dir(folder.path());
+    for (const QString& name : existingFiles) {
+        QFile file(dir.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("the user's own file");
+    }
+    for (const QString& name : plantedLinks)
+        QVERIFY(QFile::link(dir.filePath("target"), dir.filePath(name)));
+    const DocumentModel model = letterSaying("Hello");
+    std::vector<DocumentToHandOver> toHandOver(documents, {&model, false});
+    TestDesktop desktop;
+
+    const HandOverResult result = handOver(toHandOver, desktop.desktop(folder.path()), Day);
+
+    QVERIFY(result.failures.isEmpty());
+    QStringList savedNames;
+    for (const QString& path : result.saved)
+        savedNames.append(QFileInfo(path).fileName());
+    QCOMPARE(savedNames, expected);
+    for (const QString& name : existingFiles)
+        QCOMPARE(contentOf(dir.filePath(name)), QByteArray("the user's own file"));
+    QVERIFY(!QFileInfo::exists(dir.filePath("target")));
+    QCOMPARE(entriesOf(folder.path()).size(), existingFiles.size() + plantedLinks.size() + documents);
+}
+
+void HandOverTest::savesReadableLettersAndShowsTheVisibleOnes() {
+    QTemporaryDir folder;
+    const DocumentModel hidden = letterSaying("Hidden <&> letter");
+    const DocumentModel shown = letterSaying("Shown letter, Київ");
+    TestDesktop desktop;
+
+    const HandOverResult result =
+        handOver({{&hidden, false}, {&shown, true}}, desktop.desktop(folder.path()), Day);
+
+    QCOMPARE(result.saved.size(), 2);
+    QCOMPARE(desktop.printed, result.saved);
+    QCOMPARE(desktop.opened, QStringList{result.saved.at(1)});
+    QCOMPARE(openDocx(result.saved.at(0)), docxStoredForm(hidden));
+    QCOMPARE(openDocx(result.saved.at(1)), docxStoredForm(shown));
+    struct stat info {};
+    QCOMPARE(::stat(QFile::encodeName(result.saved.at(0)).constData(), &info), 0);
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    QCOMPARE(info.st_mode & 0777, 0666 & ~mask); // an ordinary file, not a private temporary one
+}
+
+void HandOverTest::createsTheMissingFolder() {
+    QTemporaryDir home;
+    const QString documents = home.filePath("Documents/Letters");
+    const DocumentModel model = letterSaying("Hello");
+    TestDesktop desktop;
+
+    const HandOverResult result = handOver({{&model, true}}, desktop.desktop(documents), Day);
+
+    QCOMPARE(result.saved, QStringList{documents + "/Letter 2026-12-08.docx"});
+    QVERIFY(QFileInfo(result.saved.at(0)).isFile());
+}
+
+void HandOverTest::failureLeavesNoFile_data() {
+    QTest::addColumn<bool>("folderIsAFile");
+    QTest::addColumn<int>("fileSizeLimit"); // 0: none
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("folder cannot be created") << true << 0 << "the folder cannot be created.";
+    QTest::newRow("disk full while writing")
+        << false << 512 << QString::fromLocal8Bit(std::strerror(EFBIG)) + '.';
+}
+
+void HandOverTest::failureLeavesNoFile() {
+    QFETCH(bool, folderIsAFile);
+    QFETCH(int, fileSizeLimit);
+    QFETCH(QString, reason);
+    QTemporaryDir home;
+    QString documents = home.filePath("Documents");
+    if (folderIsAFile) {
+        QFile blocker(documents);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        documents += "/Letters";
+    } else {
+        QVERIFY(QDir().mkpath(documents));
+    }
+    const DocumentModel first = letterSaying("First"), second = letterSaying("Second");
+    TestDesktop desktop;
+
+    HandOverResult result;
+    {
+        std::optional<FileSizeLimit> limit;
+        if (fileSizeLimit)
+            limit.emplace(fileSizeLimit);
+        result = handOver({{&first, true}, {&second, false}}, desktop.desktop(documents), Day);
+    }
+
+    QVERIFY(result.saved.isEmpty());
+    QCOMPARE(result.failures.size(), 2);
+    QVERIFY2(result.failures.at(0).startsWith("The letter could not be saved in "),
+             qPrintable(result.failures.at(0)));
+    QVERIFY(desktop.opened.isEmpty());
+    QVERIFY(desktop.printed.isEmpty());
+    QCOMPARE(entriesOf(home.path()), QStringList{"Documents"});
+    if (!folderIsAFile)
+        QCOMPARE(entriesOf(documents), QStringList());
+}
+
+void HandOverTest::closedWithoutSavingIsNotHandedOver() {
+    QTemporaryDir folder;
+    Engine engine;
+    word::Ref<word::Application> application = engine.CreateApplication();
+    application->setVisible(true);
+    word::Ref<word::Document> kept = engine.CreateDocument();
+    kept->ActiveWindow()->Selection()->TypeText("Kept");
+    word::Ref<word::Document> dropped = engine.CreateDocument();
+    dropped->ActiveWindow()->Selection()->TypeText("Dropped");
+    dropped->Close(false);
+    engine.CreateApplication()->Documents()->Add(); // a second application, never shown
+    TestDesktop desktop;
+
+    const HandOverResult result = handOverOpenDocuments(engine, desktop.desktop(folder.path()));
+
+    QCOMPARE(result.saved.size(), 2);
+    QCOMPARE(openDocx(result.saved.at(0)), docxStoredForm(modelOf(kept)));
+    QCOMPARE(desktop.opened, QStringList{result.saved.at(0)});
+    QCOMPARE(entriesOf(folder.path()).size(), 2);
+}
+
+QTEST_GUILESS_MAIN(HandOverTest)
+#include "test_handover.moc"

@@ -1,0 +1,186 @@
+// The whole road a user takes: the real wizard, typed into and finished, and the letter that arrives in
+// the documents folder of a home of the test's own.
+
+#include "builder/form1.h"
+#include "shell/program.h"
+#include "word/engine/docx.h"
+#include "word/engine/engine.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace tavrin;
+
+namespace {
+
+class RecordingUserInterface : public UserInterface {
+public:
+    void messageBox(const QString& text) override { messages << text; }
+    void resetMousePointer() override {}
+    QStringList messages;
+};
+
+QWidget* wizardWindow() {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == u"FrmMain" && window->isVisible())
+            return window;
+    return nullptr;
+}
+
+template <class Control> Control* control(const QString& name) {
+    QWidget* wizard = wizardWindow();
+    return wizard ? wizard->findChild<Control*>(name) : nullptr;
+}
+
+// Every paragraph, tables' cells included, in document order.
+std::vector<const word::engine::Paragraph*> paragraphs(const word::engine::DocumentModel& model) {
+    std::vector<const word::engine::Paragraph*> all;
+    for (const auto& block : model.body) {
+        if (const auto* paragraph = std::get_if<word::engine::Paragraph>(&block)) {
+            all.push_back(paragraph);
+            continue;
+        }
+        for (const auto& row : std::get<word::engine::Table>(block).rows)
+            for (const auto& cell : row)
+                for (const auto& paragraph : cell.paragraphs)
+                    all.push_back(&paragraph);
+    }
+    return all;
+}
+
+QStringList paragraphTexts(const word::engine::DocumentModel& model) {
+    QStringList texts;
+    for (const auto* paragraph : paragraphs(model)) {
+        QString text;
+        for (const auto& item : paragraph->content)
+            if (const auto* run = std::get_if<word::engine::TextRun>(&item))
+                text += run->text;
+        texts << text;
+    }
+    return texts;
+}
+
+// The font of the run that holds exactly the text; empty when there is none.
+QString fontOf(const word::engine::DocumentModel& model, const QString& text) {
+    for (const auto* paragraph : paragraphs(model))
+        for (const auto& item : paragraph->content)
+            if (const auto* run = std::get_if<word::engine::TextRun>(&item); run && run->text == text)
+                return run->format.fontName;
+    return {};
+}
+
+} // namespace
+
+class EndToEndTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir home_;
+    QStringList opened_;
+    QStringList printed_;
+
+    word::engine::Desktop desktop() {
+        word::engine::Desktop desktop;
+        desktop.documentsFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        desktop.open = [this](const QString& path) { opened_ << path; };
+        desktop.print = [this](const QString& line) { printed_ << line; };
+        return desktop;
+    }
+
+    QDir documents() const { return QDir(home_.path() + QStringLiteral("/Documents")); }
+
+    QStringList pictureFilesBesideTheProgram() const {
+        return QDir(QCoreApplication::applicationDirPath()).entryList({QStringLiteral("*.bmp")}, QDir::Files);
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(home_.isValid());
+        qputenv("HOME", home_.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", (home_.path() + QStringLiteral("/.config")).toLocal8Bit());
+        QCOMPARE(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+                 home_.path() + QStringLiteral("/Documents"));
+    }
+
+    void init() {
+        opened_.clear();
+        printed_.clear();
+        documents().removeRecursively();
+    }
+
+    void finishSavesAndOpensTheLetter_data() {
+        QTest::addColumn<QString>("styleOption");
+        QTest::addColumn<QString>("recipientFont");
+        QTest::newRow("Simple") << "OptSimple"
+                                << "Times New Roman";
+        QTest::newRow("Romantic") << "OptRomantic"
+                                  << "Monotype Corsiva";
+        QTest::newRow("Dark") << "OptDark"
+                              << "Franklin Gothic Medium";
+        QTest::newRow("Classic") << "OptClassic"
+                                 << "Arial";
+        QTest::newRow("Elegant") << "OptElegant"
+                                 << "Garamond";
+        QTest::newRow("Modernistic") << "OptModern"
+                                     << "Courier";
+    }
+
+    void finishSavesAndOpensTheLetter() {
+        QFETCH(QString, styleOption);
+        QFETCH(QString, recipientFont);
+        const QString recipient = QStringLiteral("Ms Ann <Lee> & \"Co\" Ünal");
+
+        QTimer::singleShot(0, [&] {
+            auto* name = control<QLineEdit>(QStringLiteral("RecNameText"));
+            auto* style = control<QRadioButton>(styleOption);
+            auto* finish = control<QPushButton>(QStringLiteral("cmdFinish"));
+            QVERIFY(name && style && finish);
+            name->setText(recipient);
+            style->setChecked(true);
+            QTest::mouseClick(finish, Qt::LeftButton);
+        });
+        word::engine::Engine wordProcessor;
+        RecordingUserInterface ui;
+        QCOMPARE(runProgram(wordProcessor, ui, desktop()), 0);
+
+        QCOMPARE(ui.messages, QStringList());
+        const QStringList letters = documents().entryList({QStringLiteral("*.docx")}, QDir::Files);
+        QCOMPARE(letters.size(), 1);
+        const QString path = documents().filePath(letters.first());
+        QCOMPARE(printed_, QStringList{path});
+        QCOMPARE(opened_, QStringList{path});
+
+        const word::engine::DocumentModel letter = word::engine::openDocx(path);
+        const QStringList texts = paragraphTexts(letter);
+        QVERIFY2(texts.contains(recipient), qPrintable(texts.join(u'|')));
+        QVERIFY(texts.contains(QStringLiteral("[Click here and type recipient's address]")));
+        QVERIFY(texts.contains(QStringLiteral("[Click here and type the contents of your letter]")));
+
+        QCOMPARE(fontOf(letter, recipient), recipientFont);
+        QCOMPARE(pictureFilesBesideTheProgram(), QStringList());
+    }
+
+    void cancelLeavesNoLetter() {
+        QTimer::singleShot(0, [] {
+            auto* cancel = control<QPushButton>(QStringLiteral("cmdCancel"));
+            QVERIFY(cancel);
+            QTest::mouseClick(cancel, Qt::LeftButton);
+        });
+        word::engine::Engine wordProcessor;
+        RecordingUserInterface ui;
+        QCOMPARE(runProgram(wordProcessor, ui, desktop()), 0);
+
+        QCOMPARE(documents().entryList({QStringLiteral("*.docx")}, QDir::Files), QStringList());
+        QCOMPARE(opened_, QStringList());
+        QCOMPARE(ui.messages, QStringList());
+    }
+};
+
+QTEST_MAIN(EndToEndTest)
+#include "tst_endtoend.moc"
