@@ -44,13 +44,15 @@ if ((${#missing[@]} > 0)); then
   "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-# The letter styles name faces that Debian does not ship; this alias file points each at a free face
-# of the same spirit, for every program that looks fonts up through fontconfig.
-faces_conf="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/fonts/61-tavrin-letter-faces.conf"
-installed_conf=/etc/fonts/conf.d/61-tavrin-letter-faces.conf
-if ! cmp -s "$faces_conf" "$installed_conf"; then
-  "${sudo[@]}" install -m 0644 "$faces_conf" "$installed_conf"
-fi
+# The letter styles name faces that Debian does not ship; an alias file points each at a free face of
+# the same spirit, and another keeps every program on the OpenType files of those faces, the ones
+# LibreOffice reads, for every program that looks fonts up through fontconfig.
+for faces_conf in "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"/fonts/*.conf; do
+  installed_conf="/etc/fonts/conf.d/$(basename "$faces_conf")"
+  if ! cmp -s "$faces_conf" "$installed_conf"; then
+    "${sudo[@]}" install -m 0644 "$faces_conf" "$installed_conf"
+  fi
+done
 
 # The test suite's own tools (the Open XML package validator), pinned by tests/tools/package-lock.json.
 if [[ "${1:-}" == "--tests" ]]; then
