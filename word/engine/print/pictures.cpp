@@ -49,7 +49,8 @@ void PictureObjects::drawObject(QPainter* painter, const QRectF& rect, QTextDocu
     if (image.isNull())
         return;
     painter->save();
-    painter->setRenderHint(QPainter::SmoothPixmapTransform);
+    // Without it the PDF engine re-encodes every picture as JPEG, blurring thin rules and ornaments.
+    painter->setRenderHints(QPainter::SmoothPixmapTransform | QPainter::LosslessImageRendering);
     painter->drawImage(rect, image);
     painter->restore();
 }
