@@ -38,33 +38,6 @@ QString tool(const char* name) {
     return requireProgram(QString::fromLatin1(name));
 }
 
-// A box blur over (2 * radius + 1) pixels square, on 8-bit grey.
-QImage smoothed(const QImage& image, int radius) {
-    const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
-    QImage out(grey.size(), QImage::Format_Grayscale8);
-    for (int y = 0; y < grey.height(); ++y) {
-        uchar* target = out.scanLine(y);
-        for (int x = 0; x < grey.width(); ++x) {
-            int sum = 0, count = 0;
-            for (int dy = -radius; dy <= radius; ++dy) {
-                const int sy = y + dy;
-                if (sy < 0 || sy >= grey.height())
-                    continue;
-                const uchar* row = grey.constScanLine(sy);
-                for (int dx = -radius; dx <= radius; ++dx) {
-                    const int sx = x + dx;
-                    if (sx < 0 || sx >= grey.width())
-                        continue;
-                    sum += row[sx];
-                    ++count;
-                }
-            }
-            target[x] = uchar(sum / count);
-        }
-    }
-    return out;
-}
-
 } // namespace
 
 QString requireProgram(const QString& name) {
@@ -136,27 +109,61 @@ QStringList wordLines(const QString& text) {
     return lines;
 }
 
-double differingShare(const QImage& a, const QImage& b) {
-    const QSize common = a.size().boundedTo(b.size());
-    if (a.isNull() || b.isNull() || (a.size() - common).width() > 2 || (a.size() - common).height() > 2 ||
-        (b.size() - common).width() > 2 || (b.size() - common).height() > 2)
-        return 1;
-    const QImage sa = smoothed(a.copy(QRect(QPoint(), common)), 1),
-                 sb = smoothed(b.copy(QRect(QPoint(), common)), 1);
-    constexpr int Ink = 192, Difference = 64;
-    qint64 inked = 0, differing = 0;
-    for (int y = 0; y < sa.height(); ++y) {
-        const uchar* ra = sa.constScanLine(y);
-        const uchar* rb = sb.constScanLine(y);
-        for (int x = 0; x < sa.width(); ++x) {
-            if (ra[x] >= Ink && rb[x] >= Ink)
-                continue;
-            ++inked;
-            if (std::abs(int(ra[x]) - int(rb[x])) > Difference)
-                ++differing;
+std::vector<QRectF> inkBands(const QImage& page, qreal dotsPerInch) {
+    constexpr int Dark = 128;
+    const qreal pointsPerPixel = 72 / dotsPerInch;
+    const int mergedGap = int(std::ceil(dotsPerInch / 72)); // a point
+    const QImage grey = page.convertToFormat(QImage::Format_Grayscale8);
+    std::vector<QRectF> bands;
+    QRect band;
+    int lastInkedRow = -mergedGap - 2;
+    for (int y = 0; y < grey.height(); ++y) {
+        const uchar* row = grey.constScanLine(y);
+        int left = -1, right = -1;
+        for (int x = 0; x < grey.width(); ++x)
+            if (row[x] < Dark) {
+                left = left < 0 ? x : left;
+                right = x;
+            }
+        if (left < 0)
+            continue;
+        const QRect rowInk(QPoint(left, y), QPoint(right, y));
+        if (band.isValid() && y - lastInkedRow <= mergedGap + 1) {
+            band = band.united(rowInk);
+        } else {
+            if (band.isValid())
+                bands.emplace_back(band);
+            band = rowInk;
         }
+        lastInkedRow = y;
     }
-    return inked == 0 ? 0 : double(differing) / double(inked);
+    if (band.isValid())
+        bands.emplace_back(band);
+    for (QRectF& b : bands)
+        b = QRectF(b.topLeft() * pointsPerPixel, b.size() * pointsPerPixel);
+    return bands;
+}
+
+::testing::AssertionResult sameInkBands(const std::vector<QRectF>& ours, const std::vector<QRectF>& theirs,
+                                        qreal tolerance) {
+    const auto describe = [](const QRectF& band) {
+        return QStringLiteral("y %1-%2 x %3-%4")
+            .arg(band.top(), 0, 'f', 1)
+            .arg(band.bottom(), 0, 'f', 1)
+            .arg(band.left(), 0, 'f', 1)
+            .arg(band.right(), 0, 'f', 1)
+            .toStdString();
+    };
+    if (ours.size() != theirs.size())
+        return ::testing::AssertionFailure() << ours.size() << " bands of ink against " << theirs.size();
+    for (std::size_t i = 0; i < ours.size(); ++i) {
+        const QRectF &a = ours[i], &b = theirs[i];
+        if (std::abs(a.top() - b.top()) > tolerance || std::abs(a.bottom() - b.bottom()) > tolerance ||
+            std::abs(a.left() - b.left()) > tolerance || std::abs(a.right() - b.right()) > tolerance)
+            return ::testing::AssertionFailure()
+                   << "band " << i + 1 << ": " << describe(a) << " against " << describe(b);
+    }
+    return ::testing::AssertionSuccess();
 }
 
 } // namespace word::testing

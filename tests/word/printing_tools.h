@@ -4,9 +4,12 @@
 // written, LibreOffice renders the saved letter for comparison.
 
 #include <QImage>
+#include <QRectF>
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
+
+#include <gtest/gtest.h>
 
 #include <vector>
 
@@ -37,10 +40,12 @@ QString libreOfficePdf(const QString& docx, const QString& folder);
 // The lines of a page's text with their words, spacing left out: what the line breaks are.
 QStringList wordLines(const QString& text);
 
-// Where two pages of the same size differ: of the pixels inked on either page, the share whose grey
-// differs by more than a quarter of the range, after both are smoothed over three pixels so that an edge
-// a fraction of a pixel apart does not count. Pages may differ in size by two pixels (a PDF's page size is
-// in whole points); 1 for pages of different sizes.
-double differingShare(const QImage& a, const QImage& b);
+// The bands of dark ink down a page, in points: rows holding ink, gathered while less than a point of
+// white lies between them, each with the left and right ends of its ink. A line of text, a picture or a
+// rule makes a band.
+std::vector<QRectF> inkBands(const QImage& page, qreal dotsPerInch);
+// As many bands on both pages, each edge of each within tolerance points of the other's.
+::testing::AssertionResult sameInkBands(const std::vector<QRectF>& ours, const std::vector<QRectF>& theirs,
+                                        qreal tolerance);
 
 } // namespace word::testing
