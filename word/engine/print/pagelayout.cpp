@@ -142,9 +142,9 @@ private:
                                                     checkpoint.emptyPage, placedAny);
                 segmentBottom = std::max(segmentBottom, bottom);
             }
-            const bool rowDone = std::all_of(
-                cursors.begin(), cursors.end(),
-                [&, i = std::size_t(0)](const CellCursor& c) mutable { return c.done(*cells[i++]); });
+            bool rowDone = true;
+            for (std::size_t column = 0; column < cells.size(); ++column)
+                rowDone = rowDone && cursors[column].done(*cells[column]);
             if (!placedAny && !rowDone && !checkpoint.emptyPage) {
                 restore(checkpoint);
                 newPage();

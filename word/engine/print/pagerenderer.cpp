@@ -1,5 +1,6 @@
 #include "pagerenderer.h"
 
+#include "application.h"
 #include "lineheights.h"
 #include "pagelayout.h"
 #include "units.h"
@@ -39,7 +40,10 @@ struct PageRenderer::Layout {
     PageLayout pages;
 };
 
-PageRenderer::PageRenderer(const DocumentModel& model) : layout_(std::make_unique<Layout>(model)) {}
+PageRenderer::PageRenderer(const DocumentModel& model) {
+    requireApplication(false);
+    layout_ = std::make_unique<Layout>(model);
+}
 
 PageRenderer::~PageRenderer() = default;
 

@@ -6,7 +6,8 @@
 // preview, printing and PDF output.
 //
 // What is laid out is the document as its .docx stores it (docxStoredForm), which is what LibreOffice or
-// Word shows when the letter is opened. Needs a QGuiApplication (fonts).
+// Word shows when the letter is opened. Needs a QGuiApplication (fonts) on its thread: without one the
+// constructor throws AutomationError errors::PrintingFailed.
 
 #include "word/engine/model.h"
 

@@ -1,5 +1,6 @@
 #include "printing.h"
 
+#include "application.h"
 #include "pagerenderer.h"
 #include "word/automationerror.h"
 
@@ -14,7 +15,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRandomGenerator>
-#include <QThread>
 
 #include <cerrno>
 #include <cstring>
@@ -30,17 +30,6 @@ namespace {
 
 [[noreturn]] void printingFailed(const QString& description) {
     throw AutomationError(errors::PrintingFailed, description);
-}
-
-// Fonts need a QGuiApplication, the preview a QApplication, and both the thread they run on.
-void requireApplication(bool withWidgets) {
-    QCoreApplication* application = QCoreApplication::instance();
-    const bool running = withWidgets ? qobject_cast<QApplication*>(application) != nullptr
-                                     : qobject_cast<QGuiApplication*>(application) != nullptr;
-    if (!running)
-        printingFailed(u"Printing needs the application's windows, and they are not running."_s);
-    if (QThread::currentThread() != application->thread())
-        printingFailed(u"Printing runs only on the application's main thread."_s);
 }
 
 QPageLayout fullPageLayout(QSizeF points) {
