@@ -54,6 +54,15 @@ int pdfPageCount(const QString& pdf) {
     return pages.hasMatch() ? pages.captured(1).toInt() : -1;
 }
 
+QSizeF pdfPageSize(const QString& pdf) {
+    const ProgramRun info = run(tool("pdfinfo"), {pdf});
+    const QRegularExpressionMatch size =
+        QRegularExpression(QStringLiteral("^Page size:\\s+([\\d.]+) x ([\\d.]+) pts"),
+                           QRegularExpression::MultilineOption)
+            .match(QString::fromUtf8(info.output));
+    return size.hasMatch() ? QSizeF(size.captured(1).toDouble(), size.captured(2).toDouble()) : QSizeF();
+}
+
 QString pdfText(const QString& pdf, int page) {
     QStringList arguments{QStringLiteral("-layout")};
     if (page > 0)

@@ -26,6 +26,8 @@ namespace word::testing {
 QString requireProgram(const QString& name);
 
 int pdfPageCount(const QString& pdf);
+// The first page's size in points.
+QSizeF pdfPageSize(const QString& pdf);
 // The text of one page (from 1), or of every page when page is 0, laid out as on the page.
 QString pdfText(const QString& pdf, int page = 0);
 // The displayed size in points of every picture drawn in the PDF, page by page.

@@ -303,6 +303,29 @@ TEST_P(UnusualDocuments, PrintTheirWordsOnAsManyPagesAsTheyNeed) {
 INSTANTIATE_TEST_SUITE_P(Pages, UnusualDocuments, ::testing::ValuesIn(unusualDocuments()),
                          [](const auto& info) { return info.param.name; });
 
+class PageSizes : public ::testing::TestWithParam<QSizeF> {};
+
+// The PDF's pages take the document's size (in whole points), landscape ones included, with the text
+// still starting at the top margin.
+TEST_P(PageSizes, AreTheDocuments) {
+    DocumentModel model;
+    model.page.width = float(GetParam().width());
+    model.page.height = float(GetParam().height());
+    model.body.push_back(paragraphOf(QStringLiteral("Top")));
+    QTemporaryDir folder;
+    const QString pdf = writtenPdf(model, folder);
+    const QSizeF size = pdfPageSize(pdf);
+    EXPECT_NEAR(size.width(), GetParam().width(), 1);
+    EXPECT_NEAR(size.height(), GetParam().height(), 1);
+    const std::vector<QRectF> bands = inkBands(pdfPageImage(pdf, 1, 144), 144);
+    ASSERT_EQ(bands.size(), 1u);
+    EXPECT_NEAR(bands.front().left(), model.page.leftMargin, 1.5);
+    EXPECT_NEAR(bands.front().top(), model.page.topMargin, 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(Documents, PageSizes,
+                         ::testing::Values(QSizeF(595.3, 841.9), QSizeF(612, 792), QSizeF(841.9, 595.3)));
+
 TEST(Pagination, KeepsAParagraphsFirstAndLastLinesWithOthers) {
     // A run of one-line paragraphs fills the first page but for one line; the next paragraph has three
     // lines: with widow and orphan control it moves whole to the second page, without it one line stays.

@@ -4,7 +4,6 @@
 
 #include <QFontMetricsF>
 #include <QRawFont>
-#include <QtEndian>
 
 #include <cmath>
 #include <optional>
@@ -17,11 +16,12 @@ struct DesignHeights {
     qreal ascent, descent, leading; // font units
 };
 
-qint16 signedAt(const QByteArray& table, int offset) {
-    return qFromBigEndian<qint16>(table.constData() + offset);
-}
+// Font tables are big-endian; read byte by byte, which the callers' size checks keep in bounds.
 quint16 unsignedAt(const QByteArray& table, int offset) {
-    return qFromBigEndian<quint16>(table.constData() + offset);
+    return quint16((uchar(table.at(offset)) << 8) | uchar(table.at(offset + 1)));
+}
+qint16 signedAt(const QByteArray& table, int offset) {
+    return qint16(unsignedAt(table, offset));
 }
 
 // The horizontal header's ascender, descender and line gap, as both word processors take them; the

@@ -73,9 +73,9 @@ public:
             newPage();
         const qreal before = twips(format.spaceBefore);
         const qreal whole = before + heightOf(lines);
-        const qreal kept = format.keepWithNext ? whole + nextLineHeight : whole;
-        if ((format.keepTogether || format.keepWithNext) && !emptyPage_ && kept > room() &&
-            kept <= bodyHeight())
+        const qreal keptTogether = format.keepWithNext ? whole + nextLineHeight : whole;
+        if ((format.keepTogether || format.keepWithNext) && !emptyPage_ && keptTogether > room() &&
+            keptTogether <= bodyHeight())
             newPage();
         y_ += before;
 
