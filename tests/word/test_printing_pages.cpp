@@ -351,12 +351,5 @@ TEST(Pagination, KeepsAParagraphsFirstAndLastLinesWithOthers) {
     EXPECT_EQ(secondWith, 90);
 }
 
-TEST(PageRendererTest, PaintsNothingForPagesItDoesNotHave) {
-    const PageRenderer renderer(defaultLetter(LetterStyle::Simple));
-    EXPECT_EQ(inkOf(renderer.pageImage(1, 36)), 0);
-    EXPECT_EQ(inkOf(renderer.pageImage(-1, 36)), 0);
-    EXPECT_TRUE(renderer.pageImage(0, 0).isNull());
-}
-
 } // namespace
 } // namespace word::testing
