@@ -96,6 +96,16 @@ bool canCreateFilesIn(const QString& directory) {
     return probe.open();
 }
 
+std::unique_ptr<QTemporaryDir> makePrivateFolder() {
+    // The temporary path is empty when TMPDIR names a folder that does not exist: then there is no
+    // private folder, rather than one in the file system's root.
+    const QString temporary = QDir::tempPath();
+    if (temporary.isEmpty())
+        return nullptr;
+    auto folder = std::make_unique<QTemporaryDir>(temporary + QStringLiteral("/tavrin-XXXXXX"));
+    return folder->isValid() ? std::move(folder) : nullptr;
+}
+
 } // namespace
 
 QString fileName(StylePicture picture) {
@@ -146,25 +156,30 @@ struct PictureFolder::Private {
 };
 
 PictureFolder::PictureFolder(const QString& programDirectory) : d_(std::make_unique<Private>()) {
-    d_->directory = QDir::cleanPath(programDirectory);
-    if (canCreateFilesIn(d_->directory))
+    const QString directory = QDir::cleanPath(programDirectory);
+    if (canCreateFilesIn(directory)) {
+        d_->directory = directory;
         return;
+    }
     // An installed program usually lives where its user cannot write; its pictures go to a folder
     // of this run's own instead, so that the letter still gets them.
-    d_->privateFolder = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/tavrin-XXXXXX"));
-    if (d_->privateFolder->isValid())
+    d_->privateFolder = makePrivateFolder();
+    if (d_->privateFolder)
         d_->directory = d_->privateFolder->path();
 }
 
 PictureFolder::~PictureFolder() = default;
 
 QString PictureFolder::path(StylePicture picture) const {
+    // Without any folder there is no path, rather than one in the file system's root.
+    if (d_->directory.isEmpty())
+        return {};
     return d_->directory + u'/' + fileName(picture);
 }
 
 bool PictureFolder::write(StylePicture picture) const {
     const QImage decoded = image(picture);
-    if (decoded.isNull())
+    if (decoded.isNull() || path(picture).isEmpty())
         return false;
     // A fresh, exclusively created name in the same folder, renamed over the target: whatever stands
     // at the target (a file, or a link planted by someone else) is replaced, never written through.
@@ -185,7 +200,8 @@ bool PictureFolder::write(StylePicture picture) const {
 }
 
 bool PictureFolder::remove(StylePicture picture) const {
-    return QFile::remove(path(picture));
+    const QString target = path(picture);
+    return !target.isEmpty() && QFile::remove(target);
 }
 
 } // namespace artwork

@@ -46,7 +46,8 @@ public:
     PictureFolder(const PictureFolder&) = delete;
     PictureFolder& operator=(const PictureFolder&) = delete;
 
-    // The full path the picture is written to.
+    // The full path the picture is written to; empty when there is no folder to write to at all
+    // (the program's directory cannot be written and no temporary folder could be made).
     QString path(StylePicture picture) const;
     // Writes the picture as a bitmap, replacing (never following) whatever is at its path.
     // Returns false, leaving no file, when it cannot be written.

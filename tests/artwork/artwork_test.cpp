@@ -7,7 +7,6 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QtEndian>
 
 #include <cstdlib>
 #include <grp.h>
@@ -40,8 +39,12 @@ struct JpegFacts {
     int precision = -1, width = -1, height = -1, components = -1;
 };
 
+int byteAt(const QByteArray& bytes, qsizetype at) {
+    return quint8(bytes.at(at));
+}
+
 int be16(const QByteArray& bytes, qsizetype at) {
-    return qFromBigEndian<quint16>(bytes.constData() + at);
+    return byteAt(bytes, at) << 8 | byteAt(bytes, at + 1);
 }
 
 std::optional<JpegFacts> readJpegFacts(const QByteArray& bytes) {
@@ -87,8 +90,8 @@ struct BitmapFacts {
 std::optional<BitmapFacts> readBitmapFacts(const QByteArray& bytes) {
     if (bytes.size() < 54 || !bytes.startsWith("BM"))
         return std::nullopt;
-    auto le32 = [&](qsizetype at) { return qFromLittleEndian<qint32>(bytes.constData() + at); };
-    auto le16 = [&](qsizetype at) { return int(qFromLittleEndian<quint16>(bytes.constData() + at)); };
+    auto le16 = [&](qsizetype at) { return byteAt(bytes, at) | byteAt(bytes, at + 1) << 8; };
+    auto le32 = [&](qsizetype at) { return qint32(quint32(le16(at)) | quint32(le16(at + 2)) << 16); };
     BitmapFacts facts;
     facts.headerSize = le32(14);
     facts.width = le32(18);
@@ -123,6 +126,18 @@ bool canCreateFileIn(const QString& directory) {
     return true;
 }
 
+// Entries that a picture folder could have made: the pictures, their temporary names, a probe.
+QStringList picturesLeftIn(const QString& directory) {
+    QStringList left;
+    for (const QString& entry : entriesOf(directory))
+        for (const StylePicture picture : AllPictures)
+            if (entry.startsWith(artwork::fileName(picture)) ||
+                entry.startsWith(u'.' + artwork::fileName(picture)) ||
+                entry.startsWith(QStringLiteral(".tavrin")))
+                left << entry;
+    return left;
+}
+
 // What went wrong, if anything, when the pictures of every style are written through a folder
 // made for an unwritable program directory. Also run in a child process, so each outcome is a
 // small number that can be an exit code.
@@ -137,7 +152,6 @@ enum class Fallback {
 };
 
 Fallback writeThroughFallback(const QString& programDirectory) {
-    const QStringList before = entriesOf(programDirectory);
     QString privateFolder;
     {
         PictureFolder folder(programDirectory);
@@ -157,7 +171,7 @@ Fallback writeThroughFallback(const QString& programDirectory) {
     }
     if (QFileInfo::exists(privateFolder))
         return Fallback::PrivateFolderLeftBehind;
-    if (entriesOf(programDirectory) != before)
+    if (!picturesLeftIn(programDirectory).isEmpty())
         return Fallback::ProgramDirectoryTouched;
     return Fallback::Works;
 }
@@ -184,6 +198,7 @@ private slots:
 
     void unwritableProgramDirectoryFallsBack_data();
     void unwritableProgramDirectoryFallsBack();
+    void nowhereToWriteGivesNoPathAndNoFile();
 };
 
 void ArtworkTest::storedJpegHeaders_data() {
@@ -378,6 +393,7 @@ void ArtworkTest::unwritableProgramDirectoryFallsBack_data() {
     QTest::newRow("directory without write permission") << "read-only";
     QTest::newRow("file system that takes no files") << "proc";
     QTest::newRow("directory that does not exist") << "missing";
+    QTest::newRow("no directory given") << "empty";
 }
 
 void ArtworkTest::unwritableProgramDirectoryFallsBack() {
@@ -386,6 +402,10 @@ void ArtworkTest::unwritableProgramDirectoryFallsBack() {
         if (!QFileInfo(QStringLiteral("/proc")).isDir() || canCreateFileIn(QStringLiteral("/proc")))
             QSKIP("no /proc refusing new files on this system");
         QCOMPARE(writeThroughFallback(QStringLiteral("/proc")), Fallback::Works);
+        return;
+    }
+    if (kind == u"empty") {
+        QCOMPARE(writeThroughFallback(QString()), Fallback::Works);
         return;
     }
     QTemporaryDir base;
@@ -430,6 +450,25 @@ void ArtworkTest::unwritableProgramDirectoryFallsBack() {
     QVERIFY2(WEXITSTATUS(status) != StillWritable, "the directory stayed writable without privileges");
     QCOMPARE(static_cast<Fallback>(WEXITSTATUS(status)), Fallback::Works);
     QVERIFY(entriesOf(childTemp).isEmpty());
+}
+
+void ArtworkTest::nowhereToWriteGivesNoPathAndNoFile() {
+    // No program directory, and no temporary folder can be made: nothing may land in the root.
+    const QByteArray savedTemp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", "/nonexistent/tavrin-test");
+    const QStringList rootBefore = entriesOf(QStringLiteral("/"));
+    {
+        PictureFolder folder{QString()};
+        QVERIFY2(folder.path(StylePicture::PictureClassic).isEmpty(),
+                 qPrintable(folder.path(StylePicture::PictureClassic)));
+        QVERIFY(!folder.write(StylePicture::PictureClassic));
+        QVERIFY(!folder.remove(StylePicture::PictureClassic));
+    }
+    if (savedTemp.isNull())
+        qunsetenv("TMPDIR");
+    else
+        qputenv("TMPDIR", savedTemp);
+    QCOMPARE(entriesOf(QStringLiteral("/")), rootBefore);
 }
 
 QTEST_GUILESS_MAIN(ArtworkTest)

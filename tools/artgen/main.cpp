@@ -3,9 +3,11 @@
 //
 //   artgen OUTPUT_FOLDER [--look LOOK_FOLDER]
 //
-// With --look it also writes enlarged PNG copies of what was written, for looking at the artwork.
+// With --look it also writes enlarged PNG copies of what was written, the previews side by side and
+// mock letter pages, for looking at the artwork.
 
 #include "jpegfile.h"
+#include "mockletters.h"
 #include "pictures.h"
 #include "previews.h"
 
@@ -77,16 +79,20 @@ void look(const QString& folder, const QString& name, const QImage& written) {
     save(written.scaledToWidth(415, Qt::SmoothTransformation), 2, QStringLiteral("-in-column"));
 }
 
-// The five previews side by side, at their own size and at twice it.
+// The five previews side by side: at their own size, at twice it, and shrunk into boxes of the
+// style page's size on its form colour, as the wizard shows them.
 void lookTogether(const QString& folder, const QList<QImage>& previews) {
     const int cell = 2 * 98 + 12;
-    QImage sheet(previews.size() * cell + 12, 98 + 2 * 98 + 36, QImage::Format_RGB32);
-    sheet.fill(QColor(0xf0, 0xf0, 0xf0));
+    QImage sheet(previews.size() * cell + 12, 98 + 2 * 98 + 2 * 80 + 48, QImage::Format_RGB32);
+    sheet.fill(QColor(209, 207, 192));
     QPainter p(&sheet);
     int x = 12;
     for (const QImage& preview : previews) {
         p.drawImage(x, 12, preview);
         p.drawImage(QRect(x, 98 + 24, preview.width() * 2, preview.height() * 2), preview);
+        const QImage boxed =
+            preview.scaled(preview.size() * 0.8, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        p.drawImage(QRect(x, 3 * 98 + 36, boxed.width() * 2, boxed.height() * 2), boxed);
         x += cell;
     }
     p.end();
@@ -145,7 +151,13 @@ int main(int argc, char** argv) {
         bitmap(QStringLiteral("previewElegant"), artgen::elegantPreview(pictures)),
         bitmap(QStringLiteral("previewModernistic"), artgen::modernisticPreview(pictures)),
     };
-    if (!lookFolder.isEmpty())
+    if (!lookFolder.isEmpty()) {
         lookTogether(lookFolder, previews);
+        artgen::classicLetter(pictures).save(lookFolder + QStringLiteral("/letterClassic.png"));
+        artgen::darkLetter(pictures).save(lookFolder + QStringLiteral("/letterDark.png"));
+        artgen::romanticLetter(pictures).save(lookFolder + QStringLiteral("/letterRomantic.png"));
+        artgen::elegantLetter(pictures).save(lookFolder + QStringLiteral("/letterElegant.png"));
+        artgen::modernLetter(pictures).save(lookFolder + QStringLiteral("/letterModern.png"));
+    }
     return ok ? 0 : 1;
 }

@@ -10,9 +10,11 @@ namespace artgen {
 namespace {
 
 const QColor Paper(255, 255, 255);
-const QColor Edge(0x9a, 0x9a, 0x9a);
-const QColor Shadow(0xc8, 0xc8, 0xc8);
-const QColor Text(0x80, 0x80, 0x80);
+const QColor Edge(0x8a, 0x88, 0x80);
+// The sheet lies on the wizard's form colour and casts a shadow on it.
+const QColor Form(209, 207, 192);
+const QColor Shadow(0xa8, 0xa6, 0x98);
+const QColor Text(0x70, 0x70, 0x70);
 
 // A miniature sheet: white, with an edge and a drop shadow, and the text column inside it.
 struct Sheet {
@@ -25,7 +27,7 @@ struct Sheet {
 
 Sheet blankSheet(QSize size, int margin) {
     Sheet sheet{QImage(size, QImage::Format_RGB32), QRect(0, 0, size.width() - 2, size.height() - 2), 0, 0};
-    sheet.image.fill(QColor(0xe6, 0xe6, 0xe6));
+    sheet.image.fill(Form);
     QPainter p(&sheet.image);
     p.fillRect(sheet.page.translated(2, 2), Shadow);
     p.fillRect(sheet.page, Paper);
@@ -132,18 +134,17 @@ QImage romanticPreview(const StylePictures& pictures) {
 QImage elegantPreview(const StylePictures& pictures) {
     Sheet sheet = blankSheet({92, 92}, 9);
     QPainter p(&sheet.image);
-    const QImage heading = fitted(pictures.elegant, 25);
+    const QImage heading = fitted(pictures.elegant, 28);
     const int centre = (sheet.left + sheet.right + 1) / 2;
-    p.drawImage(centre - heading.width() / 2, 4, heading);
-    int y =
-        textLines(p, sheet.left, sheet.width(), 4 + heading.height() + 3, {0.4, 0.55, 0.3}, Qt::AlignHCenter);
+    p.drawImage(centre - heading.width() / 2, 3, heading);
+    int y = textLines(p, sheet.left, sheet.width(), 3 + heading.height() + 3, {0.4, 0.55}, Qt::AlignHCenter);
     y = textLines(p, sheet.left, sheet.width(), y + 2, {0.35, 0.5});
-    const QImage strip = stripMiddle(pictures.elegantLine, 300, sheet.width());
+    const QImage strip = stripMiddle(pictures.elegantLine, 220, sheet.width());
     p.drawImage(sheet.left, y, strip);
-    y = textLines(p, sheet.left, sheet.width(), y + strip.height() + 3, {1, 1, 1, 0.65});
-    textLines(p, sheet.left, sheet.width(), y + 2, {0.35, 0.3});
-    const QImage flourish = fitted(pictures.elegantDown, 28);
-    p.drawImage(centre - flourish.width() / 2, 89 - 3 - flourish.height(), flourish);
+    y = textLines(p, sheet.left, sheet.width(), y + strip.height() + 3, {1, 1, 0.65});
+    y = textLines(p, sheet.left, sheet.width(), y + 2, {0.35, 0.3});
+    const QImage flourish = fitted(pictures.elegantDown, 34);
+    p.drawImage(centre - flourish.width() / 2, y, flourish);
     return sheet.image;
 }
 
