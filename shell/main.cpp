@@ -1,7 +1,12 @@
 #include "formicon.h"
 #include "formregistry.h"
 #include "qtuserinterface.h"
+#ifdef TAVRIN_LIVE
+#include "word/live/choosingprovider.h"
+#else
 #include "word/engine/engine.h"
+#include "word/engine/handover.h"
+#endif
 
 #include <QApplication>
 
@@ -12,12 +17,21 @@ int main(int argc, char** argv) {
     // The program ends when its last form unloads, hidden ones included, not when the last window closes.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    word::engine::Engine wordProcessor;
     tavrin::QtUserInterface ui;
+#ifdef TAVRIN_LIVE
+    // LibreOffice Writer wherever it can be had, the built-in engine everywhere else.
+    word::live::ChoosingProvider wordProcessor({}, [&ui](const QString& message) { ui.messageBox(message); });
+#else
+    word::engine::Engine wordProcessor;
+#endif
     tavrin::FormRegistry forms(wordProcessor, ui, QCoreApplication::applicationDirPath(),
                                [] { QCoreApplication::exit(0); });
     forms.start();
-    if (forms.hasEnded())
-        return 0;
-    return app.exec();
+    const int exitCode = forms.hasEnded() ? 0 : app.exec();
+
+    // The built-in engine's letters live in this process: they go to the user's documents folder now. A
+    // letter written in LibreOffice stays open there.
+    for (const QString& failure : handOverOpenDocuments(wordProcessor).failures)
+        ui.messageBox(failure);
+    return exitCode;
 }
