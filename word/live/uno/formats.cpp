@@ -132,7 +132,7 @@ Properties paraProperties(ParaMember member, const engine::ParaFormat& f) {
     case ParaMember::Hyphenation:
         return {{"ParaIsHyphenation", uno::Any(f.hyphenation)}};
     case ParaMember::OutlineLevel:
-        return {{"ParaOutlineLevel",
+        return {{"OutlineLevel",
                  uno::Any(sal_Int16(f.outlineLevel == wdOutlineLevelBodyText ? 0 : f.outlineLevel))}};
     }
     return {};
@@ -200,7 +200,7 @@ engine::ParaFormat readParaFormat(const Target& target) {
     f.pageBreakBefore = read<style::BreakType>(target, "BreakType") == style::BreakType_PAGE_BEFORE;
     f.noLineNumber = !read<bool>(target, "ParaLineNumberCount");
     f.hyphenation = read<bool>(target, "ParaIsHyphenation");
-    const sal_Int16 level = read<sal_Int16>(target, "ParaOutlineLevel");
+    const sal_Int16 level = read<sal_Int16>(target, "OutlineLevel");
     f.outlineLevel = level >= 1 && level <= 9 ? int(level) : int(wdOutlineLevelBodyText);
     return f;
 }

@@ -9,7 +9,7 @@
 // SpaceBefore and SpaceAfter = ParaTopMargin and ParaBottomMargin; LineSpacingRule = a proportional
 // ParaLineSpacing of 100, 150 or 200 %; WidowControl = ParaWidows and ParaOrphans (2 lines, or none);
 // KeepWithNext = ParaKeepTogether; KeepTogether = not ParaSplit; PageBreakBefore = BreakType;
-// NoLineNumber = not ParaLineNumberCount; Hyphenation = ParaIsHyphenation; OutlineLevel = ParaOutlineLevel
+// NoLineNumber = not ParaLineNumberCount; Hyphenation = ParaIsHyphenation; OutlineLevel = OutlineLevel
 // (body text is 0 in Writer).
 
 #include "word/engine/model.h"

@@ -81,12 +81,8 @@ void showWindow(const DocumentState& document, bool visible) {
 }
 
 // The documents made through the session that are still open, oldest first.
-std::vector<std::shared_ptr<DocumentState>> openDocuments(ApplicationState& application) {
-    std::vector<std::shared_ptr<DocumentState>> open;
-    for (const auto& weak : application.documents)
-        if (const auto document = weak.lock(); document && !document->closed)
-            open.push_back(document);
-    return open;
+const std::vector<std::shared_ptr<DocumentState>>& openDocuments(ApplicationState& application) {
+    return application.documents;
 }
 
 void makeActive(ApplicationState& application, const std::shared_ptr<DocumentState>& document) {
@@ -144,12 +140,13 @@ void store(DocumentState& document, const QString& path) {
 
 class DocumentPart {
 public:
-    explicit DocumentPart(std::shared_ptr<DocumentState> document) : document_(std::move(document)) {}
+    explicit DocumentPart(std::shared_ptr<DocumentState> document)
+        : session_(document->session->shared_from_this()), document_(std::move(document)) {}
 
 protected:
     // Runs the task on the document's session, with the document open.
     template <class Task> auto onWriter(Task task) const {
-        return document_->session->call([document = document_, task = std::move(task)]() mutable {
+        return session_->call([document = document_, task = std::move(task)]() mutable {
             if (document->closed)
                 fail(errors::CommandFailed, QStringLiteral("The document has been closed."));
             WriterDocument writer(*document);
@@ -159,6 +156,7 @@ protected:
     const std::shared_ptr<DocumentState>& document() const { return document_; }
 
 private:
+    std::shared_ptr<Session> session_; // alive as long as its objects
     std::shared_ptr<DocumentState> document_;
 };
 
@@ -559,10 +557,10 @@ void closeDocument(DocumentState& document, std::optional<bool> saveChanges) {
     }
     document.closed = true;
     ApplicationState& application = document.session->application;
-    if (application.active.lock().get() == &document) {
-        const auto open = openDocuments(application);
-        application.active = open.empty() ? std::weak_ptr<DocumentState>() : open.back();
-    }
+    std::erase_if(application.documents, [&](const auto& open) { return open.get() == &document; });
+    if (application.active.lock().get() == &document)
+        application.active =
+            application.documents.empty() ? std::weak_ptr<DocumentState>() : application.documents.back();
 }
 
 class DocumentObject : public word::Document, DocumentPart {
@@ -652,7 +650,7 @@ uno::Sequence<beans::PropertyValue> loadArguments(const ApplicationState& applic
 std::shared_ptr<DocumentState> remember(const std::shared_ptr<Session>& session,
                                         uno::Reference<lang::XComponent> component, const QString& fullName) {
     auto document = std::make_shared<DocumentState>();
-    document->session = session;
+    document->session = session.get();
     document->component = std::move(component);
     document->fullName = fullName;
     session->application.documents.push_back(document);

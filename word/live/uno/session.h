@@ -37,7 +37,7 @@ struct DocumentState;
 struct ApplicationState {
     // New documents open in a window when true; documents opened while false stay hidden until it is set.
     bool visible = true;
-    std::vector<std::weak_ptr<DocumentState>> documents; // those this session created or opened
+    std::vector<std::shared_ptr<DocumentState>> documents; // open ones this session created or opened
     std::weak_ptr<DocumentState> active;
 };
 

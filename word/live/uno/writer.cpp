@@ -120,13 +120,38 @@ void readPortions(const uno::Reference<container::XEnumerationAccess>& paragraph
     }
 }
 
-// The content of the range's first paragraph.
-void readContent(const uno::Reference<text::XTextRange>& place, engine::Paragraph& into) {
+// The first paragraph of the range, as far as the range reaches; the paragraph object is what carries
+// every paragraph property (a cursor lacks some, such as the outline level).
+uno::Reference<container::XEnumerationAccess> firstParagraph(const uno::Reference<text::XTextRange>& place) {
     const auto paragraphs = as<container::XEnumerationAccess>(place)->createEnumeration();
     if (!paragraphs->hasMoreElements())
-        return;
-    const uno::Reference<container::XEnumerationAccess> paragraph(paragraphs->nextElement(), uno::UNO_QUERY);
-    if (paragraph.is())
+        return {};
+    return uno::Reference<container::XEnumerationAccess>(paragraphs->nextElement(), uno::UNO_QUERY);
+}
+
+// The paragraph that holds the place, as the object that takes paragraph properties.
+Target paragraphHolding(const uno::Reference<text::XTextRange>& place) {
+    const auto text = place->getText();
+    const auto whole = text->createTextCursorByRange(place->getStart());
+    as<text::XParagraphCursor>(whole)->gotoStartOfParagraph(false);
+    as<text::XParagraphCursor>(whole)->gotoEndOfParagraph(true);
+    return props(firstParagraph(range(whole)));
+}
+
+// Every paragraph of a text (a cell's), as objects that take paragraph properties.
+std::vector<Target> paragraphsOf(const uno::Reference<text::XText>& text) {
+    std::vector<Target> paragraphs;
+    const auto all = as<container::XEnumerationAccess>(text)->createEnumeration();
+    while (all->hasMoreElements()) {
+        const Target paragraph(all->nextElement(), uno::UNO_QUERY);
+        if (paragraph.is() && !uno::Reference<text::XTextTable>(paragraph, uno::UNO_QUERY).is())
+            paragraphs.push_back(paragraph);
+    }
+    return paragraphs;
+}
+
+void readContent(const uno::Reference<text::XTextRange>& place, engine::Paragraph& into) {
+    if (const auto paragraph = firstParagraph(place); paragraph.is())
         readPortions(paragraph, into);
 }
 
@@ -207,8 +232,9 @@ ParagraphAt paragraphAt(const uno::Reference<text::XTextRange>& place) {
 
     const auto whole = text->createTextCursorByRange(range(at.start));
     as<text::XParagraphCursor>(whole)->gotoEndOfParagraph(true);
-    at.paragraph.format = readParaFormat(props(at.start));
-    readContent(range(whole), at.paragraph);
+    const auto paragraph = firstParagraph(range(whole));
+    at.paragraph.format = readParaFormat(props(paragraph));
+    readPortions(paragraph, at.paragraph);
     // The paragraph end carries what the paragraph mark shows: an empty paragraph's own attributes, or
     // those of the text before the end.
     const auto end = text->createTextCursorByRange(whole->getEnd());
@@ -381,7 +407,7 @@ void WriterDocument::emptySelectedCell() {
         const engine::Paragraph last = paragraphAt(cell->getEnd()).paragraph;
         all->setString(OUString());
         const auto rest = cell->createTextCursor();
-        writeParaFormat(props(rest), last.format);
+        writeParaFormat(paragraphHolding(range(rest)), last.format);
         writeCharFormat(props(rest), last.markFormat);
     }
     viewCursor()->gotoRange(cell->getStart(), false);
@@ -519,15 +545,17 @@ void WriterDocument::formatCharacters(
 
 engine::ParaFormat WriterDocument::paragraphFormat() {
     requireText();
-    return readParaFormat(props(caret()));
+    return paragraphAt(range(caret())).paragraph.format;
 }
 
 void WriterDocument::formatParagraphs(const std::function<void(const Target&)>& write) {
     requireText();
-    const auto target = caret();
-    if (d_.selection.kind == Kind::Cell)
-        target->gotoEnd(true);
-    write(props(target));
+    if (d_.selection.kind == Kind::Cell) {
+        for (const Target& paragraph : paragraphsOf(selectedCellText()))
+            write(paragraph);
+        return;
+    }
+    write(paragraphHolding(range(caret())));
 }
 
 // --- Moving -----------------------------------------------------------------------------------------
@@ -690,13 +718,14 @@ uno::Reference<text::XTextTable> WriterDocument::addTable(const uno::Reference<t
     automaticRules(table);
 
     // Each cell starts as an empty paragraph with the paragraph's style, format and mark.
-    const uno::Any style = props(here.start)->getPropertyValue(OUString("ParaStyleName"));
+    const uno::Any style = paragraphHolding(range(here.start))->getPropertyValue(OUString("ParaStyleName"));
     for (int row = 0; row < rows; ++row) {
         for (int column = 0; column < columns; ++column) {
-            const Target cell = props(cellText(table, row, column)->createTextCursor());
-            cell->setPropertyValue(OUString("ParaStyleName"), style);
-            writeParaFormat(cell, here.paragraph.format);
-            writeCharFormat(cell, here.paragraph.markFormat);
+            const auto cell = cellText(table, row, column);
+            const Target paragraph = paragraphHolding(cell->getStart());
+            paragraph->setPropertyValue(OUString("ParaStyleName"), style);
+            writeParaFormat(paragraph, here.paragraph.format);
+            writeCharFormat(props(cell->createTextCursor()), here.paragraph.markFormat);
         }
     }
     view->gotoRange(cellText(table, 0, 0)->getStart(), false);

@@ -60,7 +60,7 @@ struct RuleColours {
 };
 
 struct DocumentState {
-    std::shared_ptr<Session> session;
+    Session* session = nullptr; // the session that holds it; every call holds the session
     css::uno::Reference<css::lang::XComponent> component;
     QString fullName; // the file it was opened from or last saved to
     bool closed = false;
