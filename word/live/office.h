@@ -49,6 +49,8 @@ public:
     virtual int connectionNumber() const = 0;
     // True while the connection answers.
     virtual bool isConnected() const = 0;
+    // Why the last connection was lost; empty while it answers or when there was none.
+    virtual QString lostReason() const = 0;
     // The process id of the LibreOffice this backend started last; 0 when it started none.
     virtual qint64 startedProcessId() const = 0;
     // Closes every document without saving and ends LibreOffice, for tests and benchmarks that started
