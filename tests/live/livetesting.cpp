@@ -54,14 +54,16 @@ QString describe(const ParaFormat& f) {
         .arg(f.outlineLevel);
 }
 
+// Writer's filter writes a page break before a paragraph as a break at the end of the one above, which a
+// package cannot say of the paragraph itself: that member is compared through the interface instead.
 bool sameFormat(const ParaFormat& a, const ParaFormat& b) {
     return a.alignment == b.alignment && near(a.leftIndent, b.leftIndent) &&
            near(a.rightIndent, b.rightIndent) && near(a.firstLineIndent, b.firstLineIndent) &&
            near(a.spaceBefore, b.spaceBefore) && near(a.spaceAfter, b.spaceAfter) &&
            a.lineSpacingRule == b.lineSpacingRule && a.widowControl == b.widowControl &&
            a.keepWithNext == b.keepWithNext && a.keepTogether == b.keepTogether &&
-           a.pageBreakBefore == b.pageBreakBefore && a.noLineNumber == b.noLineNumber &&
-           a.hyphenation == b.hyphenation && a.outlineLevel == b.outlineLevel;
+           a.noLineNumber == b.noLineNumber && a.hyphenation == b.hyphenation &&
+           a.outlineLevel == b.outlineLevel;
 }
 
 // Each character of the paragraph with its format; a picture is one character with its sizes.

@@ -69,9 +69,10 @@ word::engine::DocumentModel readBack(const word::Ref<word::Document>& document, 
                                      const QString& name);
 
 // The differences between two documents, in what a .docx written by either word processor expresses:
-// the page, the blocks in order, each paragraph's text, paragraph format, character formats character by
-// character, paragraph mark of empty paragraphs, pictures (pixel and shown size), tables (shape and
-// column widths) and lines. Empty when they match.
+// the page, the blocks in order, each paragraph's text, paragraph format (but for a page break before,
+// which Writer's filter writes on the paragraph above), character formats character by character,
+// paragraph mark of empty paragraphs, pictures (pixel and shown size), tables (shape and column widths)
+// and lines. Empty when they match.
 QStringList documentDifferences(const word::engine::DocumentModel& expected,
                                 const word::engine::DocumentModel& actual);
 

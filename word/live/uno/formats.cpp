@@ -11,6 +11,7 @@
 #include <com/sun/star/style/LineSpacingMode.hpp>
 #include <com/sun/star/style/ParagraphAdjust.hpp>
 
+#include <initializer_list>
 #include <utility>
 
 namespace word::live {
@@ -39,9 +40,27 @@ void write(const Target& target, const Properties& properties) {
     multiple->setPropertyValues(names, values);
 }
 
-template <class Value> Value read(const Target& target, const char* name) {
+// The values of the named properties, in one call where the target takes several at once.
+std::vector<uno::Any> read(const Target& target, std::initializer_list<const char*> names) {
+    std::vector<uno::Any> values;
+    const uno::Reference<beans::XMultiPropertySet> multiple(target, uno::UNO_QUERY);
+    if (!multiple.is()) {
+        for (const char* name : names)
+            values.push_back(target->getPropertyValue(OUString::createFromAscii(name)));
+        return values;
+    }
+    uno::Sequence<OUString> sequence(sal_Int32(names.size()));
+    sal_Int32 i = 0;
+    for (const char* name : names)
+        sequence.getArray()[i++] = OUString::createFromAscii(name);
+    const uno::Sequence<uno::Any> read = multiple->getPropertyValues(sequence);
+    values.assign(read.begin(), read.end());
+    return values;
+}
+
+template <class Value> Value as(const uno::Any& any) {
     Value value{};
-    target->getPropertyValue(OUString::createFromAscii(name)) >>= value;
+    any >>= value;
     return value;
 }
 
@@ -165,11 +184,12 @@ int colorIndexOf(sal_Int32 color) {
 }
 
 engine::CharFormat readCharFormat(const Target& target) {
+    const auto values = read(target, {"CharFontName", "CharHeight", "CharColor", "CharWeight"});
     engine::CharFormat format;
-    format.fontName = toQString(read<OUString>(target, "CharFontName"));
-    format.size = read<float>(target, "CharHeight");
-    format.colorIndex = colorIndexOf(read<sal_Int32>(target, "CharColor"));
-    format.bold = read<float>(target, "CharWeight") > awt::FontWeight::NORMAL;
+    format.fontName = toQString(as<OUString>(values[0]));
+    format.size = as<float>(values[1]);
+    format.colorIndex = colorIndexOf(as<sal_Int32>(values[2]));
+    format.bold = as<float>(values[3]) > awt::FontWeight::NORMAL;
     return format;
 }
 
@@ -186,21 +206,25 @@ void writeCharFormat(const Target& target, const engine::CharFormat& format) {
 }
 
 engine::ParaFormat readParaFormat(const Target& target) {
+    const auto v = read(target, {"ParaAdjust", "ParaLeftMargin", "ParaRightMargin", "ParaFirstLineIndent",
+                                 "ParaTopMargin", "ParaBottomMargin", "ParaLineSpacing", "ParaWidows",
+                                 "ParaKeepTogether", "ParaSplit", "BreakType", "ParaLineNumberCount",
+                                 "ParaIsHyphenation", "OutlineLevel"});
     engine::ParaFormat f;
-    f.alignment = alignmentOf(read<sal_Int16>(target, "ParaAdjust"));
-    f.leftIndent = pointsOf(read<sal_Int32>(target, "ParaLeftMargin"));
-    f.rightIndent = pointsOf(read<sal_Int32>(target, "ParaRightMargin"));
-    f.firstLineIndent = pointsOf(read<sal_Int32>(target, "ParaFirstLineIndent"));
-    f.spaceBefore = pointsOf(read<sal_Int32>(target, "ParaTopMargin"));
-    f.spaceAfter = pointsOf(read<sal_Int32>(target, "ParaBottomMargin"));
-    f.lineSpacingRule = lineSpacingRuleOf(read<style::LineSpacing>(target, "ParaLineSpacing"));
-    f.widowControl = read<sal_Int8>(target, "ParaWidows") != 0;
-    f.keepWithNext = read<bool>(target, "ParaKeepTogether");
-    f.keepTogether = !read<bool>(target, "ParaSplit");
-    f.pageBreakBefore = read<style::BreakType>(target, "BreakType") == style::BreakType_PAGE_BEFORE;
-    f.noLineNumber = !read<bool>(target, "ParaLineNumberCount");
-    f.hyphenation = read<bool>(target, "ParaIsHyphenation");
-    const sal_Int16 level = read<sal_Int16>(target, "OutlineLevel");
+    f.alignment = alignmentOf(as<sal_Int16>(v[0]));
+    f.leftIndent = pointsOf(as<sal_Int32>(v[1]));
+    f.rightIndent = pointsOf(as<sal_Int32>(v[2]));
+    f.firstLineIndent = pointsOf(as<sal_Int32>(v[3]));
+    f.spaceBefore = pointsOf(as<sal_Int32>(v[4]));
+    f.spaceAfter = pointsOf(as<sal_Int32>(v[5]));
+    f.lineSpacingRule = lineSpacingRuleOf(as<style::LineSpacing>(v[6]));
+    f.widowControl = as<sal_Int8>(v[7]) != 0;
+    f.keepWithNext = as<bool>(v[8]);
+    f.keepTogether = !as<bool>(v[9]);
+    f.pageBreakBefore = as<style::BreakType>(v[10]) == style::BreakType_PAGE_BEFORE;
+    f.noLineNumber = !as<bool>(v[11]);
+    f.hyphenation = as<bool>(v[12]);
+    const sal_Int16 level = as<sal_Int16>(v[13]);
     f.outlineLevel = level >= 1 && level <= 9 ? int(level) : int(wdOutlineLevelBodyText);
     return f;
 }

@@ -441,10 +441,7 @@ void WriterDocument::splitParagraph(const uno::Reference<text::XText>& text,
     const auto at = as<text::XParagraphCursor>(cursor);
     const bool headEmpty = at->isStartOfParagraph();
     const bool tailEmpty = at->isEndOfParagraph();
-    const uno::Any split = props(cursor)->getPropertyValue(OUString("ParaSplit"));
-
-    text->insertControlCharacter(range(cursor), text::ControlCharacter::PARAGRAPH_BREAK, false);
-    props(cursor)->setPropertyValue(OUString("ParaSplit"), split);
+    splitKeepingFormat(text, cursor);
 
     // The first half ends in a mark of the insertion format; the second keeps the old one unless empty.
     const engine::CharFormat& format = d_.selection.insertionFormat;
@@ -455,6 +452,15 @@ void WriterDocument::splitParagraph(const uno::Reference<text::XText>& text,
     }
     if (tailEmpty)
         writeCharFormat(props(cursor), format);
+}
+
+// Writer gives the second half of a split paragraph its own idea of some attributes (keep-together and
+// keep-with-next are dropped, a page break stays with the first half); both halves keep the whole format.
+void WriterDocument::splitKeepingFormat(const uno::Reference<text::XText>& text,
+                                        const uno::Reference<text::XTextCursor>& cursor) {
+    const engine::ParaFormat format = readParaFormat(paragraphHolding(range(cursor)));
+    text->insertControlCharacter(range(cursor), text::ControlCharacter::PARAGRAPH_BREAK, false);
+    writeParaFormat(paragraphHolding(range(cursor)), format);
 }
 
 engine::PictureSize WriterDocument::insertPicture(engine::Picture picture) {
@@ -500,22 +506,30 @@ float WriterDocument::textWidth() {
 
 float WriterDocument::columnWidth(const uno::Reference<text::XTextTable>& table, int column) {
     const Target properties = props(table);
-    sal_Int32 width = 0;
+    // A table across the text (Writer's own, and every table made here) is as wide as the text; its Width
+    // property means nothing until the table has been laid out.
+    sal_Int16 orientation = text::HoriOrientation::FULL;
+    properties->getPropertyValue(OUString("HoriOrient")) >>= orientation;
+    float width = textWidth();
+    if (orientation != text::HoriOrientation::FULL) {
+        sal_Int32 hundredths = 0;
+        properties->getPropertyValue(OUString("Width")) >>= hundredths;
+        width = pointsOf(hundredths);
+    }
     sal_Int16 relativeSum = 0;
     uno::Sequence<text::TableColumnSeparator> separators;
-    properties->getPropertyValue(OUString("Width")) >>= width;
     properties->getPropertyValue(OUString("TableColumnRelativeSum")) >>= relativeSum;
     properties->getPropertyValue(OUString("TableColumnSeparators")) >>= separators;
     if (relativeSum <= 0)
-        return pointsOf(width) / float(std::max(1, columnCount(table)));
-    const auto edge = [&](int index) -> double {
+        return width / float(std::max(1, columnCount(table)));
+    const auto edge = [&](int index) -> float {
         if (index < 0)
             return 0;
         if (index >= separators.getLength())
             return relativeSum;
         return separators[index].Position;
     };
-    return pointsOf(sal_Int32(double(width) * (edge(column) - edge(column - 1)) / relativeSum));
+    return width * (edge(column) - edge(column - 1)) / float(relativeSum);
 }
 
 // --- Formats ----------------------------------------------------------------------------------------
@@ -704,11 +718,8 @@ uno::Reference<text::XTextTable> WriterDocument::addTable(const uno::Reference<t
     view->gotoRange(range(here.start), false);
     const bool tableAbove = view->goLeft(1, false) && tableOf(view->getStart()).has_value();
     const auto cursor = text->createTextCursorByRange(at->getStart());
-    if (here.offset > 0 || tableAbove) {
-        const uno::Any split = props(cursor)->getPropertyValue(OUString("ParaSplit"));
-        text->insertControlCharacter(range(cursor), text::ControlCharacter::PARAGRAPH_BREAK, false);
-        props(cursor)->setPropertyValue(OUString("ParaSplit"), split);
-    }
+    if (here.offset > 0 || tableAbove)
+        splitKeepingFormat(text, cursor);
 
     const uno::Reference<text::XTextTable> table(
         as<lang::XMultiServiceFactory>(d_.component)->createInstance(OUString("com.sun.star.text.TextTable")),

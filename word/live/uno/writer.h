@@ -10,8 +10,8 @@
 //   formatting, so nothing depends on what Writer would carry over. It changes when the insertion point
 //   moves (to the format of the text before it, as the engine reads the paragraph) and when the font is
 //   set. An empty paragraph's own character attributes stand for its paragraph mark.
-// - A paragraph end keeps the paragraph's attributes on both halves (Writer drops keep-together from the
-//   second half: it is put back).
+// - A paragraph end keeps the whole paragraph format on both halves (Writer drops some attributes from the
+//   second half and keeps a page break on the first only: the format is put back).
 // - A selected cell is a state of its own (Writer has no end-of-cell marks): typing first empties it,
 //   formats reach all of its paragraphs, moving right goes to the next cell (Writer's view cursor does
 //   that too, from the end of a cell), moving down leaves by the row below or after the table.
@@ -133,6 +133,8 @@ private:
                    const css::uno::Reference<css::text::XTextCursor>& cursor, const QString& piece);
     void splitParagraph(const css::uno::Reference<css::text::XText>& text,
                         const css::uno::Reference<css::text::XTextCursor>& cursor);
+    void splitKeepingFormat(const css::uno::Reference<css::text::XText>& text,
+                            const css::uno::Reference<css::text::XTextCursor>& cursor);
     css::uno::Reference<css::text::XTextRange> lineBelow(const ParagraphAt& here);
     css::uno::Reference<css::text::XTextRange>
     afterCell(const css::uno::Reference<css::text::XTextTable>& table, int row, int column);
