@@ -238,8 +238,13 @@ void startOfficeProcess(const QString& profileFolder, const QString& pipeName) {
                           QStringLiteral("--nolockcheck")};
     if (!pipeName.isEmpty())
         arguments << QStringLiteral("--accept=pipe,name=%1;urp;StarOffice.ComponentContext").arg(pipeName);
-    QProcess::startDetached(QDir(QStringLiteral(TAVRIN_LIVE_PROGRAM_DIR)).filePath(QStringLiteral("soffice")),
-                            arguments);
+    QProcess process;
+    process.setProgram(QDir(QStringLiteral(TAVRIN_LIVE_PROGRAM_DIR)).filePath(QStringLiteral("soffice")));
+    process.setArguments(arguments);
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    process.startDetached();
 }
 
 PrivateOffice::PrivateOffice(const QString& purpose)

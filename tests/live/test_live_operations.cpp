@@ -4,6 +4,8 @@
 // pictures larger than their room, every format member, a selected line, hostile text and bad values.
 
 #include "livetesting.h"
+#include "word/engine/docx.h"
+#include "word/engine/paragraph.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -325,6 +327,55 @@ TEST_P(LiveOperations, SameStepsFailAndTheSameDocumentResults) {
     const QStringList differences = documentDifferences(expected, actual);
     EXPECT_TRUE(differences.isEmpty()) << differences.join(u'\n').toStdString();
     live.document->Close(false);
+}
+
+// Closing never waits on a question: a changed document closes without saving when told so, saves first
+// when it has a file, and refuses (staying open) to save what has no file. Opening a file already open
+// gives that document back.
+TEST_F(LiveOperations, DocumentsCloseWithoutAskingAndOpenTheirFiles) {
+    word::live::LiveOffice& office = *provider_->liveOffice();
+    const auto documents = office.GetObject()->Documents();
+    const int before = documents->Count();
+    QTemporaryDir folder;
+
+    const auto dropped = documents->Add();
+    dropped->ActiveWindow()->Selection()->TypeText(QStringLiteral("never saved"));
+    EXPECT_EQ(documents->Count(), before + 1);
+    dropped->Close(false);
+    EXPECT_EQ(documents->Count(), before);
+    EXPECT_THROW(dropped->ActiveWindow(), word::AutomationError);
+
+    const auto unnamed = documents->Add();
+    unnamed->ActiveWindow()->Selection()->TypeText(QStringLiteral("no file"));
+    try {
+        unnamed->Close(true);
+        ADD_FAILURE() << "saving a document without a file succeeded";
+    } catch (const word::AutomationError& error) {
+        EXPECT_EQ(error.number, word::errors::CommandFailed);
+    }
+    EXPECT_EQ(documents->Count(), before + 1);
+    unnamed->Close(); // changed, but without a file: closes unsaved
+    EXPECT_EQ(documents->Count(), before);
+
+    const QString path = folder.filePath(QStringLiteral("letter.docx"));
+    const auto saved = documents->Add();
+    saved->ActiveWindow()->Selection()->TypeText(QStringLiteral("first"));
+    saved->SaveAs(path);
+    EXPECT_EQ(saved->FullName(), path);
+    saved->ActiveWindow()->Selection()->TypeText(QStringLiteral(" and second"));
+    saved->Close(); // changed, with a file: saved first
+    EXPECT_EQ(word::engine::textOf(std::get<word::engine::Paragraph>(word::engine::openDocx(path).body[0])),
+              QStringLiteral("first and second"));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("letter.docx")});
+
+    const auto opened = documents->Open(path);
+    EXPECT_EQ(opened->FullName(), path);
+    EXPECT_EQ(office.Global()->ActiveDocument()->FullName(), path);
+    documents->Open(path)->ActiveWindow()->Selection()->TypeText(QStringLiteral(">"));
+    EXPECT_EQ(documents->Count(), before + 1); // the same document, not a second one
+    opened->Close(false);
+    EXPECT_THROW(documents->Open(folder.filePath(QStringLiteral("missing.docx"))), word::AutomationError);
 }
 
 INSTANTIATE_TEST_SUITE_P(Scripts, LiveOperations, ::testing::ValuesIn(Scripts),

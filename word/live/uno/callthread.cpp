@@ -1,5 +1,8 @@
 #include "callthread.h"
 
+#include <csignal>
+#include <pthread.h>
+
 namespace word::live {
 
 namespace {
@@ -41,7 +44,16 @@ void CallThread::post(std::function<void()> task) {
     queue_->ready.notify_one();
 }
 
+void ignoreBrokenPipesOnThisThread() {
+    sigset_t brokenPipe;
+    sigemptyset(&brokenPipe);
+    sigaddset(&brokenPipe, SIGPIPE);
+    pthread_sigmask(SIG_BLOCK, &brokenPipe, nullptr);
+}
+
 void CallThread::work(std::shared_ptr<Queue> queue) {
+    // The UNO bridge's own threads start from here and keep the same mask.
+    ignoreBrokenPipesOnThisThread();
     std::unique_lock lock(queue->mutex);
     for (;;) {
         queue->ready.wait(lock, [&] { return queue->stopping || !queue->tasks.empty(); });

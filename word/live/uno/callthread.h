@@ -16,6 +16,10 @@
 
 namespace word::live {
 
+// Keeps SIGPIPE from the calling thread and every thread it starts: writing to a LibreOffice that went
+// away must fail the write, not end the program.
+void ignoreBrokenPipesOnThisThread();
+
 // The task did not finish in time; it goes on to its end on the call thread, and its result is dropped.
 struct TimedOut : std::runtime_error {
     TimedOut() : std::runtime_error("The call did not finish in time.") {}

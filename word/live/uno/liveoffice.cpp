@@ -97,9 +97,17 @@ std::shared_ptr<Session> Office::start() {
     const QString program = QDir(settings_.programDirectory).filePath(QStringLiteral("soffice"));
     if (!QFileInfo(program).isExecutable())
         cannotStart(QStringLiteral("%1 is not there.").arg(program));
+    // Detached: LibreOffice and the letter in it outlive the program. It gets none of the program's
+    // standard streams, which it would otherwise hold open for as long as it runs.
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments(startArguments(settings_));
+    process.setWorkingDirectory(QDir::homePath());
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
     qint64 processId = 0;
-    // Detached: LibreOffice and the letter in it outlive the program.
-    if (!QProcess::startDetached(program, startArguments(settings_), QDir::homePath(), &processId))
+    if (!process.startDetached(&processId))
         cannotStart(QStringLiteral("%1 did not run.").arg(program));
     processId_ = processId;
 

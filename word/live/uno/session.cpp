@@ -131,6 +131,7 @@ void Session::lose(const QString& reason) {
     // Disposing ends a call still waiting on LibreOffice; it is done on a thread of its own so that no
     // caller waits for it.
     std::thread([bridge] {
+        ignoreBrokenPipesOnThisThread();
         try {
             bridge->dispose();
         } catch (const uno::Exception&) {
