@@ -1,7 +1,12 @@
 #include "formicon.h"
 #include "program.h"
 #include "qtuserinterface.h"
+#ifdef TAVRIN_LIVE
+#include "word/live/choosingprovider.h"
+#else
 #include "word/engine/engine.h"
+#include "word/engine/handover.h"
+#endif
 
 #include <QApplication>
 
@@ -12,7 +17,14 @@ int main(int argc, char** argv) {
     // The program ends when its last form unloads, hidden ones included, not when the last window closes.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    word::engine::Engine wordProcessor;
     tavrin::QtUserInterface ui;
-    return tavrin::runProgram(wordProcessor, ui, word::engine::Desktop::user());
+#ifdef TAVRIN_LIVE
+    // LibreOffice Writer wherever it can be had, the built-in engine everywhere else.
+    word::live::ChoosingProvider wordProcessor({}, [&ui](const QString& message) { ui.messageBox(message); });
+#else
+    word::engine::Engine wordProcessor;
+#endif
+    // The built-in engine's letters live in this process: they go to the user's documents folder when the
+    // program ends. A letter written in LibreOffice stays open there.
+    return tavrin::runProgram(wordProcessor, ui, [&] { return handOverOpenDocuments(wordProcessor); });
 }

@@ -2,7 +2,6 @@
 
 #include "builder/form1.h"
 #include "formregistry.h"
-#include "word/engine/engine.h"
 
 #include <QCoreApplication>
 
@@ -10,7 +9,7 @@ namespace tavrin {
 
 namespace {
 
-int runForms(word::engine::Engine& wordProcessor, UserInterface& ui) {
+int runForms(word::Provider& wordProcessor, UserInterface& ui) {
     FormRegistry forms(wordProcessor, ui, QCoreApplication::applicationDirPath(),
                        [] { QCoreApplication::exit(0); });
     forms.start();
@@ -19,18 +18,12 @@ int runForms(word::engine::Engine& wordProcessor, UserInterface& ui) {
     return QCoreApplication::exec();
 }
 
-void handOverLetters(word::engine::Engine& wordProcessor, UserInterface& ui,
-                     const word::engine::Desktop& desktop) {
-    const auto result = word::engine::handOverOpenDocuments(wordProcessor, desktop);
-    for (const QString& failure : result.failures)
-        ui.messageBox(failure);
-}
-
 } // namespace
 
-int runProgram(word::engine::Engine& wordProcessor, UserInterface& ui, const word::engine::Desktop& desktop) {
+int runProgram(word::Provider& wordProcessor, UserInterface& ui, const HandOverLetters& handOverLetters) {
     const int exitCode = runForms(wordProcessor, ui);
-    handOverLetters(wordProcessor, ui, desktop);
+    for (const QString& failure : handOverLetters().failures)
+        ui.messageBox(failure);
     return exitCode;
 }
 

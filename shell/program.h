@@ -5,17 +5,21 @@
 
 #include "word/engine/handover.h"
 
-namespace word::engine {
-class Engine;
+#include <functional>
+
+namespace word {
+class Provider;
 }
 
 namespace tavrin {
 
 class UserInterface;
 
-// Runs the program in the QApplication that exists already and returns its exit code. Letters the
-// built-in engine still holds when the program ends go to the desktop; a letter that cannot be saved is
-// reported in a message box.
-int runProgram(word::engine::Engine& wordProcessor, UserInterface& ui, const word::engine::Desktop& desktop);
+// Saves the letters still held in this process and shows them to the user.
+using HandOverLetters = std::function<word::engine::HandOverResult()>;
+
+// Runs the program in the QApplication that exists already and returns its exit code. When the last form
+// has gone, the letters are handed over; a letter that cannot be saved is reported in a message box.
+int runProgram(word::Provider& wordProcessor, UserInterface& ui, const HandOverLetters& handOverLetters);
 
 } // namespace tavrin

@@ -15,6 +15,8 @@ test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   libreoffice-writer-nogui poppler-utils
+  # The LibreOffice SDK: the live word processor is built and its tests run against Writer headless.
+  libreoffice-dev
   xvfb xauth
 )
 

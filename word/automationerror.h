@@ -29,6 +29,9 @@ inline constexpr int BadDocument = 5792;
 inline constexpr int PrintingFailed = 4198;
 // The operation is not available in the current state (no active document, a closed document).
 inline constexpr int CommandFailed = 4248;
+// The word processor stopped answering, or went away (it quit or crashed), during a call. Every later call
+// on the same connection fails the same way at once.
+inline constexpr int ApplicationUnavailable = 462;
 } // namespace errors
 
 struct AutomationError : std::exception {

@@ -147,7 +147,9 @@ private slots:
         });
         word::engine::Engine wordProcessor;
         RecordingUserInterface ui;
-        QCOMPARE(runProgram(wordProcessor, ui, desktop()), 0);
+        QCOMPARE(runProgram(wordProcessor, ui,
+                            [&] { return word::engine::handOverOpenDocuments(wordProcessor, desktop()); }),
+                 0);
 
         QCOMPARE(ui.messages, QStringList());
         const QStringList letters = documents().entryList({QStringLiteral("*.docx")}, QDir::Files);
@@ -174,7 +176,9 @@ private slots:
         });
         word::engine::Engine wordProcessor;
         RecordingUserInterface ui;
-        QCOMPARE(runProgram(wordProcessor, ui, desktop()), 0);
+        QCOMPARE(runProgram(wordProcessor, ui,
+                            [&] { return word::engine::handOverOpenDocuments(wordProcessor, desktop()); }),
+                 0);
 
         QCOMPARE(documents().entryList({QStringLiteral("*.docx")}, QDir::Files), QStringList());
         QCOMPARE(opened_, QStringList());

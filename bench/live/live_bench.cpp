@@ -1,0 +1,165 @@
+// The live word processor against the built-in engine: LibreOffice's start until Tavrin is connected, and
+// each style's letter from Finish to the last step of its layout, live in Writer (through the choosing
+// provider, mirrors included, as the program runs it) and on the engine. The letters are not saved: a
+// live letter stays open in LibreOffice.
+//
+// LibreOffice runs headless with a private profile and pipe; a cold start makes a new profile each time.
+
+#include "builder/form1.h"
+#include "word/engine/engine.h"
+#include "word/live/choosingprovider.h"
+#include "word/live/installation.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace {
+
+using namespace tavrin;
+
+class NoUserInterface : public UserInterface {
+public:
+    void messageBox(const QString&) override {}
+    void resetMousePointer() override {}
+};
+
+enum class Style { Simple, Romantic, Dark, Classic, Elegant, Modern };
+
+WizardChoices letterIn(Style style) {
+    WizardChoices choices;
+    choices.recNameText = QStringLiteral("Ada Lovelace");
+    choices.recAddressText = QStringLiteral("12 Elm Street\r\nLondon");
+    choices.salutationCombo = 4;
+    choices.text1 =
+        QStringLiteral("Thank you for a lovely weekend. The garden was at its best and the company "
+                       "even better.\r\nWe loved every minute and hope to see you again soon.");
+    choices.conclusionCombo = 1;
+    choices.closingCombo = 1;
+    choices.nameText = QStringLiteral("Charles Babbage");
+    choices.addressText = QStringLiteral("1 Dorset Street\r\nMarylebone");
+    choices.optSimple = style == Style::Simple;
+    choices.optRomantic = style == Style::Romantic;
+    choices.optDark = style == Style::Dark;
+    choices.optClassic = style == Style::Classic;
+    choices.optElegant = style == Style::Elegant;
+    choices.optModern = style == Style::Modern;
+    return choices;
+}
+
+word::live::ChooserSettings settingsFor(const QString& profile, const QString& pipe) {
+    word::live::ChooserSettings settings;
+    settings.pluginPath = QStringLiteral(TAVRIN_LIVE_PLUGIN);
+    settings.office.programDirectory = QStringLiteral(TAVRIN_LIVE_PROGRAM_DIR);
+    settings.office.profileDirectory = profile;
+    settings.office.pipeName = pipe;
+    settings.office.headless = true;
+    return settings;
+}
+
+QString pipeNamed(const char* purpose) {
+    static int count = 0;
+    return QStringLiteral("tavrin-bench-%1-%2-%3")
+        .arg(QLatin1String(purpose))
+        .arg(QCoreApplication::applicationPid())
+        .arg(++count);
+}
+
+bool libreOfficeInstalled(benchmark::State& state) {
+    const auto installation = word::live::inspectInstallation(QStringLiteral(TAVRIN_LIVE_PROGRAM_DIR));
+    if (installation.installed && installation.hasWriter)
+        return true;
+    state.SkipWithError(installation.whyNot.toUtf8().constData());
+    return false;
+}
+
+// From nothing running to a connected LibreOffice: start, first start in a profile, accept, connect.
+void coldStartToConnected(benchmark::State& state, bool newProfile) {
+    if (!libreOfficeInstalled(state))
+        return;
+    QTemporaryDir sharedProfile;
+    for (auto _ : state) {
+        state.PauseTiming();
+        QTemporaryDir ownProfile;
+        const QString profile = newProfile ? ownProfile.path() : sharedProfile.path();
+        word::live::ChoosingProvider provider(settingsFor(profile, pipeNamed("start")), {});
+        state.ResumeTiming();
+        provider.CreateApplication();
+        state.PauseTiming();
+        if (provider.backend() != word::live::ChoosingProvider::Backend::Live)
+            state.SkipWithError(provider.whyBuiltIn().toUtf8().constData());
+        if (auto* office = provider.liveOffice())
+            office->shutDown();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK_CAPTURE(coldStartToConnected, NewProfile, true)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK_CAPTURE(coldStartToConnected, ExistingProfile, false)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// One LibreOffice for all the letters, as a user's running one.
+struct SharedOffice {
+    QTemporaryDir profile;
+    word::live::ChooserSettings settings = settingsFor(profile.path(), pipeNamed("letters"));
+    word::live::ChoosingProvider starter{settings, {}};
+    SharedOffice() { starter.CreateApplication(); }
+    ~SharedOffice() {
+        if (auto* office = starter.liveOffice())
+            office->shutDown();
+    }
+};
+SharedOffice& sharedOffice() {
+    static SharedOffice office;
+    return office;
+}
+
+void letter(benchmark::State& state, Style style, bool live) {
+    if (live && !libreOfficeInstalled(state))
+        return;
+    QTemporaryDir programDirectory;
+    const WizardChoices choices = letterIn(style);
+    NoUserInterface ui;
+    for (auto _ : state) {
+        word::engine::Engine engine;
+        std::unique_ptr<word::live::ChoosingProvider> chooser;
+        if (live)
+            chooser = std::make_unique<word::live::ChoosingProvider>(sharedOffice().settings,
+                                                                     word::live::TellUser());
+        word::Provider& provider = live ? static_cast<word::Provider&>(*chooser) : engine;
+        MBas mBas;
+        Form1 form({provider, mBas, ui, programDirectory.path()});
+        form.Command1_Click();
+        mBas.alignment = 0;
+        form.Sapolnenie(choices);
+        if (live) {
+            state.PauseTiming();
+            if (chooser->backend() != word::live::ChoosingProvider::Backend::Live)
+                state.SkipWithError(chooser->whyBuiltIn().toUtf8().constData());
+            chooser->Global()->ActiveDocument()->Close(false);
+            chooser.reset();
+            state.ResumeTiming();
+        }
+    }
+}
+
+#define TAVRIN_LETTER(name, style)                                                                           \
+    BENCHMARK_CAPTURE(letter, name##Live, style, true)->Unit(benchmark::kMillisecond)->MinTime(2.0);         \
+    BENCHMARK_CAPTURE(letter, name##BuiltIn, style, false)->Unit(benchmark::kMillisecond)
+TAVRIN_LETTER(Simple, Style::Simple);
+TAVRIN_LETTER(Romantic, Style::Romantic);
+TAVRIN_LETTER(Dark, Style::Dark);
+TAVRIN_LETTER(Classic, Style::Classic);
+TAVRIN_LETTER(Elegant, Style::Elegant);
+TAVRIN_LETTER(Modernistic, Style::Modern);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

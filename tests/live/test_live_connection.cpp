@@ -1,0 +1,324 @@
+// Choosing the word processor and surviving it: attach to a LibreOffice on Tavrin's pipe, start one, take
+// over one already running, fall back to the built-in engine where LibreOffice is not installed, cannot be
+// started or cannot show a window, and finish the letter when LibreOffice crashes or stops answering.
+
+#include "livetesting.h"
+#include "tests/builder/styles/styledletter.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace tavrin::testing {
+namespace {
+
+using Backend = word::live::ChoosingProvider::Backend;
+
+// Form1 on a provider, as the wizard has it: attach at load, then Finish.
+struct Wizard {
+    explicit Wizard(word::Provider& provider)
+        : form(Form1::Services{provider, mBas, ui, programDirectory.path()}) {}
+    void finish(const WizardChoices& choices) {
+        form.Command1_Click();
+        mBas.alignment = 0;
+        form.Sapolnenie(choices);
+    }
+    MBas mBas;
+    QuietUserInterface ui;
+    QTemporaryDir programDirectory;
+    Form1 form;
+};
+
+WizardChoices romanticLetter() {
+    return sampleChoices(Style::Romantic, 1);
+}
+
+// The letter the built-in engine writes for the same choices.
+word::engine::DocumentModel engineLetter(const WizardChoices& choices) {
+    word::engine::Engine engine;
+    Wizard wizard(engine);
+    wizard.finish(choices);
+    return word::engine::modelOf(engine.Global()->ActiveDocument());
+}
+
+// Waits until a LibreOffice accepts on the pipe.
+bool acceptsConnections(const word::live::ChooserSettings& settings) {
+    const QDeadlineTimer deadline(std::chrono::seconds(90));
+    while (!deadline.hasExpired()) {
+        word::live::ChoosingProvider probe(settings, {});
+        try {
+            probe.GetObject();
+            return true;
+        } catch (const word::AutomationError&) {
+            QThread::msleep(200);
+        }
+    }
+    return false;
+}
+
+std::vector<qint64> officeProcessesWithProfile(const QString& profileFolder) {
+    std::vector<qint64> found;
+    const QByteArray profile = QUrl::fromLocalFile(profileFolder).toString(QUrl::FullyEncoded).toUtf8();
+    for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile commandLine(QStringLiteral("/proc/%1/cmdline").arg(entry));
+        if (commandLine.open(QIODevice::ReadOnly)) {
+            const QByteArray arguments = commandLine.readAll();
+            if (arguments.contains("soffice.bin") && arguments.contains(profile))
+                found.push_back(entry.toLongLong());
+        }
+    }
+    return found;
+}
+
+// Passes everything on, and does something to LibreOffice at the nth request for the global object: in
+// the middle of a layout, between two of its steps.
+class FaultingProvider : public word::Provider {
+public:
+    FaultingProvider(word::Provider& inner, int atGlobal, std::function<void()> fault)
+        : inner_(inner), atGlobal_(atGlobal), fault_(std::move(fault)) {}
+    word::Ref<word::Application> GetObject() override { return inner_.GetObject(); }
+    word::Ref<word::Application> CreateApplication() override { return inner_.CreateApplication(); }
+    word::Ref<word::Document> CreateDocument() override { return inner_.CreateDocument(); }
+    word::Ref<word::Global> Global() override {
+        if (++globals_ == atGlobal_)
+            fault_();
+        return inner_.Global();
+    }
+
+private:
+    word::Provider& inner_;
+    int atGlobal_;
+    int globals_ = 0;
+    std::function<void()> fault_;
+};
+
+class LiveConnection : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (const auto why = whyLiveTestsCannotRun())
+            GTEST_SKIP() << "Live tests need LibreOffice: " << why->toStdString();
+    }
+};
+
+TEST_F(LiveConnection, NotRunningStartsLibreOfficeAndTheSecondAttachChangesNothing) {
+    PrivateOffice office(QStringLiteral("start"));
+    ToldMessages told;
+    word::live::ChoosingProvider provider(office.settings(), told.teller());
+    Wizard wizard(provider);
+
+    wizard.form.Command1_Click(); // the wizard opens
+    ASSERT_EQ(provider.backend(), Backend::Live) << provider.whyBuiltIn().toStdString();
+    ASSERT_FALSE(wizard.form.applicationRef.isEmpty());
+    EXPECT_TRUE(wizard.form.applicationRef->Visible());
+    const auto started = officeProcessesOnPipe(office.pipeName());
+    EXPECT_EQ(started.size(), 1u);
+
+    const auto reference = wizard.form.applicationRef.get();
+    wizard.finish(romanticLetter());
+    EXPECT_EQ(officeProcessesOnPipe(office.pipeName()), started);
+    EXPECT_TRUE(wizard.ui.messages.isEmpty());
+    EXPECT_TRUE(told.messages.isEmpty());
+    // The letter stays in LibreOffice: nothing for the program to hand over.
+    EXPECT_EQ(provider.Global()->ActiveDocument()->Tables()->Count(), 1);
+    EXPECT_TRUE(provider.lettersToHandOver().empty());
+    EXPECT_EQ(provider.liveOffice()->startedProcessId() > 0, true);
+    (void)reference;
+}
+
+TEST_F(LiveConnection, AttachesToTheLibreOfficeOnThePipeAndLeavesTheReferenceEmpty) {
+    PrivateOffice office(QStringLiteral("attach"));
+    startOfficeProcess(office.profileFolder(), office.pipeName());
+    ASSERT_TRUE(acceptsConnections(office.settings()));
+
+    ToldMessages told;
+    word::live::ChoosingProvider provider(office.settings(), told.teller());
+    Wizard wizard(provider);
+    wizard.form.Command1_Click();
+    EXPECT_TRUE(wizard.form.applicationRef.isEmpty());
+    EXPECT_TRUE(wizard.ui.messages.isEmpty());
+    const bool visibleBefore = provider.GetObject()->Visible();
+
+    wizard.finish(romanticLetter());
+    EXPECT_EQ(provider.backend(), Backend::Live);
+    EXPECT_EQ(provider.liveOffice()->startedProcessId(), 0); // nothing started
+    EXPECT_EQ(provider.GetObject()->Visible(), visibleBefore);
+    EXPECT_EQ(officeProcessesOnPipe(office.pipeName()).size(), 1u);
+    EXPECT_EQ(provider.Global()->ActiveDocument()->Tables()->Count(), 1);
+    EXPECT_TRUE(told.messages.isEmpty());
+}
+
+TEST_F(LiveConnection, ALibreOfficeRunningWithoutThePipeTakesTheConnection) {
+    PrivateOffice office(QStringLiteral("running"));
+    startOfficeProcess(office.profileFolder(), QString()); // the user's own, not listening
+    // A first start in a new profile restarts once; the process that stays is the one running.
+    std::vector<qint64> running;
+    int steadyChecks = 0;
+    const QDeadlineTimer deadline(std::chrono::seconds(60));
+    while (steadyChecks < 30 && !deadline.hasExpired()) {
+        const auto now = officeProcessesWithProfile(office.profileFolder());
+        steadyChecks = (!now.empty() && now == running) ? steadyChecks + 1 : 0;
+        running = now;
+        QThread::msleep(100);
+    }
+    ASSERT_EQ(running.size(), 1u);
+
+    ToldMessages told;
+    word::live::ChoosingProvider provider(office.settings(), told.teller());
+    Wizard wizard(provider);
+    wizard.finish(romanticLetter());
+
+    EXPECT_EQ(provider.backend(), Backend::Live) << provider.whyBuiltIn().toStdString();
+    EXPECT_EQ(officeProcessesWithProfile(office.profileFolder()), running); // no second LibreOffice
+    EXPECT_EQ(provider.Global()->ActiveDocument()->Tables()->Count(), 1);
+    EXPECT_TRUE(told.messages.isEmpty());
+    provider.liveOffice()->shutDown();
+    for (qint64 processId : running)
+        ::kill(pid_t(processId), SIGKILL);
+}
+
+struct FallBack {
+    const char* name;
+    // Changes the settings (and the environment) so that LibreOffice cannot serve.
+    std::function<void(word::live::ChooserSettings&, const QString& folder)> arrange;
+    bool told;           // a failure worth telling (LibreOffice is there but does not start)
+    const char* because; // what whyBuiltIn() says
+};
+
+class LiveFallBack : public ::testing::TestWithParam<FallBack> {
+protected:
+    void SetUp() override {
+        if (const auto why = whyLiveTestsCannotRun())
+            GTEST_SKIP() << "Live tests need LibreOffice: " << why->toStdString();
+        display_ = qgetenv("DISPLAY");
+        wayland_ = qgetenv("WAYLAND_DISPLAY");
+    }
+    void TearDown() override {
+        qputenv("DISPLAY", display_);
+        qputenv("WAYLAND_DISPLAY", wayland_);
+    }
+    QByteArray display_, wayland_;
+};
+
+TEST_P(LiveFallBack, TheBuiltInEngineWritesTheLetter) {
+    QTemporaryDir folder;
+    auto settings =
+        privateOfficeSettings(folder.filePath(QStringLiteral("profile")), uniquePipeName("fallback"));
+    GetParam().arrange(settings, folder.path());
+    ToldMessages told;
+    word::live::ChoosingProvider provider(settings, told.teller());
+    Wizard wizard(provider);
+
+    wizard.form.Command1_Click();
+    ASSERT_FALSE(wizard.form.applicationRef.isEmpty());
+    EXPECT_TRUE(wizard.form.applicationRef->Visible());
+    wizard.finish(romanticLetter());
+
+    EXPECT_EQ(provider.backend(), Backend::BuiltIn);
+    EXPECT_TRUE(provider.whyBuiltIn().contains(QLatin1String(GetParam().because)))
+        << provider.whyBuiltIn().toStdString();
+    EXPECT_EQ(told.messages.size(), GetParam().told ? 1 : 0) << told.messages.join(u'\n').toStdString();
+    EXPECT_TRUE(wizard.ui.messages.isEmpty());
+    EXPECT_TRUE(officeProcessesOnPipe(settings.office.pipeName).empty());
+
+    const auto letters = provider.lettersToHandOver();
+    ASSERT_EQ(letters.size(), 1u);
+    EXPECT_TRUE(letters[0].applicationVisible);
+    const QStringList differences = documentDifferences(engineLetter(romanticLetter()), *letters[0].model);
+    EXPECT_TRUE(differences.isEmpty()) << differences.join(u'\n').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, LiveFallBack,
+    ::testing::Values(
+        FallBack{
+            "NotInstalled",
+            [](word::live::ChooserSettings& s, const QString& folder) { s.office.programDirectory = folder; },
+            false, "not installed"},
+        FallBack{"NoPlugin",
+                 [](word::live::ChooserSettings& s, const QString& folder) {
+                     s.pluginPath = QDir(folder).filePath(QStringLiteral("libtavrin_live.so"));
+                 },
+                 false, "could not be loaded"},
+        FallBack{"CannotShowAWindow",
+                 [](word::live::ChooserSettings& s, const QString&) {
+                     s.office.headless = false;
+                     qunsetenv("DISPLAY");
+                     qunsetenv("WAYLAND_DISPLAY");
+                 },
+                 false, "window"},
+        FallBack{"CannotBeStarted",
+                 [](word::live::ChooserSettings& s, const QString& folder) {
+                     // A LibreOffice whose launcher fails at once.
+                     QFile soffice(QDir(folder).filePath(QStringLiteral("soffice")));
+                     soffice.open(QIODevice::WriteOnly);
+                     soffice.write("#!/bin/sh\nexit 1\n");
+                     soffice.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+                     QFile(QDir(folder).filePath(QStringLiteral("libswlo.so"))).open(QIODevice::WriteOnly);
+                     s.office.programDirectory = folder;
+                 },
+                 true, "could not be started"}),
+    [](const ::testing::TestParamInfo<FallBack>& info) { return std::string(info.param.name); });
+
+struct Fault {
+    const char* name;
+    bool hang; // stops answering rather than going away
+};
+
+class LiveFault : public ::testing::TestWithParam<Fault> {
+protected:
+    void SetUp() override {
+        if (const auto why = whyLiveTestsCannotRun())
+            GTEST_SKIP() << "Live tests need LibreOffice: " << why->toStdString();
+    }
+};
+
+TEST_P(LiveFault, MidLetterTheUserIsToldAndGetsTheWholeLetterFromTheEngine) {
+    PrivateOffice office(QStringLiteral("fault"));
+    auto settings = office.settings();
+    settings.office.callTimeLimit = std::chrono::seconds(3);
+    ToldMessages told;
+    word::live::ChoosingProvider provider(settings, told.teller());
+    const bool hang = GetParam().hang;
+    // After the heading band's table, before its cell is selected.
+    FaultingProvider faulting(provider, 3, [&] {
+        if (hang)
+            pauseOfficeProcesses(office.pipeName(), true);
+        else
+            killOfficeProcesses(office.pipeName());
+    });
+    Wizard wizard(faulting);
+    wizard.finish(romanticLetter());
+
+    ASSERT_EQ(told.messages.size(), 1) << told.messages.join(u'\n').toStdString();
+    EXPECT_TRUE(told.messages[0].contains(hang ? QStringLiteral("did not answer") : QStringLiteral("ended")))
+        << told.messages[0].toStdString();
+    const auto letters = provider.lettersToHandOver();
+    ASSERT_EQ(letters.size(), 1u);
+    EXPECT_TRUE(letters[0].applicationVisible);
+    const QStringList differences = documentDifferences(engineLetter(romanticLetter()), *letters[0].model);
+    EXPECT_TRUE(differences.isEmpty()) << differences.join(u'\n').toStdString();
+
+    // Later requests go to the engine at once, without waiting on LibreOffice again.
+    EXPECT_NO_THROW(provider.Global()->Selection()->TypeText(QStringLiteral("more")));
+    killOfficeProcesses(office.pipeName());
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, LiveFault, ::testing::Values(Fault{"Crash", false}, Fault{"Hang", true}),
+                         [](const ::testing::TestParamInfo<Fault>& info) {
+                             return std::string(info.param.name);
+                         });
+
+} // namespace
+} // namespace tavrin::testing
+
+int main(int argc, char** argv) {
+    QCoreApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+// What a LibreOffice installation offers, told from its program folder without starting it.
+
+#include <QString>
+
+namespace word::live {
+
+struct OfficeInstallation {
+    bool installed = false;      // soffice is there to start
+    bool hasWriter = false;      // the word processor's module is installed
+    bool canShowWindows = false; // a window system plugin (the -nogui packages have none) and a display
+    QString whyNot;              // a sentence for what is missing, when something is
+};
+
+OfficeInstallation inspectInstallation(const QString& programDirectory);
+
+} // namespace word::live

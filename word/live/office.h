@@ -1,0 +1,71 @@
+#pragma once
+
+// The live word processor: LibreOffice Writer driven over UNO, offered by a plugin (word/live/uno) that
+// the program loads at run time, so that it starts and works on a machine without LibreOffice.
+//
+// This header is all the program and the plugin share: no UNO type appears in it.
+
+#include "word/word.h"
+
+#include <QString>
+#include <QtPlugin>
+
+#include <chrono>
+#include <memory>
+
+namespace word::live {
+
+// Where LibreOffice is and how Tavrin talks to it.
+struct OfficeSettings {
+    // LibreOffice's program folder: soffice, the UNO runtime and its type registries.
+    QString programDirectory = QStringLiteral("/usr/lib/libreoffice/program");
+    // The pipe a LibreOffice started by Tavrin accepts connections on. Pipes are made per user
+    // (/tmp/OSL_PIPE_<uid>_<name>), so one name serves every user.
+    QString pipeName = QStringLiteral("tavrin");
+    // A private profile folder; empty for the user's own LibreOffice profile.
+    QString profileDirectory;
+    // Start LibreOffice without any window (tests, machines without a display).
+    bool headless = false;
+    // The longest any one call into LibreOffice may take before it counts as not answering.
+    std::chrono::milliseconds callTimeLimit{20000};
+    // The longest a started LibreOffice may take until it accepts the connection.
+    std::chrono::milliseconds startTimeLimit{60000};
+};
+
+// The live backend: the word processor interface on one LibreOffice.
+//
+// - GetObject: connects to the LibreOffice listening on the pipe; errors::CannotCreateObject (429) when
+//   none listens. An instance Tavrin attached to counts as visible: new documents open in a window.
+// - CreateApplication: the LibreOffice already connected, or a new one started on the pipe (with a window
+//   unless headless) and connected, not yet visible: documents created before Application.Visible is set
+//   stay hidden until then. Throws errors::CannotCreateObject with the reason when it cannot be started.
+// - CreateDocument and Global: on the connected LibreOffice, connecting first; 429 when none listens.
+// - Every call has a time limit. A LibreOffice that does not answer within it, or that goes away, fails
+//   the call with errors::ApplicationUnavailable (462); so does every later call on that connection, at
+//   once, until GetObject or CreateApplication connects again.
+class LiveOffice : public word::Provider {
+public:
+    // Counts the connections made; a new value means the objects of earlier ones are dead.
+    virtual int connectionNumber() const = 0;
+    // True while the connection answers.
+    virtual bool isConnected() const = 0;
+    // Why the last connection was lost; empty while it answers or when there was none.
+    virtual QString lostReason() const = 0;
+    // The process id of the LibreOffice this backend started last; 0 when it started none.
+    virtual qint64 startedProcessId() const = 0;
+    // Closes every document without saving and ends LibreOffice, for tests and benchmarks that started
+    // their own. Never called on the user's LibreOffice.
+    virtual void shutDown() = 0;
+};
+
+// The plugin's entry point.
+class LiveOfficePlugin {
+public:
+    virtual ~LiveOfficePlugin() = default;
+    virtual std::unique_ptr<LiveOffice> createOffice(const OfficeSettings& settings) = 0;
+};
+
+} // namespace word::live
+
+#define TavrinLiveOfficePlugin_iid "org.tavrin.word.LiveOfficePlugin/1"
+Q_DECLARE_INTERFACE(word::live::LiveOfficePlugin, TavrinLiveOfficePlugin_iid)

@@ -1,0 +1,57 @@
+#pragma once
+
+// The interface's character and paragraph formats as Writer's properties. The formats are the built-in
+// engine's (word/engine/model.h), so that both word processors describe a letter the same way.
+//
+// Character: Name = CharFontName, Size = CharHeight, ColorIndex = CharColor (wdAuto is Writer's automatic
+// colour; a colour outside the sixteen reads as wdAuto), Bold = CharWeight.
+// Paragraph: Alignment = ParaAdjust; the indents = ParaLeftMargin, ParaRightMargin, ParaFirstLineIndent;
+// SpaceBefore and SpaceAfter = ParaTopMargin and ParaBottomMargin; LineSpacingRule = a proportional
+// ParaLineSpacing of 100, 150 or 200 %; WidowControl = ParaWidows and ParaOrphans (2 lines, or none);
+// KeepWithNext = ParaKeepTogether; KeepTogether = not ParaSplit; PageBreakBefore = BreakType;
+// NoLineNumber = not ParaLineNumberCount; Hyphenation = ParaIsHyphenation; OutlineLevel = OutlineLevel
+// (body text is 0 in Writer).
+
+#include "word/engine/model.h"
+
+#include <com/sun/star/beans/XPropertySet.hpp>
+
+#include <vector>
+
+namespace word::live {
+
+enum class CharMember { Name, Size, ColorIndex, Bold };
+enum class ParaMember {
+    Alignment,
+    LeftIndent,
+    RightIndent,
+    FirstLineIndent,
+    SpaceBefore,
+    SpaceAfter,
+    LineSpacingRule,
+    WidowControl,
+    KeepWithNext,
+    KeepTogether,
+    PageBreakBefore,
+    NoLineNumber,
+    Hyphenation,
+    OutlineLevel,
+};
+
+using Target = css::uno::Reference<css::beans::XPropertySet>;
+
+// The format of the text in the target (its start where it varies).
+engine::CharFormat readCharFormat(const Target& target);
+// Sets one member, or all of them.
+void writeCharMember(const Target& target, CharMember member, const engine::CharFormat& format);
+void writeCharFormat(const Target& target, const engine::CharFormat& format);
+
+engine::ParaFormat readParaFormat(const Target& target);
+void writeParaMember(const Target& target, ParaMember member, const engine::ParaFormat& format);
+void writeParaFormat(const Target& target, const engine::ParaFormat& format);
+
+// Writer's colour for a colour index, and back.
+sal_Int32 writerColor(int colorIndex);
+int colorIndexOf(sal_Int32 writerColor);
+
+} // namespace word::live

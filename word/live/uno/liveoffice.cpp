@@ -1,0 +1,175 @@
+#include "liveoffice.h"
+
+#include "objects.h"
+
+#include <com/sun/star/container/XEnumeration.hpp>
+#include <com/sun/star/container/XEnumerationAccess.hpp>
+#include <com/sun/star/util/CloseVetoException.hpp>
+#include <com/sun/star/util/XCloseable.hpp>
+#include <com/sun/star/util/XModifiable.hpp>
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QThread>
+#include <QUrl>
+
+#include <cerrno>
+#include <csignal>
+
+namespace word::live {
+
+using namespace css;
+
+namespace {
+
+// How often a starting LibreOffice is asked whether it accepts the connection yet.
+constexpr int PollMilliseconds = 100;
+// A launcher that ended may have handed the connection to a LibreOffice already running; this is how long
+// that one has to take it up.
+constexpr int HandOverMilliseconds = 3000;
+// How long shutting down waits for the process to end.
+constexpr int ShutDownMilliseconds = 10000;
+
+bool processIsRunning(qint64 processId) {
+    return processId > 0 && (::kill(pid_t(processId), 0) == 0 || errno == EPERM);
+}
+
+QStringList startArguments(const OfficeSettings& settings) {
+    QStringList arguments;
+    if (!settings.profileDirectory.isEmpty())
+        arguments << QStringLiteral("-env:UserInstallation=%1")
+                         .arg(QUrl::fromLocalFile(settings.profileDirectory).toString(QUrl::FullyEncoded));
+    arguments << QStringLiteral("--norestore") << QStringLiteral("--nologo") << QStringLiteral("--nodefault");
+    if (settings.headless)
+        arguments << QStringLiteral("--headless") << QStringLiteral("--invisible")
+                  << QStringLiteral("--nolockcheck");
+    arguments
+        << QStringLiteral("--accept=pipe,name=%1;urp;StarOffice.ComponentContext").arg(settings.pipeName);
+    return arguments;
+}
+
+[[noreturn]] void cannotStart(const QString& reason) {
+    throw AutomationError(errors::CannotCreateObject,
+                          QStringLiteral("LibreOffice could not be started: %1").arg(reason));
+}
+
+} // namespace
+
+Office::Office(OfficeSettings settings) : settings_(std::move(settings)) {}
+
+Office::~Office() = default;
+
+std::shared_ptr<Session> Office::connected() {
+    if (isConnected())
+        return session_;
+    auto session = std::make_shared<Session>(settings_, connections_ + 1);
+    session->connect();
+    useSession(std::move(session));
+    return session_;
+}
+
+void Office::useSession(std::shared_ptr<Session> session) {
+    session_ = std::move(session);
+    connections_ = session_->number();
+}
+
+word::Ref<word::Application> Office::GetObject() {
+    return applicationObject(connected());
+}
+
+word::Ref<word::Application> Office::CreateApplication() {
+    if (!isConnected())
+        useSession(start());
+    return applicationObject(session_);
+}
+
+word::Ref<word::Document> Office::CreateDocument() {
+    return addDocument(connected());
+}
+
+word::Ref<word::Global> Office::Global() {
+    return globalObject(connected());
+}
+
+std::shared_ptr<Session> Office::start() {
+    const QString program = QDir(settings_.programDirectory).filePath(QStringLiteral("soffice"));
+    if (!QFileInfo(program).isExecutable())
+        cannotStart(QStringLiteral("%1 is not there.").arg(program));
+    // Detached: LibreOffice and the letter in it outlive the program. It gets none of the program's
+    // standard streams, which it would otherwise hold open for as long as it runs.
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments(startArguments(settings_));
+    process.setWorkingDirectory(QDir::homePath());
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    qint64 processId = 0;
+    if (!process.startDetached(&processId))
+        cannotStart(QStringLiteral("%1 did not run.").arg(program));
+    processId_ = processId;
+
+    auto session = std::make_shared<Session>(settings_, connections_ + 1);
+    const QDeadlineTimer deadline(settings_.startTimeLimit);
+    QDeadlineTimer handOver(QDeadlineTimer::Forever);
+    for (;;) {
+        try {
+            session->connect();
+            break;
+        } catch (const AutomationError& error) {
+            if (error.number != errors::CannotCreateObject)
+                cannotStart(error.description);
+        }
+        if (deadline.hasExpired())
+            cannotStart(QStringLiteral("it did not accept a connection within %1 seconds.")
+                            .arg(double(settings_.startTimeLimit.count()) / 1000.0));
+        if (!processIsRunning(processId) && handOver.isForever())
+            handOver.setRemainingTime(HandOverMilliseconds);
+        if (handOver.hasExpired())
+            cannotStart(QStringLiteral("it ended without accepting a connection."));
+        QThread::msleep(PollMilliseconds);
+    }
+    // A started application is not visible until it is told to be.
+    session->call([session = session.get()] {
+        session->application.visible = false;
+        return 0;
+    });
+    return session;
+}
+
+void Office::shutDown() {
+    if (isConnected()) {
+        try {
+            session_->call(
+                [session = session_] {
+                    const auto components = session->desktop->getComponents()->createEnumeration();
+                    while (components->hasMoreElements()) {
+                        const auto component = components->nextElement();
+                        if (const uno::Reference<util::XModifiable> modifiable(component, uno::UNO_QUERY);
+                            modifiable.is())
+                            modifiable->setModified(false);
+                        if (const uno::Reference<util::XCloseable> closeable(component, uno::UNO_QUERY);
+                            closeable.is()) {
+                            try {
+                                closeable->close(true);
+                            } catch (const util::CloseVetoException&) {
+                            }
+                        }
+                    }
+                    session->desktop->terminate();
+                    return 0;
+                },
+                Session::Limit::Start);
+        } catch (const AutomationError&) {
+            // Terminating ends the connection under the call; what is left is waited for below.
+        }
+        session_.reset();
+    }
+    const QDeadlineTimer deadline(ShutDownMilliseconds);
+    while (processIsRunning(processId_) && !deadline.hasExpired())
+        QThread::msleep(PollMilliseconds);
+}
+
+} // namespace word::live

@@ -1,0 +1,24 @@
+#pragma once
+
+// The values the interface accepts, checked before LibreOffice is asked: the same ranges and the same
+// errors as the built-in engine (word/engine/engine.h), so that a layout fails, and skips, the same steps
+// on either word processor.
+
+#include <QString>
+
+namespace word::live::values {
+
+// Each returns the value to store, or throws AutomationError (errors::InvalidArgument).
+QString fontName(const QString& name);
+float fontSize(float points); // rounded to half points
+int colorIndex(int colorIndex);
+int alignment(int alignment);
+float indent(float points, const char* what);
+float spacing(float points, const char* what);
+int lineSpacingRule(int rule);
+int outlineLevel(int level);
+float lineCoordinate(float points);
+float centimetres(float centimetres);
+int tableSize(int rows, int columns); // returns the number of cells
+
+} // namespace word::live::values
