@@ -23,8 +23,9 @@ using namespace tavrin;
 
 class NoUserInterface : public UserInterface {
 public:
-    void messageBox(const QString&) override {}
+    void messageBox(const QString& text) override { last = text; }
     void resetMousePointer() override {}
+    QString last; // what the connection reported, if anything
 };
 
 enum class Style { Simple, Romantic, Dark, Classic, Elegant, Modern };
@@ -89,10 +90,13 @@ void coldStartToConnected(benchmark::State& state, bool newProfile) {
         state.ResumeTiming();
         provider.CreateApplication();
         state.PauseTiming();
-        if (provider.backend() != word::live::ChoosingProvider::Backend::Live)
-            state.SkipWithError(provider.whyBuiltIn().toUtf8().constData());
+        const bool live = provider.backend() == word::live::ChoosingProvider::Backend::Live;
         if (auto* office = provider.liveOffice())
             office->shutDown();
+        if (!live) {
+            state.SkipWithError(provider.whyBuiltIn().toUtf8().constData());
+            break;
+        }
         state.ResumeTiming();
     }
 }
@@ -135,8 +139,13 @@ void letter(benchmark::State& state, Style style, bool live) {
         form.Sapolnenie(choices);
         if (live) {
             state.PauseTiming();
-            if (chooser->backend() != word::live::ChoosingProvider::Backend::Live)
-                state.SkipWithError(chooser->whyBuiltIn().toUtf8().constData());
+            if (chooser->backend() != word::live::ChoosingProvider::Backend::Live) {
+                state.SkipWithError(QStringLiteral("The letter did not go to LibreOffice: %1 %2")
+                                        .arg(chooser->whyBuiltIn(), ui.last)
+                                        .toUtf8()
+                                        .constData());
+                break;
+            }
             chooser->Global()->ActiveDocument()->Close(false);
             chooser.reset();
             state.ResumeTiming();

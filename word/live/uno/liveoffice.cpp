@@ -62,12 +62,24 @@ Office::Office(OfficeSettings settings) : settings_(std::move(settings)) {}
 Office::~Office() = default;
 
 std::shared_ptr<Session> Office::connected() {
-    if (isConnected())
-        return session_;
-    auto session = std::make_shared<Session>(settings_, connections_ + 1);
-    session->connect();
-    useSession(std::move(session));
+    if (!isConnected())
+        useSession(newConnection());
     return session_;
+}
+
+std::shared_ptr<Session> Office::newConnection() {
+    // A connection now and then drops during its handshake (the bridge is disposed under the first
+    // calls); a fresh one is made then, once.
+    for (int attempt = 1;; ++attempt) {
+        auto session = std::make_shared<Session>(settings_, connections_ + 1);
+        try {
+            session->connect();
+            return session;
+        } catch (const AutomationError& error) {
+            if (error.number != errors::ApplicationUnavailable || attempt == 2 || session->timedOut())
+                throw;
+        }
+    }
 }
 
 void Office::useSession(std::shared_ptr<Session> session) {
@@ -111,12 +123,12 @@ std::shared_ptr<Session> Office::start() {
         cannotStart(QStringLiteral("%1 did not run.").arg(program));
     processId_ = processId;
 
-    auto session = std::make_shared<Session>(settings_, connections_ + 1);
+    std::shared_ptr<Session> session;
     const QDeadlineTimer deadline(settings_.startTimeLimit);
     QDeadlineTimer handOver(QDeadlineTimer::Forever);
     for (;;) {
         try {
-            session->connect();
+            session = newConnection();
             break;
         } catch (const AutomationError& error) {
             if (error.number != errors::CannotCreateObject)

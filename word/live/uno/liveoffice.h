@@ -28,6 +28,8 @@ public:
 private:
     // The session that answers, or a new connection to the LibreOffice on the pipe.
     std::shared_ptr<Session> connected();
+    // A new connection to the LibreOffice on the pipe; throws errors::CannotCreateObject when none listens.
+    std::shared_ptr<Session> newConnection();
     void useSession(std::shared_ptr<Session> session);
     // Starts LibreOffice on the pipe; throws errors::CannotCreateObject with the reason when it cannot.
     std::shared_ptr<Session> start();

@@ -64,6 +64,7 @@ public:
         try {
             return thread_->run<Result>(std::move(translated), limitOf(limit));
         } catch (const TimedOut&) {
+            timedOut_ = true;
             lose(QStringLiteral("LibreOffice did not answer within %1 seconds.")
                      .arg(double(limitOf(limit).count()) / 1000.0));
             throwIfLost();
@@ -72,6 +73,8 @@ public:
     }
 
     bool isLost() const { return lost_; }
+    // Lost because a call did not finish in time (LibreOffice does not answer), not because it went away.
+    bool timedOut() const { return timedOut_; }
     QString lostReason() const;
     int number() const { return number_; }
     const OfficeSettings& settings() const { return settings_; }
@@ -114,6 +117,7 @@ private:
     std::shared_ptr<CallThread> thread_;
     css::uno::Reference<css::lang::XComponent> bridge_; // set on the call thread, disposed from anywhere
     std::atomic<bool> lost_ = false;
+    std::atomic<bool> timedOut_ = false;
     mutable std::mutex reasonMutex_;
     QString lostReason_;
     std::mutex bridgeMutex_;
