@@ -78,9 +78,11 @@ bool ChoosingProvider::liveLost() const {
 void ChoosingProvider::lose(const AutomationError& error) {
     if (error.number == errors::ApplicationUnavailable)
         return mirrorState()->lose(error);
+    // No LibreOffice answers on the pipe any more: what ended the last connection says more.
+    const QString reason = office_->lostReason();
     mirrorState()->lose(
         AutomationError(errors::ApplicationUnavailable,
-                        QStringLiteral("LibreOffice is no longer running (%1)").arg(error.description)));
+                        reason.isEmpty() ? QStringLiteral("LibreOffice is no longer running.") : reason));
 }
 
 word::Ref<word::Application> ChoosingProvider::mirrorApplication() {
