@@ -9,13 +9,10 @@ namespace tavrin {
 
 namespace {
 
+// With no alignment option on, the value stays as it was.
 void takeAlignment(const WizardChoices& choices, MBas& mBas) {
-    if (choices.optAlignCenter)
-        mBas.alignment = word::wdAlignParagraphCenter;
-    if (choices.optAlignRight)
-        mBas.alignment = word::wdAlignParagraphRight;
-    if (choices.optAlignLeft)
-        mBas.alignment = word::wdAlignParagraphLeft;
+    if (const auto alignment = choices.alignment())
+        mBas.alignment = static_cast<std::int32_t>(*alignment);
 }
 
 // An empty box leaves the placeholder in place.
@@ -56,6 +53,26 @@ void applyOtherBoxes(const WizardChoices& choices, LetterRecord& record) {
         record.SalutationText.setText(texts::SalutationPlaceholder);
 }
 
+using LayoutRoutine = void (Form1::*)();
+
+LayoutRoutine layoutRoutine(Style style) {
+    switch (style) {
+    case Style::Simple:
+        return &Form1::TemplateStyl;
+    case Style::Romantic:
+        return &Form1::RomanticStyl;
+    case Style::Dark:
+        return &Form1::DarkStyl;
+    case Style::Classic:
+        return &Form1::ClassicStyl;
+    case Style::Elegant:
+        return &Form1::ElegantStyl;
+    case Style::Modern:
+        return &Form1::ModernStyl;
+    }
+    return &Form1::TemplateStyl; // not reached: every style has its case
+}
+
 } // namespace
 
 void Form1::Sapolnenie(const WizardChoices& choices) {
@@ -67,15 +84,9 @@ void Form1::Sapolnenie(const WizardChoices& choices) {
     takeContent(choices, record.ContentText);
     applyOtherBoxes(choices, record);
 
-    // The wizard's style options are exclusive; each selected one runs its layout, in this order.
-    const std::pair<bool, void (Form1::*)()> layouts[] = {
-        {choices.optSimple, &Form1::TemplateStyl}, {choices.optRomantic, &Form1::RomanticStyl},
-        {choices.optDark, &Form1::DarkStyl},       {choices.optClassic, &Form1::ClassicStyl},
-        {choices.optElegant, &Form1::ElegantStyl}, {choices.optModern, &Form1::ModernStyl},
-    };
-    for (const auto& [selected, layout] : layouts)
-        if (selected)
-            (this->*layout)();
+    // With no style option on, no layout runs.
+    if (const auto style = choices.style())
+        (this->*layoutRoutine(*style))();
 
     Unload();
 }

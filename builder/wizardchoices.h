@@ -1,6 +1,11 @@
 #pragma once
 
+#include "style.h"
+
 #include <QString>
+
+#include <optional>
+#include <utility>
 
 namespace tavrin {
 
@@ -53,7 +58,53 @@ struct WizardChoices {
     bool optModern = false;
 
     bool operator==(const WizardChoices&) const = default;
+
+    // What the option states mean; empty when no option of the page is on. A page's options are
+    // exclusive in the wizard; of several on at once, left wins over right over centred, and the first
+    // style in the wizard's order wins.
+    std::optional<Alignment> alignment() const;
+    std::optional<Style> style() const;
+
+    // Turns the one option on and the others of its page off, as a click on it does.
+    void selectAlignment(Alignment alignment);
+    void selectStyle(Style style);
 };
+
+inline std::optional<Alignment> WizardChoices::alignment() const {
+    if (optAlignLeft)
+        return Alignment::Left;
+    if (optAlignRight)
+        return Alignment::Right;
+    if (optAlignCenter)
+        return Alignment::Center;
+    return std::nullopt;
+}
+
+inline std::optional<Style> WizardChoices::style() const {
+    const std::pair<bool, Style> options[] = {
+        {optSimple, Style::Simple},   {optRomantic, Style::Romantic}, {optDark, Style::Dark},
+        {optClassic, Style::Classic}, {optElegant, Style::Elegant},   {optModern, Style::Modern},
+    };
+    for (const auto& [on, style] : options)
+        if (on)
+            return style;
+    return std::nullopt;
+}
+
+inline void WizardChoices::selectAlignment(Alignment alignment) {
+    optAlignLeft = alignment == Alignment::Left;
+    optAlignCenter = alignment == Alignment::Center;
+    optAlignRight = alignment == Alignment::Right;
+}
+
+inline void WizardChoices::selectStyle(Style style) {
+    optSimple = style == Style::Simple;
+    optRomantic = style == Style::Romantic;
+    optDark = style == Style::Dark;
+    optClassic = style == Style::Classic;
+    optElegant = style == Style::Elegant;
+    optModern = style == Style::Modern;
+}
 
 inline bool isChecked(int checkBoxValue) {
     return checkBoxValue == 1;

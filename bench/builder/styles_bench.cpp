@@ -19,8 +19,6 @@ public:
     void resetMousePointer() override {}
 };
 
-enum class Style { Romantic, Dark, Classic, Elegant, Modern };
-
 WizardChoices letterIn(Style style) {
     WizardChoices choices;
     choices.recNameText = QStringLiteral("Ada Lovelace");
@@ -33,12 +31,7 @@ WizardChoices letterIn(Style style) {
     choices.closingCombo = 1;
     choices.nameText = QStringLiteral("Charles Babbage");
     choices.addressText = QStringLiteral("1 Dorset Street\r\nMarylebone");
-    choices.optSimple = false;
-    choices.optRomantic = style == Style::Romantic;
-    choices.optDark = style == Style::Dark;
-    choices.optClassic = style == Style::Classic;
-    choices.optElegant = style == Style::Elegant;
-    choices.optModern = style == Style::Modern;
+    choices.selectStyle(style);
     return choices;
 }
 

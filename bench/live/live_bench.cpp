@@ -28,8 +28,6 @@ public:
     QString last; // what the connection reported, if anything
 };
 
-enum class Style { Simple, Romantic, Dark, Classic, Elegant, Modern };
-
 WizardChoices letterIn(Style style) {
     WizardChoices choices;
     choices.recNameText = QStringLiteral("Ada Lovelace");
@@ -42,12 +40,7 @@ WizardChoices letterIn(Style style) {
     choices.closingCombo = 1;
     choices.nameText = QStringLiteral("Charles Babbage");
     choices.addressText = QStringLiteral("1 Dorset Street\r\nMarylebone");
-    choices.optSimple = style == Style::Simple;
-    choices.optRomantic = style == Style::Romantic;
-    choices.optDark = style == Style::Dark;
-    choices.optClassic = style == Style::Classic;
-    choices.optElegant = style == Style::Elegant;
-    choices.optModern = style == Style::Modern;
+    choices.selectStyle(style);
     return choices;
 }
 

@@ -36,7 +36,7 @@ struct Wizard {
 };
 
 WizardChoices romanticLetter() {
-    return sampleChoices(Style::Romantic, 1);
+    return sampleChoices(Style::Romantic);
 }
 
 // The letter the built-in engine writes for the same choices.

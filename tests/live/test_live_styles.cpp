@@ -17,37 +17,28 @@ namespace {
 enum class Variant { EverythingCentred, RightWithoutRecipientOrDate, LeftWithoutWriterAllPlaceholders };
 
 struct Case {
-    QString style; // "Simple" or one of the five
+    Style style;
     Variant variant;
 };
 
 std::string nameOf(const ::testing::TestParamInfo<Case>& info) {
     static const char* variants[] = {"EverythingCentred", "RightWithoutRecipientOrDate",
                                      "LeftWithoutWriterAllPlaceholders"};
-    return info.param.style.toStdString() + "_" + variants[int(info.param.variant)];
+    return styleName(info.param.style).toStdString() + "_" + variants[int(info.param.variant)];
 }
 
 WizardChoices choicesFor(const Case& c) {
-    Style style = Style::Romantic;
-    for (Style s : {Style::Romantic, Style::Dark, Style::Classic, Style::Elegant, Style::Modern})
-        if (styleName(s) == c.style)
-            style = s;
-    WizardChoices choices = sampleChoices(style, 1);
-    choices.optSimple = c.style == u"Simple";
-    if (choices.optSimple)
-        choices.optRomantic = false;
+    WizardChoices choices = sampleChoices(c.style);
     switch (c.variant) {
     case Variant::EverythingCentred:
         break;
     case Variant::RightWithoutRecipientOrDate:
-        choices.optAlignCenter = false;
-        choices.optAlignRight = true;
+        choices.selectAlignment(Alignment::Right);
         choices.checkOmit = 1;
         choices.checkDate = 0;
         break;
     case Variant::LeftWithoutWriterAllPlaceholders:
-        choices.optAlignCenter = false;
-        choices.optAlignLeft = true;
+        choices.selectAlignment(Alignment::Left);
         choices.checkOmit2 = 1;
         choices.recNameText.clear();
         choices.recAddressText.clear();
@@ -114,7 +105,7 @@ TEST_P(LiveStyles, LiveLetterIsTheBuiltInEnginesLetter) {
 
     const QStringList differences = documentDifferences(expected, actual);
     EXPECT_TRUE(differences.isEmpty()) << differences.join(u'\n').toStdString();
-    if (GetParam().style != u"Simple") {
+    if (GetParam().style != Style::Simple) {
         EXPECT_EQ(borderColour(liveLetter, true), borderColour(engineLetter, true));
         EXPECT_EQ(borderColour(liveLetter, false), borderColour(engineLetter, false));
     }
@@ -126,9 +117,7 @@ TEST_P(LiveStyles, LiveLetterIsTheBuiltInEnginesLetter) {
 
 std::vector<Case> allCases() {
     std::vector<Case> cases;
-    for (const QString& style :
-         {QStringLiteral("Simple"), QStringLiteral("Romantic"), QStringLiteral("Dark"),
-          QStringLiteral("Classic"), QStringLiteral("Elegant"), QStringLiteral("Modernistic")})
+    for (Style style : AllStyles)
         for (Variant variant : {Variant::EverythingCentred, Variant::RightWithoutRecipientOrDate,
                                 Variant::LeftWithoutWriterAllPlaceholders})
             cases.push_back({style, variant});

@@ -17,32 +17,9 @@ public:
 
 } // namespace
 
-QString styleName(LetterStyle style) {
-    switch (style) {
-    case LetterStyle::Simple:
-        return QStringLiteral("Simple");
-    case LetterStyle::Romantic:
-        return QStringLiteral("Romantic");
-    case LetterStyle::Dark:
-        return QStringLiteral("Dark");
-    case LetterStyle::Classic:
-        return QStringLiteral("Classic");
-    case LetterStyle::Elegant:
-        return QStringLiteral("Elegant");
-    case LetterStyle::Modernistic:
-        return QStringLiteral("Modernistic");
-    }
-    return {};
-}
-
-tavrin::WizardChoices defaultChoices(LetterStyle style) {
+tavrin::WizardChoices defaultChoices(Style style) {
     tavrin::WizardChoices choices;
-    choices.optSimple = style == LetterStyle::Simple;
-    choices.optRomantic = style == LetterStyle::Romantic;
-    choices.optDark = style == LetterStyle::Dark;
-    choices.optClassic = style == LetterStyle::Classic;
-    choices.optElegant = style == LetterStyle::Elegant;
-    choices.optModern = style == LetterStyle::Modernistic;
+    choices.selectStyle(style);
     return choices;
 }
 

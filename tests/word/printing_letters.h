@@ -11,26 +11,25 @@
 #include <array>
 #include <ostream>
 
-namespace word::testing {
-
-enum class LetterStyle { Simple, Romantic, Dark, Classic, Elegant, Modernistic };
-
-inline constexpr std::array AllLetterStyles = {LetterStyle::Simple,  LetterStyle::Romantic,
-                                               LetterStyle::Dark,    LetterStyle::Classic,
-                                               LetterStyle::Elegant, LetterStyle::Modernistic};
-
-QString styleName(LetterStyle style);
-inline void PrintTo(LetterStyle style, std::ostream* out) {
+namespace tavrin {
+inline void PrintTo(Style style, std::ostream* out) {
     *out << styleName(style).toStdString();
 }
+} // namespace tavrin
+
+namespace word::testing {
+
+using tavrin::AllStyles;
+using tavrin::Style;
+using tavrin::styleName;
 
 // The wizard's design-time choices with the style picked: the style's default letter.
-tavrin::WizardChoices defaultChoices(LetterStyle style);
+tavrin::WizardChoices defaultChoices(Style style);
 
 // The letter as the engine holds it once the layout routine has run.
 engine::DocumentModel letter(const tavrin::WizardChoices& choices);
 
-inline engine::DocumentModel defaultLetter(LetterStyle style) {
+inline engine::DocumentModel defaultLetter(Style style) {
     return letter(defaultChoices(style));
 }
 

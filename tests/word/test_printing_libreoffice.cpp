@@ -30,7 +30,7 @@ void PrintTo(const Comparison& comparison, std::ostream* out) {
 }
 
 // A reply to a long letter: the wizard's own-note box filled with paragraphs long enough for three pages.
-DocumentModel longLetter(LetterStyle style) {
+DocumentModel longLetter(Style style) {
     tavrin::WizardChoices choices = defaultChoices(style);
     choices.option1[0] = false;
     choices.option1[1] = true;
@@ -48,14 +48,14 @@ DocumentModel longLetter(LetterStyle style) {
 
 std::vector<Comparison> defaultLetters() {
     std::vector<Comparison> letters;
-    for (LetterStyle style : AllLetterStyles)
+    for (Style style : AllStyles)
         letters.push_back({styleName(style).toStdString(), [style] { return defaultLetter(style); }});
     return letters;
 }
 
 std::vector<Comparison> defaultAndLongLetters() {
     std::vector<Comparison> letters = defaultLetters();
-    for (LetterStyle style : AllLetterStyles)
+    for (Style style : AllStyles)
         letters.push_back(
             {"Long" + styleName(style).toStdString() + "Letter", [style] { return longLetter(style); }});
     return letters;

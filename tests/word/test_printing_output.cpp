@@ -108,7 +108,7 @@ int errorNumberOf(const std::function<void()>& call, QString* description = null
 }
 
 TEST(PrintPreview, ShowsEveryPageModallyAndReturnsWhenClosed) {
-    const DocumentModel model = defaultLetter(LetterStyle::Dark);
+    const DocumentModel model = defaultLetter(Style::Dark);
     PreviewCloser closer;
     print::printPreview(model);
     EXPECT_TRUE(closer.shown);
@@ -117,7 +117,7 @@ TEST(PrintPreview, ShowsEveryPageModallyAndReturnsWhenClosed) {
 }
 
 TEST(PrintOut, PrintsTheWholeDocumentOnceOnTheDefaultPrinter) {
-    const DocumentModel model = defaultLetter(LetterStyle::Elegant);
+    const DocumentModel model = defaultLetter(Style::Elegant);
     QTemporaryDir folder;
     const QString printed = folder.filePath(QStringLiteral("printed.pdf"));
     PrinterSettings settings;
@@ -187,8 +187,7 @@ TEST(PrintOut, WithNoPrinterConfiguredFailsSayingSoAndDoesNothingElse) {
 TEST(PrintOut, OnASystemWithoutPrintersFails) {
     ASSERT_TRUE(QPrinterInfo::defaultPrinter().isNull())
         << "a default printer is reachable: nothing may be printed";
-    EXPECT_EQ(errorNumberOf([] { print::printOut(defaultLetter(LetterStyle::Simple)); }),
-              errors::PrintingFailed);
+    EXPECT_EQ(errorNumberOf([] { print::printOut(defaultLetter(Style::Simple)); }), errors::PrintingFailed);
 }
 
 TEST(PrintOut, APrinterThatCannotPrintFails) {
@@ -196,8 +195,7 @@ TEST(PrintOut, APrinterThatCannotPrintFails) {
     PrinterSettings settings;
     const print::ScopedPrinterSource printer(
         pdfPrinterSource(folder.filePath(QStringLiteral("missing/folder/printed.pdf")), settings));
-    EXPECT_EQ(errorNumberOf([] { print::printOut(defaultLetter(LetterStyle::Simple)); }),
-              errors::PrintingFailed);
+    EXPECT_EQ(errorNumberOf([] { print::printOut(defaultLetter(Style::Simple)); }), errors::PrintingFailed);
 }
 
 // --- PDF files -------------------------------------------------------------------------------------------
@@ -220,7 +218,7 @@ protected:
     }
 
     QTemporaryDir folder;
-    const DocumentModel model = defaultLetter(LetterStyle::Classic);
+    const DocumentModel model = defaultLetter(Style::Classic);
 };
 
 TEST_F(PdfFile, IsWrittenWholeWithNothingLeftBeside) {

@@ -29,8 +29,8 @@ QString writtenPdf(const DocumentModel& model, const QTemporaryDir& folder) {
 
 // As LibreOffice lays the saved letters out in the faces the set-up installs: Dark's closing rule runs
 // over onto a second page.
-int pagesOfDefaultLetter(LetterStyle style) {
-    return style == LetterStyle::Dark ? 2 : 1;
+int pagesOfDefaultLetter(Style style) {
+    return style == Style::Dark ? 2 : 1;
 }
 
 std::vector<QSizeF> pictureSizesOf(const DocumentModel& model) {
@@ -86,7 +86,7 @@ int inkOf(const QImage& page) {
     return ink;
 }
 
-class DefaultLetter : public ::testing::TestWithParam<LetterStyle> {
+class DefaultLetter : public ::testing::TestWithParam<Style> {
 protected:
     void SetUp() override {
         model = defaultLetter(GetParam());
@@ -126,7 +126,7 @@ TEST_P(DefaultLetter, DrawsEveryPictureAtItsSize) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Styles, DefaultLetter, ::testing::ValuesIn(AllLetterStyles),
+INSTANTIATE_TEST_SUITE_P(Styles, DefaultLetter, ::testing::ValuesIn(AllStyles),
                          [](const auto& info) { return styleName(info.param).toStdString(); });
 
 // --- The Classic rules ---------------------------------------------------------------------------------
@@ -158,7 +158,7 @@ struct AddressCase {
 class ClassicRules : public ::testing::TestWithParam<AddressCase> {};
 
 TEST_P(ClassicRules, AreDrawnAtTheirHeights) {
-    tavrin::WizardChoices choices = defaultChoices(LetterStyle::Classic);
+    tavrin::WizardChoices choices = defaultChoices(Style::Classic);
     choices.recAddressText = GetParam().address;
     const DocumentModel model = letter(choices);
     QTemporaryDir folder;

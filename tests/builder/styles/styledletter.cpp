@@ -4,27 +4,9 @@
 
 namespace tavrin::testing {
 
-QString styleName(Style style) {
-    switch (style) {
-    case Style::Romantic:
-        return QStringLiteral("Romantic");
-    case Style::Dark:
-        return QStringLiteral("Dark");
-    case Style::Classic:
-        return QStringLiteral("Classic");
-    case Style::Elegant:
-        return QStringLiteral("Elegant");
-    case Style::Modern:
-        return QStringLiteral("Modernistic");
-    }
-    return {};
-}
-
-WizardChoices sampleChoices(Style style, int alignment) {
+WizardChoices sampleChoices(Style style, Alignment alignment) {
     WizardChoices choices;
-    choices.optAlignLeft = alignment == 0;
-    choices.optAlignCenter = alignment == 1;
-    choices.optAlignRight = alignment == 2;
+    choices.selectAlignment(alignment);
 
     choices.recNameText = QStringLiteral("Ada Lovelace");
     choices.recAddressText = QStringLiteral("12 Elm Street\r\nLondon");
@@ -41,12 +23,7 @@ WizardChoices sampleChoices(Style style, int alignment) {
     choices.addressText = QStringLiteral("1 Dorset Street\r\nMarylebone");
     choices.checkDate = 1;
 
-    choices.optSimple = false;
-    choices.optRomantic = style == Style::Romantic;
-    choices.optDark = style == Style::Dark;
-    choices.optClassic = style == Style::Classic;
-    choices.optElegant = style == Style::Elegant;
-    choices.optModern = style == Style::Modern;
+    choices.selectStyle(style);
     return choices;
 }
 

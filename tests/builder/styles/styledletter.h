@@ -14,15 +14,11 @@
 
 namespace tavrin::testing {
 
-enum class Style { Romantic, Dark, Classic, Elegant, Modern };
-
-QString styleName(Style style);
-
-// Every part of the letter given, in the chosen style and alignment (0 left, 1 centred, 2 right):
+// Every part of the letter given, in the chosen style and alignment:
 // recipient "Ada Lovelace", "12 Elm Street" / "London"; content "Thank you for a lovely weekend." /
 // "We loved every minute."; salutation, conclusion and closing chosen from the lists, then "Other";
 // writer "Charles Babbage", "1 Dorset Street" / "Marylebone"; the date line wanted.
-WizardChoices sampleChoices(Style style, int alignment = 1);
+WizardChoices sampleChoices(Style style, Alignment alignment = Alignment::Center);
 
 class QuietUserInterface : public UserInterface {
 public:

@@ -219,7 +219,7 @@ class LetterLines : public ::testing::TestWithParam<std::tuple<LetterCase, int>>
 
 TEST_P(LetterLines, ParagraphsInOrderWithTheirAlignment) {
     const auto& [letterCase, alignment] = GetParam();
-    WizardChoices choices = sampleChoices(letterCase.style, alignment);
+    WizardChoices choices = sampleChoices(letterCase.style, Alignment(alignment));
     choices.checkDate = letterCase.checkDate;
     choices.checkOmit = letterCase.checkOmit;
     choices.checkOmit2 = letterCase.checkOmit2;
