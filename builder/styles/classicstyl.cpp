@@ -1,3 +1,5 @@
+// Step by step on purpose: every statement stands alone, so a failing one skips itself and nothing more.
+
 // The Classic letter: the date and the recipient beside the heading picture, Arial throughout, and two
 // rules drawn across the page, the first just under the recipient's address.
 
@@ -20,16 +22,6 @@ constexpr float RuleRight = 540.0f;
 constexpr float FirstRuleTop = 270.0f;
 constexpr float AddressLineHeight = 18.0f;
 constexpr float SecondRuleHeight = 700.0f;
-
-// Left out with the recipient, the date goes too.
-QString dateAndRecipient(const Form1& form) {
-    if (isChecked(form.wizard().checkOmit))
-        return {};
-    const QString recipient = form.record.RecNameText + LineBreak + form.record.RecAddressText + LineBreak;
-    if (isChecked(form.wizard().checkDate))
-        return LineBreak + dateLine() + LineBreak + recipient;
-    return LineBreak + recipient;
-}
 
 QString closingBlock(const Form1& form) {
     const LetterRecord& record = form.record;
@@ -60,7 +52,8 @@ void Form1::ClassicStyl() {
     run.whiteRules();
     run.setFont(Arial, {Name, Colour, Size});
     run.macrosAbsaz();
-    if (const QString lines = dateAndRecipient(*this); !lines.isEmpty())
+    // Left out with the recipient, the date goes too.
+    if (const QString lines = dateAndRecipientLines(*this, DateWithoutRecipient::GoesToo); !lines.isEmpty())
         run.typeText(lines);
     run.endOf();
     run.selectCell(1, 1);

@@ -1,3 +1,5 @@
+// Step by step on purpose: every statement stands alone, so a failing one skips itself and nothing more.
+
 // The Dark letter: the date and the recipient beside the heading picture, a thin rule under the band, the
 // closing block set to the right and the rule again, also to the right, at the foot of the letter.
 
@@ -37,7 +39,7 @@ void Form1::DarkStyl() {
     run.whiteRules();
     run.setFont(Franklin, {Name, Colour, Size});
     run.macrosAbsaz();
-    if (const QString lines = dateAndRecipientLines(*this); !lines.isEmpty())
+    if (const QString lines = dateAndRecipientLines(*this, DateWithoutRecipient::Stays); !lines.isEmpty())
         run.typeText(lines);
     run.endOf();
     run.selectCell(1, 2);

@@ -1,3 +1,5 @@
+// Step by step on purpose: every statement stands alone, so a failing one skips itself and nothing more.
+
 // The Elegant letter, laid out like a letterhead: the heading picture centred over the writer's name,
 // address and date, an ornament strip after the recipient and a closing flourish centred at the end.
 

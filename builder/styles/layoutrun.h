@@ -19,6 +19,7 @@
 #include <QString>
 
 #include <initializer_list>
+#include <optional>
 #include <span>
 
 namespace tavrin::styles {
@@ -35,11 +36,15 @@ inline QString dateLine() {
     return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
 }
 
+// Whether a layout keeps the date line when the recipient is left out.
+enum class DateWithoutRecipient { Stays, GoesToo };
+
 // The date line and the recipient's name and address, each wanted or left out, with a blank line before
 // and after; empty when both are left out.
-inline QString dateAndRecipientLines(const Form1& form) {
-    const bool withDate = isChecked(form.wizard().checkDate);
+inline QString dateAndRecipientLines(const Form1& form, DateWithoutRecipient dateRule) {
     const bool withRecipient = !isChecked(form.wizard().checkOmit);
+    const bool withDate =
+        isChecked(form.wizard().checkDate) && (withRecipient || dateRule == DateWithoutRecipient::Stays);
     const QString recipient = form.record.RecNameText + LineBreak + form.record.RecAddressText + LineBreak;
     if (withDate && withRecipient)
         return LineBreak + dateLine() + LineBreak + recipient;
@@ -69,22 +74,22 @@ class LayoutRun {
 public:
     // The picture folder is chosen once per run: the program's directory, or a private folder when that
     // cannot be written.
-    explicit LayoutRun(Form1& form) : form_(form), folder_(form.services().programDirectory) {}
+    explicit LayoutRun(Form1& form) : form_(form) {}
 
     // Pictures are written before the document exists and removed after the last insertion, in the
     // order the style lists them. A picture that cannot be written is simply missing from the letter.
     void writePictures(std::span<const artwork::StylePicture> pictures) const {
         for (auto picture : pictures)
-            folder_.write(picture);
+            folder().write(picture);
     }
     void removePictures(std::span<const artwork::StylePicture> pictures) const {
         for (auto picture : pictures)
-            folder_.remove(picture);
+            folder().remove(picture);
     }
     // Embedded inline at the global selection at its own size, not linked to the file.
     void insertPicture(artwork::StylePicture picture) {
         ignoreError(
-            [&] { global()->Selection()->InlineShapes()->AddPicture(folder_.path(picture), false, true); });
+            [&] { global()->Selection()->InlineShapes()->AddPicture(folder().path(picture), false, true); });
     }
 
     // A new document as Form1's document reference, activated, with its window's selection taken.
@@ -151,6 +156,13 @@ public:
 private:
     word::Ref<word::Global> global() const { return form_.services().word.Global(); }
 
+    // Chosen on first use, so that a layout without pictures never looks at the folder.
+    const artwork::PictureFolder& folder() {
+        if (!folder_)
+            folder_.emplace(form_.services().programDirectory);
+        return *folder_;
+    }
+
     void setFontMember(const Face& face, FontMember member) {
         switch (member) {
         case FontMember::Name:
@@ -166,7 +178,7 @@ private:
     }
 
     Form1& form_;
-    artwork::PictureFolder folder_;
+    std::optional<artwork::PictureFolder> folder_;
     word::Ref<word::Selection> selection_;
 };
 

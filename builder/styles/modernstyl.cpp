@@ -1,3 +1,5 @@
+// Step by step on purpose: every statement stands alone, so a failing one skips itself and nothing more.
+
 // The Modernistic letter: a typewriter face, the heading picture beside the writer's name and address, an
 // ornament strip before the salutation, the closing set to the right and the strip again at the foot.
 

@@ -1,3 +1,5 @@
+// Step by step on purpose: every statement stands alone, so a failing one skips itself and nothing more.
+
 // The Romantic letter: a script face throughout, the heading picture beside the writer's name and address,
 // an ornament strip before the salutation and again as the last line.
 
@@ -42,7 +44,7 @@ void Form1::RomanticStyl() {
     run.alignAsChosen();
     run.setFont(Corsiva, {Name, Colour, Size});
     run.macrosAbsaz();
-    if (const QString lines = dateAndRecipientLines(*this); !lines.isEmpty())
+    if (const QString lines = dateAndRecipientLines(*this, DateWithoutRecipient::Stays); !lines.isEmpty())
         run.typeText(lines);
     run.typeParagraph();
     run.macrosAbsaz();

@@ -1,36 +1,23 @@
+// Step by step on purpose: every statement stands alone, so a failing one skips itself and nothing more.
+
 // The Simple layout: the whole letter as plain text in Times New Roman 10 pt black, aligned as the user
 // chose, with the letter's fixed paragraph format. Every statement ignores its own failure, so with no
 // word processor reachable the routine runs to its end and produces nothing.
 
-#include "builder/form1.h"
-#include "builder/ignoreerror.h"
-#include "layoutrun.h"
+#include "builder/styles/layoutrun.h"
 
 namespace tavrin {
 
+using namespace styles;
+using enum FontMember;
+
 namespace {
-
-using styles::dateLine;
-using styles::LineBreak;
-using styles::lineBreaks;
-
-void setBlack(const word::Ref<word::Selection>& selection) {
-    ignoreError([&] { selection->Font()->setColorIndex(word::wdBlack); });
-}
-void setTimesNewRoman(const word::Ref<word::Selection>& selection) {
-    ignoreError([&] { selection->Font()->setName(QStringLiteral("Times New Roman")); });
-}
-void setTenPoints(const word::Ref<word::Selection>& selection) {
-    ignoreError([&] { selection->Font()->setSize(10.0f); });
-}
-
-void setAlignment(const word::Ref<word::Selection>& selection, const MBas& mBas) {
-    ignoreError([&] { selection->ParagraphFormat()->setAlignment(mBas.alignment); });
-}
+const Face TimesNewRoman{QStringLiteral("Times New Roman"), 10, word::wdBlack};
 
 // The date line (or an empty line), the recipient's name and address, then space before the salutation.
-QString recipientBlock(const LetterRecord& record, const WizardChoices& wizard) {
-    const QString firstLine = isChecked(wizard.checkDate) ? dateLine() : QString();
+QString recipientBlock(const Form1& form) {
+    const LetterRecord& record = form.record;
+    const QString firstLine = isChecked(form.wizard().checkDate) ? dateLine() : QString();
     return firstLine + LineBreak + record.RecNameText + LineBreak + record.RecAddressText + lineBreaks(4);
 }
 
@@ -38,62 +25,52 @@ QString salutationAndBody(const LetterRecord& record) {
     return record.SalutationText.text() + LineBreak + record.ContentText.text() + lineBreaks(3);
 }
 
-QString closingBlock(const LetterRecord& record, const WizardChoices& wizard) {
+QString closingBlock(const Form1& form) {
+    const LetterRecord& record = form.record;
     const QString conclusionAndClosing =
         LineBreak + record.Conclusiontext.text() + LineBreak + record.ClosingText.text() + LineBreak;
-    if (isChecked(wizard.checkOmit2))
+    if (isChecked(form.wizard().checkOmit2))
         return conclusionAndClosing;
     return conclusionAndClosing + record.NameText + LineBreak + record.AddressText + LineBreak;
 }
-
 } // namespace
 
 void Form1::TemplateStyl() {
-    const MBas& mBas = services_.mBas;
-    word::Ref<word::Selection> selection;
-
-    ignoreError([&] { documentRef = services_.word.CreateDocument(); });
-    ignoreError([&] { documentRef->Activate(); });
-    ignoreError([&] { selection = documentRef->ActiveWindow()->Selection(); });
-
-    setAlignment(selection, mBas);
-    setBlack(selection);
-    setTimesNewRoman(selection);
-    setTenPoints(selection);
-    ignoreError([&] { MacrosAbsaz(); });
+    LayoutRun run(*this);
+    run.newDocument();
+    run.alignAsChosen();
+    run.setFont(TimesNewRoman, {Colour, Name, Size});
+    run.macrosAbsaz();
 
     // A left-out recipient block leaves out the date line too.
     if (!isChecked(wizard_.checkOmit))
-        ignoreError([&] { selection->TypeText(recipientBlock(record, wizard_)); });
+        run.typeText(recipientBlock(*this));
 
-    ignoreError([&] { selection->EndOf(); });
-    ignoreError([&] { selection->MoveDown(); });
-    ignoreError([&] { selection->TypeParagraph(); });
+    run.endOf();
+    run.moveDown();
+    run.typeParagraph();
 
-    ignoreError([&] { selection->TypeText(salutationAndBody(record)); });
+    run.typeText(salutationAndBody(record));
 
-    setAlignment(selection, mBas);
-    setTimesNewRoman(selection);
-    setBlack(selection);
-    setTenPoints(selection);
-    ignoreError([&] { MacrosAbsaz(); });
+    run.alignAsChosen();
+    run.setFont(TimesNewRoman, {Name, Colour, Size});
+    run.macrosAbsaz();
 
-    ignoreError([&] { selection->EndOf(); });
+    run.endOf();
 
-    ignoreError([&] { selection->TypeText(closingBlock(record, wizard_)); });
+    run.typeText(closingBlock(*this));
 
-    setAlignment(selection, mBas);
-    setBlack(selection);
-    setTimesNewRoman(selection);
-    setTenPoints(selection);
-    ignoreError([&] { MacrosAbsaz(); });
+    run.alignAsChosen();
+    run.setFont(TimesNewRoman, {Colour, Name, Size});
+    run.macrosAbsaz();
 
-    ignoreError([&] { selection->TypeParagraph(); });
-    ignoreError([&] { selection->EndOf(); });
-    selection.reset();
+    run.typeParagraph();
+    run.endOf();
+    run.releaseSelection();
 
-    // Empty when the application was already running before the attach step: its visibility stays.
-    ignoreError([&] { applicationRef->setVisible(true); });
+    // Fails, and is skipped, when the application was already running before the attach step: its
+    // visibility stays.
+    run.makeApplicationVisible();
 }
 
 } // namespace tavrin
