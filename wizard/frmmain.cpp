@@ -1,11 +1,9 @@
 #include "frmmain.h"
 
-#include "artwork/artwork.h"
 #include "builder/ignoreerror.h"
-#include "builder/lettertexts.h"
-#include "linebreaks.h"
+#include "pagecontrols.h"
+#include "pages.h"
 #include "sidebar.h"
-#include "thumbnails.h"
 #include "twips.h"
 #include "wizardhost.h"
 
@@ -13,8 +11,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -31,127 +27,10 @@ const QSize DesignClientSize(pixels(11532), pixels(8280));
 const QSize RunTimeOuterSize(pixels(7752), pixels(5472));
 constexpr int PageLeft = 2450;
 
-QString indexed(const char* name, int index) {
-    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
-}
-
 QFont formFont() {
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(9);
     return font;
-}
-
-QFont msSansSerifFont() {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(7.8);
-    return font;
-}
-
-void setBackground(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setBackgroundRole(QPalette::Window);
-    widget->setAutoFillBackground(true);
-}
-
-template <class Control> Control* place(Control* control, const QString& name, const TwipsRect& rect) {
-    control->setObjectName(name);
-    control->setGeometry(pixels(rect));
-    return control;
-}
-
-// A caption read out by screen readers: the visible caption without its closing colon or semicolon.
-QString spoken(QString caption) {
-    while (caption.endsWith(u':') || caption.endsWith(u';'))
-        caption.chop(1);
-    return caption.trimmed();
-}
-
-// A caption that does not fit its box (another font, a translation) grows to the right, as far as the page
-// allows, rather than lose its end.
-QLabel* addLabel(QWidget* page, const QString& name, const QString& caption, const TwipsRect& rect) {
-    auto* label = place(new QLabel(caption, page), name, rect);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    const int needed = label->sizeHint().width();
-    if (needed > label->width())
-        label->resize(std::max(label->width(), std::min(needed, page->width() - label->x())),
-                      label->height());
-    return label;
-}
-
-QRadioButton* addOption(QWidget* page, const QString& name, const QString& caption, const TwipsRect& rect) {
-    auto* option = place(new QRadioButton(caption, page), name, rect);
-    setBackground(option, FrmMain::FormColour);
-    return option;
-}
-
-QCheckBox* addCheck(QWidget* page, const QString& name, const QString& caption, const TwipsRect& rect) {
-    auto* check = place(new QCheckBox(caption, page), name, rect);
-    setBackground(check, FrmMain::FormColour);
-    return check;
-}
-
-// A drop-down list the user picks from and cannot type into; nothing chosen at first.
-QComboBox* addDropDownList(QWidget* page, const QString& name, const QStringList& entries,
-                           const TwipsRect& rect) {
-    auto* list = place(new QComboBox(page), name, rect);
-    list->setEditable(false);
-    list->addItems(entries);
-    list->setCurrentIndex(-1);
-    return list;
-}
-
-QLineEdit* addOneLineText(QWidget* page, const QString& name, const TwipsRect& rect) {
-    return place(new QLineEdit(page), name, rect);
-}
-
-QPlainTextEdit* addMultiLineText(QWidget* page, const QString& name, const TwipsRect& rect,
-                                 Qt::ScrollBarPolicy verticalScrollBar) {
-    auto* text = place(new QPlainTextEdit(page), name, rect);
-    text->setTabChangesFocus(true);
-    text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    text->setVerticalScrollBarPolicy(verticalScrollBar);
-    text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    return text;
-}
-
-QLabel* addPreview(QWidget* page, int index, artwork::StylePreview style, const TwipsRect& rect) {
-    auto* picture = place(new QLabel(page), indexed("Picture1", index), rect);
-    picture->setPixmap(QPixmap::fromImage(artwork::preview(style)));
-    picture->setScaledContents(true);
-    return picture;
-}
-
-// Names a text box or list after the label in front of it, and lets the label pass focus on to it.
-void labelFor(QLabel* label, QWidget* control, const QString& description = {}) {
-    label->setBuddy(control);
-    control->setAccessibleName(spoken(label->text()));
-    if (!description.isEmpty())
-        control->setAccessibleDescription(spoken(description));
-}
-
-void setCaptionUnderline(QAbstractButton* button, bool underline) {
-    QFont font = button->font();
-    font.setUnderline(underline);
-    button->setFont(font);
-}
-
-// A check box's value: 0 unchecked, 1 checked, 2 greyed.
-int checkValue(const QCheckBox* check) {
-    switch (check->checkState()) {
-    case Qt::Unchecked:
-        return 0;
-    case Qt::Checked:
-        return 1;
-    case Qt::PartiallyChecked:
-        return 2;
-    }
-    return 0;
-}
-
-bool isCheckedValue(const QCheckBox* check) {
-    return isChecked(checkValue(check));
 }
 
 } // namespace
@@ -169,6 +48,8 @@ FrmMain::FrmMain(WizardHost& host, QWidget* parent) : QWidget(parent), host_(hos
     setTabOrderInPageOrder();
     connectEvents();
 }
+
+FrmMain::~FrmMain() = default;
 
 // ---- Building the form ----------------------------------------------------------------------------------
 
@@ -232,145 +113,14 @@ void FrmMain::buildPages() {
         Frm[k] = place(new QWidget(this), indexed("Frm", k), {PageLeft, 0, width, 4350});
         setBackground(Frm[k], FormColour);
     }
-    buildLayoutPage(Frm[0]);
-    buildLetterheadPage(Frm[1]);
-    buildSalutationPage(Frm[2]);
-    buildSampleTextPage(Frm[3]);
-    buildConclusionPage(Frm[4]);
-    buildClosingPage(Frm[5]);
-    buildSenderPage(Frm[6]);
-    buildStylePage(Frm[7]);
-}
-
-void FrmMain::buildLayoutPage(QWidget* page) {
-    addLabel(page, indexed("Label1", 0), tr("Choose a layot:"), {240, 240, 1452, 252});
-
-    const struct {
-        LetterLayout layout;
-        TwipsRect rect;
-    } thumbnails[] = {{LetterLayout::Centered, {240, 840, 1032, 1224}},
-                      {LetterLayout::FlushLeft, {1560, 840, 1032, 1224}},
-                      {LetterLayout::FlushRight, {2760, 840, 1032, 1224}}};
-    for (int k = 0; k < 3; ++k) {
-        auto* picture = place(new QLabel(page), indexed("Picture1", k), thumbnails[k].rect);
-        // The picture is drawn at 12 twips a pixel; here it is shrunk to fit its box.
-        picture->setPixmap(QPixmap::fromImage(layoutThumbnail(thumbnails[k].layout)));
-        picture->setScaledContents(true);
-    }
-
-    OptAlignCenter =
-        addOption(page, QStringLiteral("OptAlignCenter"), tr("Centered"), {240, 2290, 1092, 252});
-    OptAlignLeft = addOption(page, QStringLiteral("OptAlignLeft"), tr("Flush left"), {1560, 2290, 1092, 252});
-    OptAlignRight =
-        addOption(page, QStringLiteral("OptAlignRight"), tr("Flush right"), {2760, 2290, 1455, 252});
-    OptAlignCenter->setChecked(true);
-    setCaptionUnderline(OptAlignCenter, true);
-}
-
-void FrmMain::buildLetterheadPage(QWidget* page) {
-    const QString heading = tr("Information about the person you are addressing a letter to;");
-    addLabel(page, indexed("Label1", 1), heading, {120, 240, 4572, 204});
-
-    auto* nameLabel = addLabel(page, indexed("Label2", 0), tr("Recipient's name:"), {120, 755, 1452, 252});
-    RecNameText = addOneLineText(page, QStringLiteral("RecNameText"), {1530, 720, 3492, 288});
-    RecNameText->setFont(msSansSerifFont());
-    labelFor(nameLabel, RecNameText, heading);
-
-    auto* addressLabel = addLabel(page, indexed("Label3", 0), tr("Address:"), {120, 1320, 1452, 252});
-    RecAddressText = addMultiLineText(page, QStringLiteral("RecAddressText"), {1530, 1320, 3492, 1332},
-                                      Qt::ScrollBarAlwaysOff);
-    RecAddressText->setFont(msSansSerifFont());
-    labelFor(addressLabel, RecAddressText, heading);
-
-    CheckOmit = addCheck(page, QStringLiteral("CheckOmit"), tr("Omit"), {120, 3120, 732, 252});
-}
-
-void FrmMain::buildSalutationPage(QWidget* page) {
-    const QString heading = tr("Use sample salutation;");
-    addLabel(page, indexed("Label1", 2), heading, {120, 240, 2532, 252});
-    auto* label = addLabel(page, indexed("Label2", 1), tr("Choose from:"), {120, 720, 1812, 252});
-    SalutationCombo = addDropDownList(page, QStringLiteral("SalutationCombo"), texts::salutationEntries(),
-                                      {120, 1224, 3492, 288});
-    SalutationCombo->setFont(msSansSerifFont());
-    labelFor(label, SalutationCombo, heading);
-    CheckOther1 = addCheck(page, QStringLiteral("CheckOther1"), tr("Other"), {120, 2160, 852, 252});
-}
-
-void FrmMain::buildSampleTextPage(QWidget* page) {
-    Option1[0] = addOption(page, indexed("Option1", 0), tr("To write own note"), {120, 240, 1812, 252});
-    Option1[1] = addOption(page, indexed("Option1", 1), tr("To use sample content"), {120, 720, 2775, 495});
-    Option1[1]->setChecked(true);
-
-    auto* categoryLabel =
-        addLabel(page, QStringLiteral("Label5"), tr("Sample categories:"), {120, 1260, 1812, 252});
-    contentEntries_ = texts::contentCategories();
-    sampleParagraphs_ = texts::sampleParagraphs();
-    ContentCombo =
-        addDropDownList(page, QStringLiteral("ContentCombo"), contentEntries_, {120, 1560, 3576, 300});
-    labelFor(categoryLabel, ContentCombo);
-
-    auto* textLabel = addLabel(page, indexed("Label1", 3), tr("Note content:"), {120, 2180, 1212, 252});
-    Text1 = addMultiLineText(page, QStringLiteral("Text1"), {120, 2520, 3570, 1332}, Qt::ScrollBarAlwaysOn);
-    labelFor(textLabel, Text1);
-}
-
-void FrmMain::buildConclusionPage(QWidget* page) {
-    const QString heading = tr("Use sample conclusion;");
-    addLabel(page, indexed("Label1", 5), heading, {120, 240, 1932, 252});
-    auto* label = addLabel(page, indexed("Label1", 4), tr("Choose from:"), {120, 720, 1932, 252});
-    ConclusionCombo = addDropDownList(page, QStringLiteral("ConclusionCombo"), texts::conclusionEntries(),
-                                      {120, 1200, 3132, 288});
-    ConclusionCombo->setFont(msSansSerifFont());
-    labelFor(label, ConclusionCombo, heading);
-    CheckOther2 = addCheck(page, QStringLiteral("CheckOther2"), tr("Other"), {120, 2160, 852, 252});
-}
-
-void FrmMain::buildClosingPage(QWidget* page) {
-    const QString heading = tr("Use sample closing;");
-    addLabel(page, indexed("Label1", 7), heading, {120, 240, 1932, 252});
-    auto* label = addLabel(page, indexed("Label1", 6), tr("Choose from:"), {120, 720, 1932, 252});
-    ClosingCombo = addDropDownList(page, QStringLiteral("ClosingCombo"), texts::closingEntries(),
-                                   {120, 1200, 3492, 300});
-    labelFor(label, ClosingCombo, heading);
-    CheckOther3 = addCheck(page, QStringLiteral("CheckOther3"), tr("Other"), {120, 2160, 852, 252});
-}
-
-void FrmMain::buildSenderPage(QWidget* page) {
-    const QString heading = tr("Information about the person writing a letter;");
-    addLabel(page, indexed("Label1", 8), heading, {120, 240, 3612, 252});
-
-    auto* nameLabel = addLabel(page, indexed("Label2", 2), tr("Name:"), {120, 720, 1092, 372});
-    NameText = addOneLineText(page, QStringLiteral("NameText"), {1680, 720, 3330, 372});
-    labelFor(nameLabel, NameText, heading);
-
-    auto* placeLabel = addLabel(page, indexed("Label3", 1), tr("Place:"), {120, 1200, 1092, 252});
-    AddressText = addMultiLineText(page, QStringLiteral("AddressText"), {1680, 1200, 3330, 852},
-                                   Qt::ScrollBarAlwaysOff);
-    labelFor(placeLabel, AddressText, heading);
-
-    CheckOmit2 = addCheck(page, QStringLiteral("CheckOmit2"), tr("Omit"), {120, 2160, 852, 252});
-    CheckDate = addCheck(page, QStringLiteral("CheckDate"), tr("Date line"), {120, 3120, 1092, 252});
-    CheckDate->setChecked(true);
-}
-
-void FrmMain::buildStylePage(QWidget* page) {
-    addLabel(page, indexed("Label1", 9), tr("Choose style:"), {120, 240, 1692, 252});
-    OptSimple =
-        addOption(page, QStringLiteral("OptSimple"), tr("Simple (without graphics)"), {120, 600, 2772, 252});
-    OptSimple->setChecked(true);
-
-    // The previews stand above the options they show. Like the thumbnails, they were drawn for
-    // 12 twips a pixel and are shrunk to fit their boxes.
-    addPreview(page, 3, artwork::StylePreview::Classic, {120, 960, 1104, 1116});
-    OptClassic = addOption(page, QStringLiteral("OptClassic"), tr("Classic"), {120, 2160, 1092, 252});
-    addPreview(page, 7, artwork::StylePreview::Dark, {120, 2640, 1128, 1116});
-    OptDark = addOption(page, QStringLiteral("OptDark"), tr("Dark"), {120, 3960, 1332, 252});
-    addPreview(page, 4, artwork::StylePreview::Romantic, {1800, 1800, 1116, 1104});
-    OptRomantic = addOption(page, QStringLiteral("OptRomantic"), tr("Romantic"), {1800, 3000, 1452, 252});
-    addPreview(page, 5, artwork::StylePreview::Elegant, {3600, 960, 1104, 1104});
-    OptElegant = addOption(page, QStringLiteral("OptElegant"), tr("Elegant"), {3600, 2160, 1332, 252});
-    addPreview(page, 6, artwork::StylePreview::Modernistic, {3600, 2640, 1176, 1176});
-    OptModern = addOption(page, QStringLiteral("OptModern"), tr("Modernistic"), {3600, 3960, 1452, 252});
+    layout_ = std::make_unique<LayoutPage>(Frm[0]);
+    letterhead_ = std::make_unique<LetterheadPage>(Frm[1]);
+    salutation_ = std::make_unique<SampleListPage>(Frm[2], SampleListPage::salutation());
+    sampleText_ = std::make_unique<SampleTextPage>(Frm[3]);
+    conclusion_ = std::make_unique<SampleListPage>(Frm[4], SampleListPage::conclusion());
+    closing_ = std::make_unique<SampleListPage>(Frm[5], SampleListPage::closing());
+    sender_ = std::make_unique<SenderPage>(Frm[6]);
+    style_ = std::make_unique<StylePage>(Frm[7]);
 }
 
 void FrmMain::buildButtons() {
@@ -386,14 +136,13 @@ void FrmMain::buildButtons() {
 
 // Tab goes through the visible page top to bottom, then the buttons, then the steps of the side bar.
 void FrmMain::setTabOrderInPageOrder() {
-    const QList<QWidget*> order = {
-        OptAlignCenter,  OptAlignLeft, OptAlignRight, RecNameText, RecAddressText, CheckOmit,
-        SalutationCombo, CheckOther1,  Option1[0],    Option1[1],  ContentCombo,   Text1,
-        ConclusionCombo, CheckOther2,  ClosingCombo,  CheckOther3, NameText,       AddressText,
-        CheckOmit2,      CheckDate,    OptSimple,     OptClassic,  OptDark,        OptRomantic,
-        OptElegant,      OptModern,    cmdCancel,     cmdBack,     cmdNext,        cmdFinish,
-        Image1[0],       Image1[1],    Image1[2],     Image1[3],   Image1[4],      Image1[5],
-        Image1[6],       Image1[7]};
+    QList<QWidget*> order;
+    order << layout_->tabOrder() << letterhead_->tabOrder() << salutation_->tabOrder()
+          << sampleText_->tabOrder() << conclusion_->tabOrder() << closing_->tabOrder() << sender_->tabOrder()
+          << style_->tabOrder();
+    order << cmdCancel << cmdBack << cmdNext << cmdFinish;
+    for (StepTarget* step : Image1)
+        order << step;
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -408,27 +157,27 @@ void FrmMain::connectEvents() {
     for (short k = 0; k < PageCount; ++k)
         connect(Image1[k], &StepTarget::clicked, this, [this, k] { Image1_Click(k); });
 
-    connect(CheckOmit, &QCheckBox::toggled, this, &FrmMain::CheckOmit_Click);
-    connect(CheckOmit2, &QCheckBox::toggled, this, &FrmMain::CheckOmit2_Click);
-    connect(CheckOther1, &QCheckBox::toggled, this, &FrmMain::CheckOther1_Click);
-    connect(CheckOther2, &QCheckBox::toggled, this, &FrmMain::CheckOther2_Click);
-    connect(CheckOther3, &QCheckBox::toggled, this, &FrmMain::CheckOther3_Click);
+    connect(letterhead_->CheckOmit, &QCheckBox::toggled, this, &FrmMain::CheckOmit_Click);
+    connect(sender_->CheckOmit2, &QCheckBox::toggled, this, &FrmMain::CheckOmit2_Click);
+    connect(salutation_->other, &QCheckBox::toggled, this, &FrmMain::CheckOther1_Click);
+    connect(conclusion_->other, &QCheckBox::toggled, this, &FrmMain::CheckOther2_Click);
+    connect(closing_->other, &QCheckBox::toggled, this, &FrmMain::CheckOther3_Click);
     for (short k = 0; k < 2; ++k)
-        connect(Option1[k], &QRadioButton::toggled, this, [this, k](bool on) {
+        connect(sampleText_->Option1[k], &QRadioButton::toggled, this, [this, k](bool on) {
             if (on)
                 Option1_Click(k);
         });
     // Every pick from the list, the same entry again included.
-    connect(ContentCombo, &QComboBox::activated, this, &FrmMain::ContentCombo_Click);
+    connect(sampleText_->ContentCombo, &QComboBox::activated, this, &FrmMain::ContentCombo_Click);
     const auto onSelect = [this](QRadioButton* option, void (FrmMain::*event)()) {
         connect(option, &QRadioButton::toggled, this, [this, event](bool on) {
             if (on)
                 (this->*event)();
         });
     };
-    onSelect(OptAlignCenter, &FrmMain::OptAlignCenter_Click);
-    onSelect(OptAlignLeft, &FrmMain::OptAlignLeft_Click);
-    onSelect(OptAlignRight, &FrmMain::OptAlignRight_Click);
+    onSelect(layout_->OptAlignCenter, &FrmMain::OptAlignCenter_Click);
+    onSelect(layout_->OptAlignLeft, &FrmMain::OptAlignLeft_Click);
+    onSelect(layout_->OptAlignRight, &FrmMain::OptAlignRight_Click);
 }
 
 // ---- Load and unload ------------------------------------------------------------------------------------
@@ -605,99 +354,74 @@ void FrmMain::BuildLetter() {
 // ---- Page events ----------------------------------------------------------------------------------------
 
 void FrmMain::CheckOmit_Click() {
-    const bool enable = !isCheckedValue(CheckOmit);
-    RecNameText->setEnabled(enable);
-    RecAddressText->setEnabled(enable);
+    const bool enable = !isCheckedValue(letterhead_->CheckOmit);
+    letterhead_->RecNameText->setEnabled(enable);
+    letterhead_->RecAddressText->setEnabled(enable);
 }
 
 void FrmMain::CheckOmit2_Click() {
-    const bool enable = !isCheckedValue(CheckOmit2);
-    NameText->setEnabled(enable);
-    AddressText->setEnabled(enable);
+    const bool enable = !isCheckedValue(sender_->CheckOmit2);
+    sender_->NameText->setEnabled(enable);
+    sender_->AddressText->setEnabled(enable);
 }
 
 void FrmMain::CheckOther1_Click() {
-    SalutationCombo->setEnabled(!isCheckedValue(CheckOther1));
+    salutation_->list->setEnabled(!isCheckedValue(salutation_->other));
 }
 void FrmMain::CheckOther2_Click() {
-    ConclusionCombo->setEnabled(!isCheckedValue(CheckOther2));
+    conclusion_->list->setEnabled(!isCheckedValue(conclusion_->other));
 }
 void FrmMain::CheckOther3_Click() {
-    ClosingCombo->setEnabled(!isCheckedValue(CheckOther3));
+    closing_->list->setEnabled(!isCheckedValue(closing_->other));
 }
 
 void FrmMain::Option1_Click(short index) {
     if (index == 0)
-        ContentCombo->setEnabled(false);
+        sampleText_->ContentCombo->setEnabled(false);
     else if (index == 1)
-        ContentCombo->setEnabled(true);
+        sampleText_->ContentCombo->setEnabled(true);
 }
 
 // Every entry is compared, in list order; a category's paragraph replaces whatever the box held.
 void FrmMain::ContentCombo_Click() {
-    const QString t = ContentCombo->currentText();
-    if (t == contentEntries_.value(0))
-        Text1->setPlainText(QString());
+    const QString t = sampleText_->ContentCombo->currentText();
+    if (t == sampleText_->contentEntries.value(0))
+        sampleText_->Text1->setPlainText(QString());
     for (int k = 1; k <= 7; ++k)
-        if (t == contentEntries_.value(k))
-            Text1->setPlainText(sampleParagraphs_.value(k));
+        if (t == sampleText_->contentEntries.value(k))
+            sampleText_->Text1->setPlainText(sampleText_->sampleParagraphs.value(k));
 }
 
 void FrmMain::OptAlignCenter_Click() {
-    setCaptionUnderline(OptAlignLeft, false);
-    setCaptionUnderline(OptAlignRight, false);
-    setCaptionUnderline(OptAlignCenter, true);
+    setCaptionUnderline(layout_->OptAlignLeft, false);
+    setCaptionUnderline(layout_->OptAlignRight, false);
+    setCaptionUnderline(layout_->OptAlignCenter, true);
 }
 
 void FrmMain::OptAlignLeft_Click() {
-    setCaptionUnderline(OptAlignLeft, true);
-    setCaptionUnderline(OptAlignRight, false);
-    setCaptionUnderline(OptAlignCenter, false);
+    setCaptionUnderline(layout_->OptAlignLeft, true);
+    setCaptionUnderline(layout_->OptAlignRight, false);
+    setCaptionUnderline(layout_->OptAlignCenter, false);
 }
 
 void FrmMain::OptAlignRight_Click() {
-    setCaptionUnderline(OptAlignLeft, false);
-    setCaptionUnderline(OptAlignRight, true);
-    setCaptionUnderline(OptAlignCenter, false);
+    setCaptionUnderline(layout_->OptAlignLeft, false);
+    setCaptionUnderline(layout_->OptAlignRight, true);
+    setCaptionUnderline(layout_->OptAlignCenter, false);
 }
 
 // ---- What Finish hands over -----------------------------------------------------------------------------
 
 WizardChoices FrmMain::choices() const {
     WizardChoices c;
-    c.optAlignCenter = OptAlignCenter->isChecked();
-    c.optAlignLeft = OptAlignLeft->isChecked();
-    c.optAlignRight = OptAlignRight->isChecked();
-
-    c.recNameText = RecNameText->text();
-    c.recAddressText = withCrLf(RecAddressText->toPlainText());
-    c.checkOmit = checkValue(CheckOmit);
-
-    c.salutationCombo = SalutationCombo->currentIndex();
-    c.checkOther1 = checkValue(CheckOther1);
-
-    c.option1[0] = Option1[0]->isChecked();
-    c.option1[1] = Option1[1]->isChecked();
-    c.contentCombo = ContentCombo->currentIndex();
-    c.text1 = withCrLf(Text1->toPlainText());
-
-    c.conclusionCombo = ConclusionCombo->currentIndex();
-    c.checkOther2 = checkValue(CheckOther2);
-
-    c.closingCombo = ClosingCombo->currentIndex();
-    c.checkOther3 = checkValue(CheckOther3);
-
-    c.nameText = NameText->text();
-    c.addressText = withCrLf(AddressText->toPlainText());
-    c.checkOmit2 = checkValue(CheckOmit2);
-    c.checkDate = checkValue(CheckDate);
-
-    c.optSimple = OptSimple->isChecked();
-    c.optRomantic = OptRomantic->isChecked();
-    c.optDark = OptDark->isChecked();
-    c.optClassic = OptClassic->isChecked();
-    c.optElegant = OptElegant->isChecked();
-    c.optModern = OptModern->isChecked();
+    layout_->handOver(c);
+    letterhead_->handOver(c);
+    salutation_->handOver(c);
+    sampleText_->handOver(c);
+    conclusion_->handOver(c);
+    closing_->handOver(c);
+    sender_->handOver(c);
+    style_->handOver(c);
     return c;
 }
 

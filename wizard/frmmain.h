@@ -6,24 +6,24 @@
 #include "builder/wizardchoices.h"
 
 #include <QColor>
-#include <QStringList>
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
-class QCheckBox;
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
-class QRadioButton;
 
 namespace tavrin {
 
+struct LayoutPage;
+struct LetterheadPage;
+struct SampleListPage;
+struct SampleTextPage;
+struct SenderPage;
 class SideBar;
 class StepMarker;
 class StepTarget;
+struct StylePage;
 class WizardHost;
 
 class FrmMain : public QWidget {
@@ -40,6 +40,7 @@ public:
     static inline const QColor SideBarColour{0, 32, 96};
 
     explicit FrmMain(WizardHost& host, QWidget* parent = nullptr);
+    ~FrmMain() override;
 
     // Run by the host when it loads and unloads the wizard.
     void Form_Load();
@@ -57,14 +58,6 @@ private:
     void buildSideBar();
     void buildPages();
     void buildButtons();
-    void buildLayoutPage(QWidget* page);
-    void buildLetterheadPage(QWidget* page);
-    void buildSalutationPage(QWidget* page);
-    void buildSampleTextPage(QWidget* page);
-    void buildConclusionPage(QWidget* page);
-    void buildClosingPage(QWidget* page);
-    void buildSenderPage(QWidget* page);
-    void buildStylePage(QWidget* page);
     void setTabOrderInPageOrder();
     void connectEvents();
 
@@ -112,35 +105,15 @@ private:
     QPushButton* cmdNext = nullptr;
     QPushButton* cmdFinish = nullptr;
 
-    QRadioButton* OptAlignCenter = nullptr;
-    QRadioButton* OptAlignLeft = nullptr;
-    QRadioButton* OptAlignRight = nullptr;
-    QLineEdit* RecNameText = nullptr;
-    QPlainTextEdit* RecAddressText = nullptr;
-    QCheckBox* CheckOmit = nullptr;
-    QComboBox* SalutationCombo = nullptr;
-    QCheckBox* CheckOther1 = nullptr;
-    std::array<QRadioButton*, 2> Option1{};
-    QComboBox* ContentCombo = nullptr;
-    QPlainTextEdit* Text1 = nullptr;
-    QComboBox* ConclusionCombo = nullptr;
-    QCheckBox* CheckOther2 = nullptr;
-    QComboBox* ClosingCombo = nullptr;
-    QCheckBox* CheckOther3 = nullptr;
-    QLineEdit* NameText = nullptr;
-    QPlainTextEdit* AddressText = nullptr;
-    QCheckBox* CheckOmit2 = nullptr;
-    QCheckBox* CheckDate = nullptr;
-    QRadioButton* OptSimple = nullptr;
-    QRadioButton* OptRomantic = nullptr;
-    QRadioButton* OptDark = nullptr;
-    QRadioButton* OptClassic = nullptr;
-    QRadioButton* OptElegant = nullptr;
-    QRadioButton* OptModern = nullptr;
-
-    // The content list's entries and the paragraph of each, as put into the list.
-    QStringList contentEntries_;
-    QStringList sampleParagraphs_;
+    // The pages and the controls each built.
+    std::unique_ptr<LayoutPage> layout_;
+    std::unique_ptr<LetterheadPage> letterhead_;
+    std::unique_ptr<SampleListPage> salutation_;
+    std::unique_ptr<SampleTextPage> sampleText_;
+    std::unique_ptr<SampleListPage> conclusion_;
+    std::unique_ptr<SampleListPage> closing_;
+    std::unique_ptr<SenderPage> sender_;
+    std::unique_ptr<StylePage> style_;
 };
 
 } // namespace tavrin

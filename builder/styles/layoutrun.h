@@ -78,11 +78,11 @@ public:
 
     // Pictures are written before the document exists and removed after the last insertion, in the
     // order the style lists them. A picture that cannot be written is simply missing from the letter.
-    void writePictures(std::span<const artwork::StylePicture> pictures) const {
+    void writePictures(std::span<const artwork::StylePicture> pictures) {
         for (auto picture : pictures)
             folder().write(picture);
     }
-    void removePictures(std::span<const artwork::StylePicture> pictures) const {
+    void removePictures(std::span<const artwork::StylePicture> pictures) {
         for (auto picture : pictures)
             folder().remove(picture);
     }

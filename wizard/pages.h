@@ -1,0 +1,121 @@
+#pragma once
+
+// The wizard's eight pages. Each builds its controls into the page rectangle FrmMain gives it, in the
+// order, at the places and under the names of the form, tells the order Tab takes through them, and hands
+// over what they hold at Finish. The events and the navigation stay with FrmMain.
+
+#include "builder/wizardchoices.h"
+#include "twips.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QRadioButton;
+class QWidget;
+
+namespace tavrin {
+
+// Page 0: the three layout thumbnails over the alignment options.
+struct LayoutPage {
+    explicit LayoutPage(QWidget* page);
+    void handOver(WizardChoices& choices) const;
+    QList<QWidget*> tabOrder() const;
+
+    QRadioButton* OptAlignCenter = nullptr;
+    QRadioButton* OptAlignLeft = nullptr;
+    QRadioButton* OptAlignRight = nullptr;
+};
+
+// Page 1: the recipient's name and address.
+struct LetterheadPage {
+    explicit LetterheadPage(QWidget* page);
+    void handOver(WizardChoices& choices) const;
+    QList<QWidget*> tabOrder() const;
+
+    QLineEdit* RecNameText = nullptr;
+    QPlainTextEdit* RecAddressText = nullptr;
+    QCheckBox* CheckOmit = nullptr;
+};
+
+// Pages 2, 4 and 5: a heading, a list of samples to choose from, and Other for a text of the user's own.
+struct SampleListPage {
+    struct Design {
+        int headingIndex; // the heading is Label1(headingIndex)
+        QString heading;
+        TwipsRect headingRect;
+        QString listLabelName;
+        TwipsRect listLabelRect;
+        QString listName;
+        QStringList entries;
+        TwipsRect listRect;
+        bool listInMsSansSerif;
+        QString otherName;
+        // Where the list position and the Other box go in the snapshot.
+        int WizardChoices::*position;
+        int WizardChoices::*otherValue;
+    };
+    static Design salutation();
+    static Design conclusion();
+    static Design closing();
+
+    SampleListPage(QWidget* page, const Design& design);
+    void handOver(WizardChoices& choices) const;
+    QList<QWidget*> tabOrder() const;
+
+    QComboBox* list = nullptr;
+    QCheckBox* other = nullptr;
+
+private:
+    int WizardChoices::*position_;
+    int WizardChoices::*otherValue_;
+};
+
+// Page 3: the user's own note or a sample paragraph from a list of categories.
+struct SampleTextPage {
+    explicit SampleTextPage(QWidget* page);
+    void handOver(WizardChoices& choices) const;
+    QList<QWidget*> tabOrder() const;
+
+    std::array<QRadioButton*, 2> Option1{};
+    QComboBox* ContentCombo = nullptr;
+    QPlainTextEdit* Text1 = nullptr;
+
+    // The list's entries and the paragraph of each, as put into the list.
+    QStringList contentEntries;
+    QStringList sampleParagraphs;
+};
+
+// Page 6: the writer's name and address, and the date line.
+struct SenderPage {
+    explicit SenderPage(QWidget* page);
+    void handOver(WizardChoices& choices) const;
+    QList<QWidget*> tabOrder() const;
+
+    QLineEdit* NameText = nullptr;
+    QPlainTextEdit* AddressText = nullptr;
+    QCheckBox* CheckOmit2 = nullptr;
+    QCheckBox* CheckDate = nullptr;
+};
+
+// Page 7: the six styles, five of them under their previews.
+struct StylePage {
+    explicit StylePage(QWidget* page);
+    void handOver(WizardChoices& choices) const;
+    QList<QWidget*> tabOrder() const;
+
+    QRadioButton* OptSimple = nullptr;
+    QRadioButton* OptRomantic = nullptr;
+    QRadioButton* OptDark = nullptr;
+    QRadioButton* OptClassic = nullptr;
+    QRadioButton* OptElegant = nullptr;
+    QRadioButton* OptModern = nullptr;
+};
+
+} // namespace tavrin
