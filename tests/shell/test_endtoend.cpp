@@ -187,4 +187,4 @@ private slots:
 };
 
 QTEST_MAIN(EndToEndTest)
-#include "tst_endtoend.moc"
+#include "test_endtoend.moc"

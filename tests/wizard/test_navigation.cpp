@@ -157,4 +157,4 @@ private slots:
 };
 
 QTEST_MAIN(NavigationTest)
-#include "tst_navigation.moc"
+#include "test_navigation.moc"

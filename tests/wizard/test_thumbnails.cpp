@@ -103,4 +103,4 @@ private slots:
 };
 
 QTEST_MAIN(ThumbnailsTest)
-#include "tst_thumbnails.moc"
+#include "test_thumbnails.moc"

@@ -213,4 +213,4 @@ private slots:
 };
 
 QTEST_MAIN(FormRegistryTest)
-#include "tst_formregistry.moc"
+#include "test_formregistry.moc"

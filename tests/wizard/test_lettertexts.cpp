@@ -147,4 +147,4 @@ private slots:
 };
 
 QTEST_MAIN(LetterTextsTest)
-#include "tst_lettertexts.moc"
+#include "test_lettertexts.moc"

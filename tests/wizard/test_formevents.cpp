@@ -134,4 +134,4 @@ private slots:
 };
 
 QTEST_MAIN(FormEventsTest)
-#include "tst_formevents.moc"
+#include "test_formevents.moc"

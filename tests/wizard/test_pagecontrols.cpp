@@ -367,4 +367,4 @@ private slots:
 };
 
 QTEST_MAIN(PageControlsTest)
-#include "tst_pagecontrols.moc"
+#include "test_pagecontrols.moc"
