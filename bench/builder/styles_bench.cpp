@@ -1,6 +1,7 @@
 // Each styled letter from the wizard's snapshot to the saved .docx: attach, assemble, lay out (picture
 // files written, embedded and deleted), save. One fresh engine and Form1 per letter, as in a real run.
 
+#include "bench/benchletter.h"
 #include "builder/form1.h"
 #include "word/engine/engine.h"
 
@@ -19,25 +20,9 @@ public:
     void resetMousePointer() override {}
 };
 
-WizardChoices letterIn(Style style) {
-    WizardChoices choices;
-    choices.recNameText = QStringLiteral("Ada Lovelace");
-    choices.recAddressText = QStringLiteral("12 Elm Street\r\nLondon");
-    choices.salutationCombo = 4;
-    choices.text1 =
-        QStringLiteral("Thank you for a lovely weekend. The garden was at its best and the company "
-                       "even better.\r\nWe loved every minute and hope to see you again soon.");
-    choices.conclusionCombo = 1;
-    choices.closingCombo = 1;
-    choices.nameText = QStringLiteral("Charles Babbage");
-    choices.addressText = QStringLiteral("1 Dorset Street\r\nMarylebone");
-    choices.selectStyle(style);
-    return choices;
-}
-
 void styledLetterToSavedFile(benchmark::State& state, Style style) {
     QTemporaryDir programDirectory;
-    const WizardChoices choices = letterIn(style);
+    const WizardChoices choices = bench::benchmarkLetter(style);
     NoUserInterface ui;
     int letters = 0;
     for (auto _ : state) {

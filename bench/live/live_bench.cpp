@@ -5,6 +5,7 @@
 //
 // LibreOffice runs headless with a private profile and pipe; a cold start makes a new profile each time.
 
+#include "bench/benchletter.h"
 #include "builder/form1.h"
 #include "word/engine/engine.h"
 #include "word/live/choosingprovider.h"
@@ -27,22 +28,6 @@ public:
     void resetMousePointer() override {}
     QString last; // what the connection reported, if anything
 };
-
-WizardChoices letterIn(Style style) {
-    WizardChoices choices;
-    choices.recNameText = QStringLiteral("Ada Lovelace");
-    choices.recAddressText = QStringLiteral("12 Elm Street\r\nLondon");
-    choices.salutationCombo = 4;
-    choices.text1 =
-        QStringLiteral("Thank you for a lovely weekend. The garden was at its best and the company "
-                       "even better.\r\nWe loved every minute and hope to see you again soon.");
-    choices.conclusionCombo = 1;
-    choices.closingCombo = 1;
-    choices.nameText = QStringLiteral("Charles Babbage");
-    choices.addressText = QStringLiteral("1 Dorset Street\r\nMarylebone");
-    choices.selectStyle(style);
-    return choices;
-}
 
 word::live::ChooserSettings settingsFor(const QString& profile, const QString& pipe) {
     word::live::ChooserSettings settings;
@@ -116,7 +101,7 @@ void letter(benchmark::State& state, Style style, bool live) {
     if (live && !libreOfficeInstalled(state))
         return;
     QTemporaryDir programDirectory;
-    const WizardChoices choices = letterIn(style);
+    const WizardChoices choices = bench::benchmarkLetter(style);
     NoUserInterface ui;
     for (auto _ : state) {
         word::engine::Engine engine;

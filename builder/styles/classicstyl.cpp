@@ -42,19 +42,12 @@ float firstRuleHeight(const LetterRecord& record) {
 
 void Form1::ClassicStyl() {
     LayoutRun run(*this);
-    run.writePictures(Pictures);
-    run.newDocument();
-    run.alignAsChosen();
-    run.endOf();
-
     // Heading band: the date and the recipient on the left, the picture on the right.
-    run.addTable(1, 2);
-    run.whiteRules();
+    run.newDocumentWithTwoCellBand(Pictures);
     run.setFont(Arial, {Name, Colour, Size});
     run.macrosAbsaz();
     // Left out with the recipient, the date goes too.
-    if (const QString lines = dateAndRecipientLines(*this, DateWithoutRecipient::GoesToo); !lines.isEmpty())
-        run.typeText(lines);
+    run.typeDateAndRecipient(DateWithoutRecipient::GoesToo);
     run.endOf();
     run.selectCell(1, 1);
     run.moveRight();

@@ -29,18 +29,11 @@ QString closingBlock(const Form1& form) {
 
 void Form1::DarkStyl() {
     LayoutRun run(*this);
-    run.writePictures(Pictures);
-    run.newDocument();
-    run.alignAsChosen();
-    run.endOf();
-
     // Heading band: the date and the recipient on the left, the picture on the right.
-    run.addTable(1, 2);
-    run.whiteRules();
+    run.newDocumentWithTwoCellBand(Pictures);
     run.setFont(Franklin, {Name, Colour, Size});
     run.macrosAbsaz();
-    if (const QString lines = dateAndRecipientLines(*this, DateWithoutRecipient::Stays); !lines.isEmpty())
-        run.typeText(lines);
+    run.typeDateAndRecipient(DateWithoutRecipient::Stays);
     run.endOf();
     run.selectCell(1, 2);
     run.insertPicture(StylePicture::PictureDark);

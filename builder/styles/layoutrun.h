@@ -82,6 +82,16 @@ public:
         for (auto picture : pictures)
             folder().write(picture);
     }
+    // The opening of the letters with a two-cell heading band: the pictures written, a new document
+    // aligned as chosen and, at its end, the band's table with its rules made white.
+    void newDocumentWithTwoCellBand(std::span<const artwork::StylePicture> pictures) {
+        writePictures(pictures);
+        newDocument();
+        alignAsChosen();
+        endOf();
+        addTable(1, 2);
+        whiteRules();
+    }
     void removePictures(std::span<const artwork::StylePicture> pictures) {
         for (auto picture : pictures)
             folder().remove(picture);
@@ -106,6 +116,11 @@ public:
 
     void typeText(const QString& text) {
         ignoreError([&] { selection_->TypeText(text); });
+    }
+    // Nothing is typed when the date and the recipient are both left out.
+    void typeDateAndRecipient(DateWithoutRecipient dateRule) {
+        if (const QString lines = dateAndRecipientLines(form_, dateRule); !lines.isEmpty())
+            typeText(lines);
     }
     void typeParagraph() {
         ignoreError([&] { selection_->TypeParagraph(); });

@@ -19,14 +19,8 @@ constexpr int BlankLinesAfterSignature = 8;
 
 void Form1::RomanticStyl() {
     LayoutRun run(*this);
-    run.writePictures(Pictures);
-    run.newDocument();
-    run.alignAsChosen();
-    run.endOf();
-
     // Heading band: the picture on the left, the writer on the right.
-    run.addTable(1, 2);
-    run.whiteRules();
+    run.newDocumentWithTwoCellBand(Pictures);
     run.selectCell(1, 1);
     run.insertPicture(StylePicture::PictureRomantic);
     run.moveRight();
@@ -44,8 +38,7 @@ void Form1::RomanticStyl() {
     run.alignAsChosen();
     run.setFont(Corsiva, {Name, Colour, Size});
     run.macrosAbsaz();
-    if (const QString lines = dateAndRecipientLines(*this, DateWithoutRecipient::Stays); !lines.isEmpty())
-        run.typeText(lines);
+    run.typeDateAndRecipient(DateWithoutRecipient::Stays);
     run.typeParagraph();
     run.macrosAbsaz();
     run.endOf();

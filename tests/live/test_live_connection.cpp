@@ -20,21 +20,6 @@ namespace {
 
 using Backend = word::live::ChoosingProvider::Backend;
 
-// Form1 on a provider, as the wizard has it: attach at load, then Finish.
-struct Wizard {
-    explicit Wizard(word::Provider& provider)
-        : form(Form1::Services{provider, mBas, ui, programDirectory.path()}) {}
-    void finish(const WizardChoices& choices) {
-        form.Command1_Click();
-        mBas.alignment = 0;
-        form.Sapolnenie(choices);
-    }
-    MBas mBas;
-    QuietUserInterface ui;
-    QTemporaryDir programDirectory;
-    Form1 form;
-};
-
 WizardChoices romanticLetter() {
     return sampleChoices(Style::Romantic);
 }
@@ -42,8 +27,8 @@ WizardChoices romanticLetter() {
 // The letter the built-in engine writes for the same choices.
 word::engine::DocumentModel engineLetter(const WizardChoices& choices) {
     word::engine::Engine engine;
-    Wizard wizard(engine);
-    wizard.finish(choices);
+    LetterRun wizard(engine);
+    wizard.build(choices);
     return word::engine::modelOf(engine.Global()->ActiveDocument());
 }
 
@@ -110,7 +95,7 @@ TEST_F(LiveConnection, NotRunningStartsLibreOfficeAndTheSecondAttachChangesNothi
     PrivateOffice office(QStringLiteral("start"));
     ToldMessages told;
     word::live::ChoosingProvider provider(office.settings(), told.teller());
-    Wizard wizard(provider);
+    LetterRun wizard(provider);
 
     wizard.form.Command1_Click(); // the wizard opens
     ASSERT_EQ(provider.backend(), Backend::Live) << provider.whyBuiltIn().toStdString();
@@ -120,7 +105,7 @@ TEST_F(LiveConnection, NotRunningStartsLibreOfficeAndTheSecondAttachChangesNothi
     EXPECT_EQ(started.size(), 1u);
 
     const auto reference = wizard.form.applicationRef.get();
-    wizard.finish(romanticLetter());
+    wizard.build(romanticLetter());
     EXPECT_EQ(officeProcessesOnPipe(office.pipeName()), started);
     EXPECT_TRUE(wizard.ui.messages.isEmpty());
     EXPECT_TRUE(told.messages.isEmpty());
@@ -138,13 +123,13 @@ TEST_F(LiveConnection, AttachesToTheLibreOfficeOnThePipeAndLeavesTheReferenceEmp
 
     ToldMessages told;
     word::live::ChoosingProvider provider(office.settings(), told.teller());
-    Wizard wizard(provider);
+    LetterRun wizard(provider);
     wizard.form.Command1_Click();
     EXPECT_TRUE(wizard.form.applicationRef.isEmpty());
     EXPECT_TRUE(wizard.ui.messages.isEmpty());
     const bool visibleBefore = provider.GetObject()->Visible();
 
-    wizard.finish(romanticLetter());
+    wizard.build(romanticLetter());
     EXPECT_EQ(provider.backend(), Backend::Live);
     EXPECT_EQ(provider.liveOffice()->startedProcessId(), 0); // nothing started
     EXPECT_EQ(provider.GetObject()->Visible(), visibleBefore);
@@ -170,8 +155,8 @@ TEST_F(LiveConnection, ALibreOfficeRunningWithoutThePipeTakesTheConnection) {
 
     ToldMessages told;
     word::live::ChoosingProvider provider(office.settings(), told.teller());
-    Wizard wizard(provider);
-    wizard.finish(romanticLetter());
+    LetterRun wizard(provider);
+    wizard.build(romanticLetter());
 
     EXPECT_EQ(provider.backend(), Backend::Live) << provider.whyBuiltIn().toStdString();
     EXPECT_EQ(officeProcessesWithProfile(office.profileFolder()), running); // no second LibreOffice
@@ -212,12 +197,12 @@ TEST_P(LiveFallBack, TheBuiltInEngineWritesTheLetter) {
     GetParam().arrange(settings, folder.path());
     ToldMessages told;
     word::live::ChoosingProvider provider(settings, told.teller());
-    Wizard wizard(provider);
+    LetterRun wizard(provider);
 
     wizard.form.Command1_Click();
     ASSERT_FALSE(wizard.form.applicationRef.isEmpty());
     EXPECT_TRUE(wizard.form.applicationRef->Visible());
-    wizard.finish(romanticLetter());
+    wizard.build(romanticLetter());
 
     EXPECT_EQ(provider.backend(), Backend::BuiltIn);
     EXPECT_TRUE(provider.whyBuiltIn().contains(QLatin1String(GetParam().because)))
@@ -292,8 +277,8 @@ TEST_P(LiveFault, MidLetterTheUserIsToldAndGetsTheWholeLetterFromTheEngine) {
         else
             killOfficeProcesses(office.pipeName());
     });
-    Wizard wizard(faulting);
-    wizard.finish(romanticLetter());
+    LetterRun wizard(faulting);
+    wizard.build(romanticLetter());
 
     ASSERT_EQ(told.messages.size(), 1) << told.messages.join(u'\n').toStdString();
     EXPECT_TRUE(told.messages[0].contains(hang ? QStringLiteral("did not answer") : QStringLiteral("ended")))

@@ -53,21 +53,6 @@ WizardChoices choicesFor(const Case& c) {
 // One LibreOffice for the whole run, started by the first letter.
 PrivateOffice* office = nullptr;
 
-// What Finish does, on a given word processor: attach or start, then the assembly with the chosen style.
-struct LetterRun {
-    explicit LetterRun(word::Provider& provider)
-        : form(Form1::Services{provider, mBas, ui, programDirectory.path()}) {}
-    void build(const WizardChoices& choices) {
-        form.Command1_Click();
-        mBas.alignment = 0;
-        form.Sapolnenie(choices);
-    }
-    MBas mBas;
-    QuietUserInterface ui;
-    QTemporaryDir programDirectory;
-    Form1 form;
-};
-
 int borderColour(const word::Ref<word::Document>& document, bool inside) {
     const auto borders = document->Tables()->Item(1)->Borders();
     return inside ? borders->InsideColorIndex() : borders->OutsideColorIndex();

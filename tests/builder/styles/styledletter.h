@@ -27,6 +27,22 @@ public:
     QStringList messages;
 };
 
+// What Finish does on a given word processor, in a program directory of its own: attach or start, reset
+// the alignment value, then the letter assembly with the chosen style.
+struct LetterRun {
+    explicit LetterRun(word::Provider& provider)
+        : form(Form1::Services{provider, mBas, ui, programDirectory.path()}) {}
+    void build(const WizardChoices& choices) {
+        form.Command1_Click();
+        mBas.alignment = 0;
+        form.Sapolnenie(choices);
+    }
+    MBas mBas;
+    QuietUserInterface ui;
+    QTemporaryDir programDirectory;
+    Form1 form;
+};
+
 class StyledLetter {
 public:
     // An empty programDirectory means a fresh temporary one.

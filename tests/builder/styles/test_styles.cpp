@@ -76,20 +76,25 @@ void PrintTo(const LetterCase& letterCase, std::ostream* out) {
     *out << letterCase.name;
 }
 
+// The ornament, then the whole letter down to the signature mark, aligned as chosen.
+Lines signedLetterUnder(const std::string& ornament) {
+    return {"*|<" + ornament + ">",
+            "*|",
+            "*|" + Salutation,
+            "*|Thank you for a lovely weekend.",
+            "*|We loved every minute.",
+            "*|",
+            "*|" + Conclusion,
+            "*|" + Closing,
+            "*|" + Signature};
+}
+
 // ---------------------------------------------------------------------------------------------------------
 // Romantic: picture | writer, then the date and the recipient, the ornament, the letter, the ornament.
 
 const Lines RomanticBand = {"*|(1,1) <romantic.bmp>", "*|(1,2) ", "*|(1,2) Charles Babbage",
                             "*|(1,2) 1 Dorset Street", "*|(1,2) Marylebone"};
-const Lines RomanticLetter = {"*|<romanticLine.bmp>",
-                              "*|",
-                              "*|" + Salutation,
-                              "*|Thank you for a lovely weekend.",
-                              "*|We loved every minute.",
-                              "*|",
-                              "*|" + Conclusion,
-                              "*|" + Closing,
-                              "*|" + Signature};
+const Lines RomanticLetter = signedLetterUnder("romanticLine.bmp");
 const Lines RomanticFoot = blank(8) + Lines{"*|<romanticLine.bmp>"};
 
 // ---------------------------------------------------------------------------------------------------------
@@ -110,15 +115,7 @@ const Lines ClassicLetter =
 // Elegant: the picture centred, the writer and the date centred, the recipient, the ornament, the letter,
 // the flourish centred.
 
-const Lines ElegantLetter = {"*|<elegantLine.bmp>",
-                             "*|",
-                             "*|" + Salutation,
-                             "*|Thank you for a lovely weekend.",
-                             "*|We loved every minute.",
-                             "*|",
-                             "*|" + Conclusion,
-                             "*|" + Closing,
-                             "*|" + Signature};
+const Lines ElegantLetter = signedLetterUnder("elegantLine.bmp");
 const Lines ElegantFoot = blank(8) + Lines{"C|<elegantDown.bmp>"};
 
 // ---------------------------------------------------------------------------------------------------------
