@@ -90,18 +90,34 @@ QImage blankPage() {
 
 const double Half = Column / 2;
 
-} // namespace
-
-QImage classicLetter(const StylePictures& pictures) {
-    QImage image = blankPage();
-    Page page(image);
+// The heading band of the Classic and Dark letters: the date and the recipient on the left, the picture on
+// the right. Returns where the band ends.
+double dateAndRecipientBand(Page& page, const QImage& picture) {
     page.setFont(QStringLiteral("Liberation Sans"), 10);
     const double band = page.text(Left, Half, Top,
                                   QStringLiteral("\n08/12/2026\nMs. Anna Example\n12 Harbour "
                                                  "Road\nPortsmouth\n"),
                                   Qt::AlignLeft);
-    const double bandEnd =
-        std::max(band, page.picture(Left + Half, Half, Top, pictures.classic, Qt::AlignLeft));
+    return std::max(band, page.picture(Left + Half, Half, Top, picture, Qt::AlignLeft));
+}
+
+// The heading band of the Romantic and Modern letters: the picture on the left, the writer on the right in
+// the letter's face. Returns where the band ends.
+double pictureAndWriterBand(Page& page, const QImage& picture, const QString& family, double points,
+                            bool italic = false) {
+    const double pictureEnd = page.picture(Left, Half, Top, picture, Qt::AlignLeft);
+    page.setFont(family, points, italic);
+    const double band = page.text(Left + Half, Half, Top,
+                                  QStringLiteral("\nJohn Writer\n3 Mill Lane, Winchester"), Qt::AlignLeft);
+    return std::max(band, pictureEnd);
+}
+
+} // namespace
+
+QImage classicLetter(const StylePictures& pictures) {
+    QImage image = blankPage();
+    Page page(image);
+    const double bandEnd = dateAndRecipientBand(page, pictures.classic);
     double y = page.text(bandEnd, QStringLiteral("\n\n\n\nDear Anna,\n") + Body);
     y = page.text(y, QStringLiteral("\n\n\n\nWith all good wishes for the season,\nYours sincerely,\nJohn "
                                     "Writer\n3 Mill Lane, Winchester"));
@@ -113,12 +129,7 @@ QImage classicLetter(const StylePictures& pictures) {
 QImage darkLetter(const StylePictures& pictures) {
     QImage image = blankPage();
     Page page(image);
-    page.setFont(QStringLiteral("Liberation Sans"), 10);
-    const double band = page.text(Left, Half, Top,
-                                  QStringLiteral("\n08/12/2026\nMs. Anna Example\n12 Harbour "
-                                                 "Road\nPortsmouth\n"),
-                                  Qt::AlignLeft);
-    const double bandEnd = std::max(band, page.picture(Left + Half, Half, Top, pictures.dark, Qt::AlignLeft));
+    const double bandEnd = dateAndRecipientBand(page, pictures.dark);
     double y = page.picture(bandEnd, pictures.darkLine);
     y = page.text(y, QStringLiteral("\n\nDear Anna,\n") + Body + QStringLiteral("\n\n"));
     y = page.text(
@@ -132,11 +143,9 @@ QImage darkLetter(const StylePictures& pictures) {
 QImage romanticLetter(const StylePictures& pictures) {
     QImage image = blankPage();
     Page page(image);
-    const double pictureEnd = page.picture(Left, Half, Top, pictures.romantic, Qt::AlignLeft);
-    page.setFont(QStringLiteral("Liberation Serif"), 12, true);
-    const double band = page.text(Left + Half, Half, Top,
-                                  QStringLiteral("\nJohn Writer\n3 Mill Lane, Winchester"), Qt::AlignLeft);
-    double y = page.text(std::max(band, pictureEnd),
+    const double bandEnd =
+        pictureAndWriterBand(page, pictures.romantic, QStringLiteral("Liberation Serif"), 12, true);
+    double y = page.text(bandEnd,
                          QStringLiteral("\n\n\n08/12/2026\nMs. Anna Example\n12 Harbour Road, Portsmouth\n"));
     y = page.picture(y, pictures.romanticLine);
     y = page.text(y,
@@ -163,11 +172,8 @@ QImage elegantLetter(const StylePictures& pictures) {
 QImage modernLetter(const StylePictures& pictures) {
     QImage image = blankPage();
     Page page(image);
-    const double pictureEnd = page.picture(Left, Half, Top, pictures.modern, Qt::AlignLeft);
-    page.setFont(QStringLiteral("Liberation Mono"), 10);
-    const double band = page.text(Left + Half, Half, Top,
-                                  QStringLiteral("\nJohn Writer\n3 Mill Lane, Winchester"), Qt::AlignLeft);
-    double y = page.text(std::max(band, pictureEnd),
+    const double bandEnd = pictureAndWriterBand(page, pictures.modern, QStringLiteral("Liberation Mono"), 10);
+    double y = page.text(bandEnd,
                          QStringLiteral("\n08/12/2026\n\nMs. Anna Example\n12 Harbour Road, Portsmouth\n\n"));
     y = page.picture(y, pictures.modernLine);
     y = page.text(y, QStringLiteral("\nDear Anna,\n") + Body + QStringLiteral("\n\n"));
