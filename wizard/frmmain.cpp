@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QLineEdit>
 #include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
