@@ -9,9 +9,9 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QLineEdit>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
