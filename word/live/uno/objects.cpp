@@ -2,9 +2,9 @@
 
 #include "formats.h"
 #include "unotext.h"
-#include "values.h"
 #include "word/engine/picture.h"
 #include "word/files/files.h"
+#include "word/values.h"
 #include "writer.h"
 
 #include <com/sun/star/awt/XTopWindow.hpp>
