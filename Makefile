@@ -27,12 +27,12 @@ run: build
 	./build/tavrin
 
 test: setup-tests
-	cmake -S . -B $(TEST_BUILD) -DTAVRIN_SANITIZE=$(SANITIZE)
+	cmake -S . -B $(TEST_BUILD) -DTAVRIN_SANITIZE=$(SANITIZE) -DTAVRIN_BUILD_BENCHMARKS=ON
 	cmake --build $(TEST_BUILD) -j $(JOBS)
 	cd $(TEST_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 bench: setup-tests
-	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DTAVRIN_BUILD_TESTS=OFF
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DTAVRIN_BUILD_TESTS=OFF -DTAVRIN_BUILD_BENCHMARKS=ON
 	cmake --build build-bench -j $(JOBS)
 	for b in build-bench/bench/bench_*; do QT_QPA_PLATFORM=offscreen $$b; done
 

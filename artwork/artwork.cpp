@@ -1,5 +1,7 @@
 #include "artwork.h"
 
+#include "word/files/files.h"
+
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -7,9 +9,6 @@
 #include <QImageReader>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
-
-#include <filesystem>
-#include <system_error>
 
 // Resources must be registered from the global namespace.
 static void registerPictureResources() {
@@ -82,10 +81,6 @@ QImage decode(const QByteArray& bytes) {
     buffer.setData(bytes);
     QImageReader reader(&buffer);
     return reader.read();
-}
-
-std::filesystem::path nativePath(const QString& path) {
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
 
 // Honest test of writability: permission bits say nothing for a privileged user or a read-only mount.
@@ -181,22 +176,13 @@ bool PictureFolder::write(StylePicture picture) const {
     const QImage decoded = image(picture);
     if (decoded.isNull() || path(picture).isEmpty())
         return false;
-    // A fresh, exclusively created name in the same folder, renamed over the target: whatever stands
-    // at the target (a file, or a link planted by someone else) is replaced, never written through.
-    QTemporaryFile file(d_->directory + QStringLiteral("/.") + fileName(picture) + QStringLiteral(".XXXXXX"));
-    if (!file.open())
+    // Whatever stands at the target (a file, or a link planted by someone else) is replaced, never
+    // written through.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !decoded.save(&buffer, "BMP"))
         return false;
-    if (!decoded.save(&file, "BMP") || !file.flush())
-        return false;
-    file.close();
-    if (file.error() != QFileDevice::NoError)
-        return false;
-    std::error_code error;
-    std::filesystem::rename(nativePath(file.fileName()), nativePath(path(picture)), error);
-    if (error)
-        return false;
-    file.setAutoRemove(false);
-    return true;
+    return word::files::replaceFile(path(picture), bytes).ok();
 }
 
 bool PictureFolder::remove(StylePicture picture) const {

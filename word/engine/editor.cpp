@@ -5,6 +5,7 @@
 #include "picture.h"
 #include "text.h"
 #include "word/automationerror.h"
+#include "word/values.h"
 
 #include <algorithm>
 #include <cmath>
@@ -460,16 +461,7 @@ std::optional<int> Editor::tableAtSelection() const {
 
 int Editor::addTable(const Span& at, int rows, int columns) {
     requireText();
-    if (rows < 1 || rows > limits::TableRows || columns < 1 || columns > limits::TableColumns ||
-        rows * columns > limits::TableCells)
-        fail(errors::InvalidArgument,
-             QStringLiteral("A table of %1 rows and %2 columns cannot be made: from 1 to %3 rows, 1 to %4 "
-                            "columns and at most %5 cells.")
-                 .arg(rows)
-                 .arg(columns)
-                 .arg(limits::TableRows)
-                 .arg(limits::TableColumns)
-                 .arg(limits::TableCells));
+    values::tableSize(rows, columns);
     if (!isValid(at))
         fail(errors::CommandFailed, QStringLiteral("The range is no longer part of the document."));
     if (at.start.inCell())

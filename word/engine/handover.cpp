@@ -2,20 +2,14 @@
 
 #include "docx.h"
 #include "engine.h"
+#include "word/files/files.h"
 
 #include <QDesktopServices>
 #include <QDir>
-#include <QFile>
 #include <QStandardPaths>
-#include <QTemporaryFile>
 #include <QUrl>
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace word::engine {
 
@@ -31,46 +25,6 @@ QString letterName(QDate today, int number) {
     return QStringLiteral("Letter %1 (%2).docx").arg(date).arg(number);
 }
 
-QString systemError(int error) {
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
-// A temporary file is private to its owner; the letter gets the permissions of any new file.
-mode_t newFileMode() {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
-// Gives `from` the name `to` unless something already has it; returns 0 or the error number.
-int renameWithoutReplacing(const QByteArray& from, const QByteArray& to) {
-    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
-        return 0;
-    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP)
-        return errno;
-    // A file system without no-replace renames: a hard link fails the same way on an existing name.
-    if (::link(from.constData(), to.constData()) != 0)
-        return errno;
-    ::unlink(from.constData());
-    return 0;
-}
-
-// Returns 0 or the error number.
-int writeAll(int descriptor, const QByteArray& bytes) {
-    const char* data = bytes.constData();
-    qint64 left = bytes.size();
-    while (left > 0) {
-        const ssize_t written = ::write(descriptor, data, size_t(left));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written < 0)
-            return errno;
-        data += written;
-        left -= written;
-    }
-    return 0;
-}
-
 struct Saved {
     QString path;  // empty when it failed
     QString error; // why it failed
@@ -81,28 +35,13 @@ Saved failed(const QString& reason) {
 }
 
 Saved writeLetter(const QByteArray& bytes, const QString& folder, QDate today) {
-    const QDir directory(folder);
-    // Removed with this object unless it became the letter: a failure leaves nothing behind.
-    QTemporaryFile file(directory.filePath(QStringLiteral(".Letter-XXXXXX.part")));
-    if (!file.open())
-        return failed(file.errorString());
-    if (const int error = writeAll(file.handle(), bytes))
-        return failed(systemError(error));
-    if (::fdatasync(file.handle()) != 0 || ::fchmod(file.handle(), newFileMode()) != 0)
-        return failed(systemError(errno));
-
-    const QByteArray temporaryName = QFile::encodeName(file.fileName());
-    for (int number = 1; number <= MaxLetterNumber; ++number) {
-        const QString path = directory.filePath(letterName(today, number));
-        const int error = renameWithoutReplacing(temporaryName, QFile::encodeName(path));
-        if (error == 0) {
-            file.setAutoRemove(false);
-            return {path, {}};
-        }
-        if (error != EEXIST)
-            return failed(systemError(error));
-    }
-    return failed(QStringLiteral("every name for today's letters is taken"));
+    const files::Written written = files::writeNewFile(
+        folder, [today](int number) { return letterName(today, number); }, MaxLetterNumber, bytes);
+    if (written.ok())
+        return {written.path, {}};
+    if (written.step == files::Step::NamesTaken)
+        return failed(QStringLiteral("every name for today's letters is taken"));
+    return failed(written.reason());
 }
 
 Saved saveLetter(const DocumentModel& model, const QString& folder, QDate today) {

@@ -1,12 +1,11 @@
 #include "objects.h"
 
-#include "colorindex.h"
 #include "docx.h"
 #include "engine.h"
-#include "limits.h"
 #include "picture.h"
 #include "print/printing.h"
 #include "text.h"
+#include "word/values.h"
 
 #include <QFileInfo>
 
@@ -39,44 +38,6 @@ template <class Implementation> struct Made {
 
 template <class Implementation, class... Arguments> Made<Implementation> make(Arguments&&... arguments) {
     return {std::make_shared<Implementation>(std::forward<Arguments>(arguments)...)};
-}
-
-// --- Checking values --------------------------------------------------------------------------------
-
-float checkedRange(float value, float low, float high, const char* what) {
-    if (!std::isfinite(value) || value < low || value > high)
-        fail(errors::InvalidArgument, QStringLiteral("%1 must be from %2 to %3 points; %4 is not allowed.")
-                                          .arg(QLatin1String(what))
-                                          .arg(double(low))
-                                          .arg(double(high))
-                                          .arg(double(value)));
-    return value;
-}
-
-int checkedChoice(int value, int low, int high, const char* what) {
-    if (value < low || value > high)
-        fail(errors::InvalidArgument, QStringLiteral("%1 must be from %2 to %3; %4 is not allowed.")
-                                          .arg(QLatin1String(what))
-                                          .arg(low)
-                                          .arg(high)
-                                          .arg(value));
-    return value;
-}
-
-int checkedColorIndex(int colorIndex) {
-    if (!isColorIndex(colorIndex))
-        fail(errors::InvalidArgument,
-             QStringLiteral("%1 is not a colour index: use wdAuto (0) or one of the colours 1 to 16.")
-                 .arg(colorIndex));
-    return colorIndex;
-}
-
-QString checkedFontName(const QString& name) {
-    if (name.trimmed().isEmpty() || name.size() > limits::FontNameLength || !isStorableText(name) ||
-        name.contains(u'\t'))
-        fail(errors::InvalidArgument,
-             QStringLiteral("\"%1\" cannot be a font name.").arg(storableText(name)));
-    return name;
 }
 
 // --- Documents --------------------------------------------------------------------------------------
@@ -116,18 +77,17 @@ public:
     using DocumentPart::DocumentPart;
     QString Name() const override { return editor().characterFormat().fontName; }
     void setName(const QString& name) override {
-        const QString checked = checkedFontName(name);
+        const QString checked = values::fontName(name);
         edit([&](Editor& e) { e.formatCharacters([&](CharFormat& f) { f.fontName = checked; }); });
     }
     float Size() const override { return editor().characterFormat().size; }
     void setSize(float points) override {
-        const float size =
-            std::round(checkedRange(points, limits::FontSizeMin, limits::FontSizeMax, "A font size") * 2) / 2;
+        const float size = values::fontSize(points);
         edit([&](Editor& e) { e.formatCharacters([&](CharFormat& f) { f.size = size; }); });
     }
     int ColorIndex() const override { return editor().characterFormat().colorIndex; }
     void setColorIndex(int colorIndex) override {
-        checkedColorIndex(colorIndex);
+        values::colorIndex(colorIndex);
         edit([&](Editor& e) { e.formatCharacters([&](CharFormat& f) { f.colorIndex = colorIndex; }); });
     }
     bool Bold() const override { return editor().characterFormat().bold; }
@@ -140,34 +100,30 @@ class ParagraphFormatObject : public word::ParagraphFormat, DocumentPart {
 public:
     using DocumentPart::DocumentPart;
     int Alignment() const override { return format().alignment; }
-    void setAlignment(int alignment) override {
-        set(&ParaFormat::alignment,
-            checkedChoice(alignment, wdAlignParagraphLeft, wdAlignParagraphJustify, "The alignment"));
-    }
+    void setAlignment(int alignment) override { set(&ParaFormat::alignment, values::alignment(alignment)); }
     float LeftIndent() const override { return format().leftIndent; }
     void setLeftIndent(float points) override {
-        set(&ParaFormat::leftIndent, indent(points, "The left indent"));
+        set(&ParaFormat::leftIndent, values::indent(points, "The left indent"));
     }
     float RightIndent() const override { return format().rightIndent; }
     void setRightIndent(float points) override {
-        set(&ParaFormat::rightIndent, indent(points, "The right indent"));
+        set(&ParaFormat::rightIndent, values::indent(points, "The right indent"));
     }
     float FirstLineIndent() const override { return format().firstLineIndent; }
     void setFirstLineIndent(float points) override {
-        set(&ParaFormat::firstLineIndent, indent(points, "The first line indent"));
+        set(&ParaFormat::firstLineIndent, values::indent(points, "The first line indent"));
     }
     float SpaceBefore() const override { return format().spaceBefore; }
     void setSpaceBefore(float points) override {
-        set(&ParaFormat::spaceBefore, spacing(points, "The space before"));
+        set(&ParaFormat::spaceBefore, values::spacing(points, "The space before"));
     }
     float SpaceAfter() const override { return format().spaceAfter; }
     void setSpaceAfter(float points) override {
-        set(&ParaFormat::spaceAfter, spacing(points, "The space after"));
+        set(&ParaFormat::spaceAfter, values::spacing(points, "The space after"));
     }
     int LineSpacingRule() const override { return format().lineSpacingRule; }
     void setLineSpacingRule(int rule) override {
-        set(&ParaFormat::lineSpacingRule,
-            checkedChoice(rule, wdLineSpaceSingle, wdLineSpaceDouble, "The line spacing rule"));
+        set(&ParaFormat::lineSpacingRule, values::lineSpacingRule(rule));
     }
     bool WidowControl() const override { return format().widowControl; }
     void setWidowControl(bool on) override { set(&ParaFormat::widowControl, on); }
@@ -182,21 +138,12 @@ public:
     bool Hyphenation() const override { return format().hyphenation; }
     void setHyphenation(bool on) override { set(&ParaFormat::hyphenation, on); }
     int OutlineLevel() const override { return format().outlineLevel; }
-    void setOutlineLevel(int level) override {
-        set(&ParaFormat::outlineLevel,
-            checkedChoice(level, wdOutlineLevel1, wdOutlineLevelBodyText, "The outline level"));
-    }
+    void setOutlineLevel(int level) override { set(&ParaFormat::outlineLevel, values::outlineLevel(level)); }
 
 private:
     ParaFormat format() const { return editor().paragraphFormat(); }
     template <class Value> void set(Value ParaFormat::*member, Value value) {
         edit([&](Editor& e) { e.formatParagraphs([&](ParaFormat& f) { f.*member = value; }); });
-    }
-    static float indent(float points, const char* what) {
-        return checkedRange(points, -limits::IndentMax, limits::IndentMax, what);
-    }
-    static float spacing(float points, const char* what) {
-        return checkedRange(points, 0, limits::SpacingMax, what);
     }
 };
 
@@ -219,12 +166,12 @@ public:
         : DocumentPart(std::move(document)), table_(table) {}
     int InsideColorIndex() const override { return editor().table(index()).insideColorIndex; }
     void setInsideColorIndex(int colorIndex) override {
-        checkedColorIndex(colorIndex);
+        values::colorIndex(colorIndex);
         edit([&](Editor& e) { e.setBorderColors(index(), colorIndex, std::nullopt); });
     }
     int OutsideColorIndex() const override { return editor().table(index()).outsideColorIndex; }
     void setOutsideColorIndex(int colorIndex) override {
-        checkedColorIndex(colorIndex);
+        values::colorIndex(colorIndex);
         edit([&](Editor& e) { e.setBorderColors(index(), std::nullopt, colorIndex); });
     }
 
@@ -365,10 +312,7 @@ public:
     }
 
 private:
-    static float coordinate(float points) {
-        return checkedRange(points, -limits::ShapeCoordinateMax, limits::ShapeCoordinateMax,
-                            "A line's coordinate");
-    }
+    static float coordinate(float points) { return values::lineCoordinate(points); }
 };
 
 class SelectionObject : public word::Selection, DocumentPart {
@@ -541,10 +485,7 @@ public:
     word::Ref<word::Document> ActiveDocument() override { return documentObject(active()); }
     word::Ref<word::Selection> Selection() override { return make<SelectionObject>(active()); }
     float CentimetersToPoints(float centimetres) override {
-        if (!std::isfinite(centimetres))
-            fail(errors::InvalidArgument,
-                 QStringLiteral("%1 is not a length in centimetres.").arg(double(centimetres)));
-        return float(double(centimetres) * 72.0 / 2.54);
+        return float(double(values::centimetres(centimetres)) * 72.0 / 2.54);
     }
 
 private:

@@ -3,6 +3,7 @@
 #include "application.h"
 #include "pagerenderer.h"
 #include "word/automationerror.h"
+#include "word/files/files.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -14,13 +15,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QRandomGenerator>
-
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace word::engine::print {
 
@@ -68,60 +62,25 @@ bool paintPages(const PageRenderer& renderer, QPagedPaintDevice& device) {
                           u"The PDF file %1 could not be written: %2."_s.arg(path, reason));
 }
 
-QString systemError(int error) {
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
-// A new file with a name of its own in folder: never an existing file, never through a link.
-void createTemporaryFile(QFile& file, const QDir& folder, const QString& path) {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        file.setFileName(folder.filePath(
-            u".tavrin-%1.pdf.tmp"_s.arg(QRandomGenerator::global()->generate64(), 16, 16, QChar(u'0'))));
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            return;
-        const QFileInfo taken(file.fileName());
-        if (!taken.exists() && !taken.isSymLink())
-            break;
-    }
-    cannotWrite(path, file.errorString());
-}
-
-// The bytes go to a new file beside the target, which is renamed over it: rename() replaces a link at
-// the target instead of writing where it points, and the old file stays whole until the new one is.
 void writeAtomically(const QString& path, const QByteArray& bytes) {
-    const QFileInfo target(path);
-    if (path.isEmpty() || target.fileName().isEmpty())
+    const files::Written written = files::replaceFile(path, bytes);
+    switch (written.step) {
+    case files::Step::Done:
+        return;
+    case files::Step::NoFileName:
         cannotWrite(path, u"the path names no file"_s);
-    const QDir folder = target.absoluteDir();
-    if (!folder.exists())
-        throw AutomationError(errors::FileNotFound, u"The folder %1 does not exist."_s.arg(folder.path()));
-    const QByteArray targetName = QFile::encodeName(target.absoluteFilePath());
-    struct stat existing {};
-    const bool exists = ::lstat(targetName.constData(), &existing) == 0;
-    if (exists && S_ISDIR(existing.st_mode))
+    case files::Step::NoFolder:
+        throw AutomationError(errors::FileNotFound,
+                              u"The folder %1 does not exist."_s.arg(QFileInfo(path).absoluteDir().path()));
+    case files::Step::TargetIsFolder:
         cannotWrite(path, u"a folder of that name exists"_s);
-
-    QFile file;
-    createTemporaryFile(file, folder, path);
-    const auto abandon = [&](const QString& reason) {
-        file.close();
-        file.remove();
-        cannotWrite(path, reason);
-    };
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        abandon(file.errorString());
-    if (exists && S_ISREG(existing.st_mode) && ::fchmod(file.handle(), existing.st_mode & 07777) != 0)
-        abandon(systemError(errno));
-    if (::fsync(file.handle()) != 0)
-        abandon(systemError(errno));
-    file.close();
-    if (file.error() != QFileDevice::NoError)
-        abandon(file.errorString());
-    if (::rename(QFile::encodeName(file.fileName()).constData(), targetName.constData()) != 0) {
-        const int error = errno;
-        file.remove();
-        cannotWrite(path, systemError(error));
+    case files::Step::Creating:
+    case files::Step::Writing:
+    case files::Step::Placing:
+    case files::Step::NamesTaken:
+        break;
     }
+    cannotWrite(path, written.reason());
 }
 
 QByteArray pdfBytes(const DocumentModel& model) {

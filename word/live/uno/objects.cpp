@@ -2,8 +2,9 @@
 
 #include "formats.h"
 #include "unotext.h"
-#include "values.h"
 #include "word/engine/picture.h"
+#include "word/files/files.h"
+#include "word/values.h"
 #include "writer.h"
 
 #include <com/sun/star/awt/XTopWindow.hpp>
@@ -28,7 +29,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QTemporaryFile>
 #include <QUrl>
 
 #include <algorithm>
@@ -110,28 +110,17 @@ void store(DocumentState& document, const QString& path) {
     if (!QFileInfo(target.absolutePath()).isDir())
         fail(errors::FileNotFound,
              QStringLiteral("The folder \"%1\" does not exist.").arg(target.absolutePath()));
-    QTemporaryFile temporary(QDir(target.absolutePath()).filePath(QStringLiteral(".~tavrin-XXXXXX.tmp")));
-    temporary.setAutoRemove(false);
-    if (!temporary.open())
-        fail(errors::FileAccess,
-             QStringLiteral("\"%1\" cannot be written: %2.").arg(path, temporary.errorString()));
-    const QString temporaryPath = temporary.fileName();
-    temporary.close();
-    struct RemoveUnlessKept {
-        QString path;
-        bool kept = false;
-        ~RemoveUnlessKept() {
-            if (!kept)
-                QFile::remove(path);
-        }
-    } cleanup{temporaryPath};
-
-    as<frame::XStorable>(document.component)
-        ->storeToURL(fileUrl(temporaryPath), sequenceOf({property("FilterName", uno::Any(filterFor(path))),
-                                                         property("Overwrite", uno::Any(true))}));
-    if (std::rename(QFile::encodeName(temporaryPath).constData(), QFile::encodeName(path).constData()) != 0)
+    const files::Written written = files::replaceFile(path, [&](const QString& temporaryPath) {
+        as<frame::XStorable>(document.component)
+            ->storeToURL(fileUrl(temporaryPath),
+                         sequenceOf({property("FilterName", uno::Any(filterFor(path))),
+                                     property("Overwrite", uno::Any(true))}));
+        return true;
+    });
+    if (written.step == files::Step::Creating)
+        fail(errors::FileAccess, QStringLiteral("\"%1\" cannot be written: %2.").arg(path, written.reason()));
+    if (!written.ok())
         fail(errors::FileAccess, QStringLiteral("\"%1\" cannot be written.").arg(path));
-    cleanup.kept = true;
     document.fullName = target.absoluteFilePath();
     as<util::XModifiable>(document.component)->setModified(false);
 }

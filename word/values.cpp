@@ -1,14 +1,14 @@
 #include "values.h"
 
-#include "word/automationerror.h"
-#include "word/constants.h"
+#include "automationerror.h"
+#include "constants.h"
 #include "word/engine/colorindex.h"
 #include "word/engine/limits.h"
 #include "word/engine/text.h"
 
 #include <cmath>
 
-namespace word::live::values {
+namespace word::values {
 
 namespace engineLimits = word::engine::limits;
 
@@ -104,4 +104,4 @@ int tableSize(int rows, int columns) {
     return rows * columns;
 }
 
-} // namespace word::live::values
+} // namespace word::values

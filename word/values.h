@@ -1,12 +1,12 @@
 #pragma once
 
-// The values the interface accepts, checked before LibreOffice is asked: the same ranges and the same
-// errors as the built-in engine (word/engine/engine.h), so that a layout fails, and skips, the same steps
-// on either word processor.
+// The values the interface accepts, with the ranges and the errors both word processors promise: the
+// built-in engine and LibreOffice check them here, so that a layout fails, and skips, the same steps on
+// either word processor.
 
 #include <QString>
 
-namespace word::live::values {
+namespace word::values {
 
 // Each returns the value to store, or throws AutomationError (errors::InvalidArgument).
 QString fontName(const QString& name);
@@ -21,4 +21,4 @@ float lineCoordinate(float points);
 float centimetres(float centimetres);
 int tableSize(int rows, int columns); // returns the number of cells
 
-} // namespace word::live::values
+} // namespace word::values

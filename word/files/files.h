@@ -1,0 +1,55 @@
+#pragma once
+
+// Writing a file into place, whole or not at all. The bytes go to a new file with a name of its own in
+// the target's folder (created exclusively, never through a link), reach the disk, and only then take the
+// target's name in one rename; the folder is synced after it. A link planted at the target or at the
+// temporary name is never followed. On any failure the old file stays as it was and the temporary file is
+// removed.
+//
+// - replaceFile puts the new file in place of whatever stands at the target (a replaced file's
+//   permissions are kept; a link there is replaced, not written through).
+// - writeNewFile gives the file the first free name of a numbered series and never replaces anything.
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+
+namespace word::files {
+
+// The system's text for an errno value.
+QString systemError(int error);
+
+// How far writing got; each caller words its own message from it.
+enum class Step {
+    Done,
+    NoFileName,     // the path ends in a separator
+    NoFolder,       // the target's folder does not exist
+    TargetIsFolder, // a folder stands at the target
+    Creating,       // the temporary file could not be made
+    Writing,        // writing or syncing the temporary file failed
+    Placing,        // the rename failed
+    NamesTaken,     // every name of the series is taken
+};
+
+struct Written {
+    Step step = Step::Done;
+    int error = 0; // the errno value where a system call failed
+    QString path;  // the file written, when done
+
+    bool ok() const { return step == Step::Done; }
+    QString reason() const { return systemError(error); }
+};
+
+Written replaceFile(const QString& path, const QByteArray& bytes);
+
+// As above, with the content made by `produce` at the temporary file's path (another program writing
+// it, say); produce returns false, or throws, to abandon the write.
+Written replaceFile(const QString& path, const std::function<bool(const QString& temporaryPath)>& produce);
+
+// Writes bytes into folder under the first of name(1), name(2) ... name(count) that nothing has, file or
+// link; an existing name is never replaced.
+Written writeNewFile(const QString& folder, const std::function<QString(int number)>& name, int count,
+                     const QByteArray& bytes);
+
+} // namespace word::files
