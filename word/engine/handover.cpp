@@ -3,6 +3,7 @@
 #include "docx.h"
 #include "engine.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -134,8 +135,9 @@ HandOverResult handOver(const std::vector<DocumentToHandOver>& documents, const 
     for (const DocumentToHandOver& document : documents) {
         const Saved saved = saveLetter(*document.model, desktop.documentsFolder, today);
         if (saved.path.isEmpty()) {
-            result.failures.append(QStringLiteral("The letter could not be saved in %1: %2.")
-                                       .arg(QDir::toNativeSeparators(desktop.documentsFolder), saved.error));
+            result.failures.append(
+                QCoreApplication::translate("HandOver", "The letter could not be saved in %1: %2.")
+                    .arg(QDir::toNativeSeparators(desktop.documentsFolder), saved.error));
             continue;
         }
         result.saved.append(saved.path);
