@@ -284,7 +284,7 @@ Tavrin schreibt Ihren Brief stattdessen mit seiner eigenen Textverarbeitung. Er 
     </message>
     <message>
         <source>Choose a layot:</source>
-        <translation>Wählen Sie ein Layout:</translation>
+        <translation>Layout wählen:</translation>
     </message>
     <message>
         <source>Centered</source>
@@ -396,7 +396,7 @@ Tavrin schreibt Ihren Brief stattdessen mit seiner eigenen Textverarbeitung. Er 
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Abbrechen</translation>
+        <translation>Abbruch</translation>
     </message>
     <message>
         <source>&lt; Back</source>

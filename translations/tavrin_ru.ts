@@ -288,7 +288,7 @@ Tavrin writes your letter with its own word processor instead. It is saved in yo
     </message>
     <message>
         <source>Centered</source>
-        <translation>По центру</translation>
+        <translation>Центр</translation>
     </message>
     <message>
         <source>Flush left</source>
