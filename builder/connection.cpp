@@ -4,6 +4,7 @@
 
 #include "form1.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <optional>
@@ -46,7 +47,8 @@ void Form1::Command1_Click() {
         applicationRef->setVisible(true);
         return;
     }
-    services_.ui.messageBox(running.error->description + CarriageReturnLineFeed + QStringLiteral("Error"));
+    services_.ui.messageBox(running.error->description + CarriageReturnLineFeed +
+                            QCoreApplication::translate("Form1", "Error"));
     services_.ui.resetMousePointer();
 }
 

@@ -20,12 +20,12 @@ void ListWithText::choose(int position) {
 }
 
 LetterRecord::LetterRecord()
-    : RecNameText(texts::RecipientNamePlaceholder), RecAddressText(texts::RecipientAddressPlaceholder),
-      SalutationText(salutationItems(), texts::SalutationPlaceholder),
-      ContentText(contentItems(), texts::ContentPlaceholder),
-      Conclusiontext(conclusionItems(), texts::ConclusionPlaceholder),
-      ClosingText(closingItems(), texts::ClosingPlaceholder), NameText(texts::WriterNamePlaceholder),
-      AddressText(texts::WriterAddressPlaceholder) {}
+    : RecNameText(texts::recipientNamePlaceholder()), RecAddressText(texts::recipientAddressPlaceholder()),
+      SalutationText(salutationItems(), texts::salutationPlaceholder()),
+      ContentText(contentItems(), texts::contentPlaceholder()),
+      Conclusiontext(conclusionItems(), texts::conclusionPlaceholder()),
+      ClosingText(closingItems(), texts::closingPlaceholder()), NameText(texts::writerNamePlaceholder()),
+      AddressText(texts::writerAddressPlaceholder()) {}
 
 namespace {
 
@@ -40,12 +40,12 @@ QString withNameMarkAs(QString text, const QString& placeholder) {
 }
 
 QString otherItem(const QString& prefix) {
-    return prefix + texts::InformationPlaceholder;
+    return prefix + texts::informationPlaceholder();
 }
 
 // Closing 1 greets several people; closings 3 and 4 name one.
-const QString& namePlaceholderOfClosing(int closing) {
-    return closing == 1 ? texts::NamesPlaceholder : texts::NamePlaceholder;
+QString namePlaceholderOfClosing(int closing) {
+    return closing == 1 ? texts::namesPlaceholder() : texts::namePlaceholder();
 }
 
 constexpr int SalutationEntryCount = 9;
@@ -61,9 +61,9 @@ QStringList salutationItems() {
     const QStringList entries = texts::salutationEntries();
     QStringList items;
     for (int position = 0; position < SalutationEntryCount; ++position)
-        items.append(withNameMarkAs(entry(entries, position), texts::NamesPlaceholder + QLatin1Char(' ')));
+        items.append(withNameMarkAs(entry(entries, position), texts::namesPlaceholder() + QLatin1Char(' ')));
     items[8].prepend(QStringLiteral("- "));
-    items.append(otherItem(QStringLiteral("- Other. ")));
+    items.append(otherItem(QStringLiteral("- ") + texts::otherMark() + QLatin1Char(' ')));
     return items;
 }
 
@@ -80,7 +80,7 @@ QStringList conclusionItems() {
     QStringList items;
     for (int position = 0; position < ConclusionEntryCount; ++position)
         items.append(entry(entries, position));
-    items.append(otherItem(QStringLiteral("Other. ")));
+    items.append(otherItem(texts::otherMark() + QLatin1Char(' ')));
     return items;
 }
 

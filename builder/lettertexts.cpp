@@ -114,6 +114,47 @@ const char* const ClosingSource[] = {
 
 } // namespace
 
+QString recipientNamePlaceholder() {
+    return QCoreApplication::translate("LetterTexts", "[Click here and type recipient's name]");
+}
+QString recipientAddressPlaceholder() {
+    return QCoreApplication::translate("LetterTexts", "[Click here and type recipient's address]");
+}
+QString salutationPlaceholder() {
+    return QCoreApplication::translate("LetterTexts", "[Click here and type your salutation]");
+}
+QString contentPlaceholder() {
+    return QCoreApplication::translate("LetterTexts", "[Click here and type the contents of your letter]");
+}
+QString conclusionPlaceholder() {
+    return QCoreApplication::translate("LetterTexts", "[Click here and type your conclusion]");
+}
+QString closingPlaceholder() {
+    return QCoreApplication::translate("LetterTexts", "[Click here and type your closing]");
+}
+// The space after the bracket keeps the writer's name apart from what follows it on the line.
+QString writerNamePlaceholder() {
+    return QCoreApplication::translate("LetterTexts", "[Click here and type your name]") + QLatin1Char(' ');
+}
+QString writerAddressPlaceholder() {
+    return QCoreApplication::translate("LetterTexts", "[Click here and type your address]");
+}
+QString informationPlaceholder() {
+    return QCoreApplication::translate("LetterTexts", "[Click here and type your information.]");
+}
+QString namesPlaceholder() {
+    return QCoreApplication::translate("LetterTexts", "[Click here and type names.]");
+}
+QString namePlaceholder() {
+    return QCoreApplication::translate("LetterTexts", "[Click here and type name.]");
+}
+QString signatureMark() {
+    return QCoreApplication::translate("LetterTexts", "[Signature]");
+}
+QString otherMark() {
+    return QCoreApplication::translate("LetterTexts", "Other.");
+}
+
 QStringList salutationEntries() {
     return translated(SalutationSource);
 }

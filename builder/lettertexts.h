@@ -9,20 +9,21 @@
 
 namespace tavrin::texts {
 
-// Placeholders typed into the letter as plain text.
-inline const QString RecipientNamePlaceholder = QStringLiteral("[Click here and type recipient's name]");
-inline const QString RecipientAddressPlaceholder =
-    QStringLiteral("[Click here and type recipient's address]");
-inline const QString SalutationPlaceholder = QStringLiteral("[Click here and type your salutation]");
-inline const QString ContentPlaceholder = QStringLiteral("[Click here and type the contents of your letter]");
-inline const QString ConclusionPlaceholder = QStringLiteral("[Click here and type your conclusion]");
-inline const QString ClosingPlaceholder = QStringLiteral("[Click here and type your closing]");
-inline const QString WriterNamePlaceholder = QStringLiteral("[Click here and type your name] ");
-inline const QString WriterAddressPlaceholder = QStringLiteral("[Click here and type your address]");
-inline const QString InformationPlaceholder = QStringLiteral("[Click here and type your information.]");
-inline const QString NamesPlaceholder = QStringLiteral("[Click here and type names.]");
-inline const QString NamePlaceholder = QStringLiteral("[Click here and type name.]");
-inline const QString SignatureMark = QStringLiteral("[Signature]");
+// Placeholders typed into the letter as plain text, in the user's language.
+QString recipientNamePlaceholder();    // "[Click here and type recipient's name]"
+QString recipientAddressPlaceholder(); // "[Click here and type recipient's address]"
+QString salutationPlaceholder();       // "[Click here and type your salutation]"
+QString contentPlaceholder();          // "[Click here and type the contents of your letter]"
+QString conclusionPlaceholder();       // "[Click here and type your conclusion]"
+QString closingPlaceholder();          // "[Click here and type your closing]"
+QString writerNamePlaceholder();       // "[Click here and type your name] ", a space after the bracket
+QString writerAddressPlaceholder();    // "[Click here and type your address]"
+QString informationPlaceholder();      // "[Click here and type your information.]"
+QString namesPlaceholder();            // "[Click here and type names.]"
+QString namePlaceholder();             // "[Click here and type name.]"
+QString signatureMark();               // "[Signature]"
+// The word the builder's "other" list items begin with: "Other."
+QString otherMark();
 
 // The wizard's name mark: where a name goes in a salutation or closing entry.
 inline const QString NameMark = QStringLiteral("_");

@@ -36,21 +36,21 @@ void takeListPositions(const WizardChoices& choices, LetterRecord& record) {
 }
 
 void takeContent(const WizardChoices& choices, ListWithText& content) {
-    content.setText(choices.text1.isEmpty() ? texts::ContentPlaceholder : choices.text1);
-    content.setText(QString(content.text()).replace(texts::InformationMark, texts::InformationPlaceholder));
+    content.setText(choices.text1.isEmpty() ? texts::contentPlaceholder() : choices.text1);
+    content.setText(QString(content.text()).replace(texts::InformationMark, texts::informationPlaceholder()));
     const bool ownNote = choices.option1[0];
     if (ownNote)
-        content.setText(texts::ContentPlaceholder);
+        content.setText(texts::contentPlaceholder());
 }
 
 // Applied after the list positions, so an Other box wins over its list.
 void applyOtherBoxes(const WizardChoices& choices, LetterRecord& record) {
     if (isChecked(choices.checkOther2))
-        record.Conclusiontext.setText(texts::ConclusionPlaceholder);
+        record.Conclusiontext.setText(texts::conclusionPlaceholder());
     if (isChecked(choices.checkOther3))
-        record.ClosingText.setText(texts::ClosingPlaceholder);
+        record.ClosingText.setText(texts::closingPlaceholder());
     if (isChecked(choices.checkOther1))
-        record.SalutationText.setText(texts::SalutationPlaceholder);
+        record.SalutationText.setText(texts::salutationPlaceholder());
 }
 
 using LayoutRoutine = void (Form1::*)();

@@ -1,6 +1,7 @@
 #include "formicon.h"
 #include "program.h"
 #include "qtuserinterface.h"
+#include "translations/translations.h"
 #ifdef TAVRIN_LIVE
 #include "word/live/choosingprovider.h"
 #else
@@ -13,6 +14,8 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavrin"));
+    // The user's language, from LANGUAGE, LC_ALL, LC_MESSAGES or LANG, before any text is made.
+    const tavrin::Translations translations;
     QApplication::setWindowIcon(tavrin::FormIcon::applicationIcon());
     // The program ends when its last form unloads, hidden ones included, not when the last window closes.
     QApplication::setQuitOnLastWindowClosed(false);

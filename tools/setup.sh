@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev libgl-dev
+  # Qt Linguist's lupdate and lrelease for the translations, and Qt's own translations of its dialogs.
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   libzip-dev libjpeg62-turbo-dev
   fonts-liberation fonts-liberation2
   fonts-urw-base35 fonts-ebgaramond fontconfig

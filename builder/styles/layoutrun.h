@@ -59,7 +59,7 @@ inline QString dateAndRecipientLines(const Form1& form, DateWithoutRecipient dat
 inline QString signedLetterBody(const LetterRecord& record, int blankLinesAfterSignature) {
     return LineBreak + record.SalutationText.text() + LineBreak + record.ContentText.text() + lineBreaks(2) +
            record.Conclusiontext.text() + LineBreak + record.ClosingText.text() + LineBreak +
-           texts::SignatureMark + lineBreaks(blankLinesAfterSignature);
+           texts::signatureMark() + lineBreaks(blankLinesAfterSignature);
 }
 
 // A layout's text face. The three members are set one by one, in the order each step gives.

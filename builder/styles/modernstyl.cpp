@@ -77,7 +77,7 @@ void Form1::ModernStyl() {
     run.macrosAbsaz();
     run.align(word::wdAlignParagraphRight);
     run.typeText(record.Conclusiontext.text() + LineBreak + record.ClosingText.text() + LineBreak +
-                 texts::SignatureMark + lineBreaks(LineBreaksAfterSignature));
+                 texts::signatureMark() + lineBreaks(LineBreaksAfterSignature));
     run.align(word::wdAlignParagraphLeft);
     run.insertPicture(StylePicture::ModernLine);
     run.endOf();

@@ -20,14 +20,14 @@ const QString Info = QStringLiteral("[Click here and type your information.]");
 // The record after assembling the wizard's untouched defaults.
 Texts defaultOutcome() {
     namespace t = tavrin::texts;
-    return {{"RecNameText", t::RecipientNamePlaceholder},
-            {"RecAddressText", t::RecipientAddressPlaceholder},
+    return {{"RecNameText", t::recipientNamePlaceholder()},
+            {"RecAddressText", t::recipientAddressPlaceholder()},
             {"SalutationText", ""},
-            {"ContentText", t::ContentPlaceholder},
+            {"ContentText", t::contentPlaceholder()},
             {"Conclusiontext", ""},
-            {"ClosingText", t::ClosingPlaceholder},
-            {"NameText", t::WriterNamePlaceholder},
-            {"AddressText", t::WriterAddressPlaceholder}};
+            {"ClosingText", t::closingPlaceholder()},
+            {"NameText", t::writerNamePlaceholder()},
+            {"AddressText", t::writerAddressPlaceholder()}};
 }
 
 Texts textsOf(const tavrin::LetterRecord& r) {
@@ -103,12 +103,12 @@ void AssemblyTest::fillsTheRecord_data() {
         {{"SalutationText", "- Other. " + Info}});
     row("salutation Other wins over the list",
         [](WizardChoices& c) { c.salutationCombo = 9, c.checkOther1 = 1; },
-        {{"SalutationText", tavrin::texts::SalutationPlaceholder}});
+        {{"SalutationText", tavrin::texts::salutationPlaceholder()}});
     row("conclusion position 7: Other item", [](WizardChoices& c) { c.conclusionCombo = 7; },
         {{"Conclusiontext", "Other. " + Info}});
     row("conclusion Other wins over the list",
         [](WizardChoices& c) { c.conclusionCombo = 7, c.checkOther2 = 1; },
-        {{"Conclusiontext", tavrin::texts::ConclusionPlaceholder}});
+        {{"Conclusiontext", tavrin::texts::conclusionPlaceholder()}});
     row("content mark joins the words", [](WizardChoices& c) { c.text1 = "Call _ today."; },
         {{"ContentText", "Call" + Info + "today."}});
     row("every content mark, left to right", [](WizardChoices& c) { c.text1 = " _  _ x_y _ _ "; },
@@ -148,7 +148,7 @@ void AssemblyTest::positionOutsideAListEndsAssembly() {
     QVERIFY_THROWS_EXCEPTION(word::AutomationError, rig.form.Sapolnenie(choices));
 
     QVERIFY(rig.form.isLoaded());
-    QCOMPARE(rig.form.record.ContentText.text(), tavrin::texts::ContentPlaceholder);
+    QCOMPARE(rig.form.record.ContentText.text(), tavrin::texts::contentPlaceholder());
     QVERIFY(!rig.word.log.calls.contains("Provider.CreateDocument"));
 }
 
@@ -163,7 +163,7 @@ void AssemblyTest::unloadsAndReloadsWithPlaceholders() {
 
     const tavrin::Form1 reloaded(rig.form.services());
     QVERIFY(reloaded.isLoaded());
-    QCOMPARE(reloaded.record.SalutationText.text(), tavrin::texts::SalutationPlaceholder);
+    QCOMPARE(reloaded.record.SalutationText.text(), tavrin::texts::salutationPlaceholder());
     QCOMPARE(reloaded.record.NameText, "[Click here and type your name] ");
     QCOMPARE(textsOf(reloaded.record), textsOf(tavrin::LetterRecord()));
 }
@@ -221,9 +221,9 @@ void AssemblyTest::builderListsFollowTheWizardsLists() {
                           "Dear [Click here and type names.] ", "Dear Mom and Dad,",
                           "Dear Family and Friends,", "Dear World,"}));
     QCOMPARE(salutations.at(8), "- " + t::salutationEntries().at(8));
-    QVERIFY(closings.at(1).contains(t::NamesPlaceholder));
-    QVERIFY(closings.at(3).startsWith(t::NamePlaceholder));
-    QVERIFY(closings.at(4).contains(t::NamePlaceholder));
+    QVERIFY(closings.at(1).contains(t::namesPlaceholder()));
+    QVERIFY(closings.at(3).startsWith(t::namePlaceholder()));
+    QVERIFY(closings.at(4).contains(t::namePlaceholder()));
     const QStringList entries = t::closingEntries();
     QCOMPARE(closings.at(5), entries.at(14));
     QCOMPARE(closings.at(2), entries.at(4) + ' ' + entries.at(5));

@@ -73,7 +73,7 @@ void SimpleLayoutTest::writesTheLetter_data() {
     QTest::addColumn<QStringList>("paragraphs"); // "{date}" stands for today's short date
     QTest::addColumn<int>("alignment");
 
-    const QString S = t::SalutationPlaceholder, C = t::ConclusionPlaceholder, L = t::ClosingPlaceholder;
+    const QString S = t::salutationPlaceholder(), C = t::conclusionPlaceholder(), L = t::closingPlaceholder();
     const QStringList closingBlock{C, L, "Bob", "Kyiv", "", ""};
     const QStringList body = QStringList{S, "Body.", "", "", ""} + closingBlock;
     const QStringList recipient{"Ann", "1 High St", "Leeds", "", "", "", ""};

@@ -165,7 +165,7 @@ private slots:
         QVERIFY(!p.forms.loadedForm1());
         Form1& second = p.forms.form1();
         QVERIFY(second.isLoaded());
-        QCOMPARE(second.record.RecNameText, texts::RecipientNamePlaceholder);
+        QCOMPARE(second.record.RecNameText, texts::recipientNamePlaceholder());
     }
 
     void reloadedWizardHasItsDefaults() {

@@ -4,6 +4,7 @@
 #include "engine.h"
 #include "word/files/files.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QStandardPaths>
@@ -73,8 +74,9 @@ HandOverResult handOver(const std::vector<DocumentToHandOver>& documents, const 
     for (const DocumentToHandOver& document : documents) {
         const Saved saved = saveLetter(*document.model, desktop.documentsFolder, today);
         if (saved.path.isEmpty()) {
-            result.failures.append(QStringLiteral("The letter could not be saved in %1: %2.")
-                                       .arg(QDir::toNativeSeparators(desktop.documentsFolder), saved.error));
+            result.failures.append(
+                QCoreApplication::translate("HandOver", "The letter could not be saved in %1: %2.")
+                    .arg(QDir::toNativeSeparators(desktop.documentsFolder), saved.error));
             continue;
         }
         result.saved.append(saved.path);

@@ -136,10 +136,10 @@ word::Ref<word::Application> ChoosingProvider::CreateApplication() {
 
 void ChoosingProvider::tell(const QString& what) {
     if (tellUser_)
-        tellUser_(
-            QStringLiteral("%1\n\nTavrin writes your letter with its own word processor instead. It is saved "
-                           "in your documents folder when Tavrin closes.")
-                .arg(what));
+        tellUser_(QCoreApplication::translate(
+                      "ChoosingProvider", "%1\n\nTavrin writes your letter with its own word processor "
+                                          "instead. It is saved in your documents folder when Tavrin closes.")
+                      .arg(what));
 }
 
 word::Ref<word::Document> ChoosingProvider::CreateDocument() {

@@ -38,10 +38,10 @@ Lines blank(int count, const std::string& alignment = "*") {
     return Lines(size_t(count), alignment + "|");
 }
 
-const std::string Salutation = texts::SalutationPlaceholder.toStdString();
-const std::string Conclusion = texts::ConclusionPlaceholder.toStdString();
-const std::string Closing = texts::ClosingPlaceholder.toStdString();
-const std::string Signature = texts::SignatureMark.toStdString();
+const std::string Salutation = texts::salutationPlaceholder().toStdString();
+const std::string Conclusion = texts::conclusionPlaceholder().toStdString();
+const std::string Closing = texts::closingPlaceholder().toStdString();
+const std::string Signature = texts::signatureMark().toStdString();
 
 char alignmentLetter(int alignment) {
     return "LCR"[alignment];

@@ -1,0 +1,414 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>ChoosingProvider</name>
+    <message>
+        <source>%1
+
+Tavrin writes your letter with its own word processor instead. It is saved in your documents folder when Tavrin closes.</source>
+        <translation>%1
+
+Tavrin schreibt Ihren Brief stattdessen mit seiner eigenen Textverarbeitung. Er wird in Ihrem Dokumentenordner gespeichert, wenn Sie Tavrin beenden.</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>HandOver</name>
+    <message>
+        <source>The letter could not be saved in %1: %2.</source>
+        <translation>Der Brief konnte nicht in %1 gespeichert werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>LetterTexts</name>
+    <message>
+        <source>To Whom It May Concern,</source>
+        <translation>Sehr geehrte Damen und Herren,</translation>
+    </message>
+    <message>
+        <source>To _</source>
+        <translation>Guten Tag _</translation>
+    </message>
+    <message>
+        <source>Dear _</source>
+        <translation>Liebe _</translation>
+    </message>
+    <message>
+        <source>Dear Mom and Dad,</source>
+        <translation>Liebe Mama, lieber Papa,</translation>
+    </message>
+    <message>
+        <source>Dear Family and Friends,</source>
+        <translation>Liebe Familie, liebe Freunde,</translation>
+    </message>
+    <message>
+        <source>Dear World,</source>
+        <translation>Liebe Welt,</translation>
+    </message>
+    <message>
+        <source>I hope this letter finds you safe and well.</source>
+        <translation>Ich hoffe, dieser Brief erreicht Dich gesund und munter.</translation>
+    </message>
+    <message>
+        <source>It was so good to hear from you after so long!</source>
+        <translation>Wie schön, nach so langer Zeit von Dir zu hören!</translation>
+    </message>
+    <message>
+        <source>Thanks/Gratitude</source>
+        <translation>Dank/Dankbarkeit</translation>
+    </message>
+    <message>
+        <source>Birthday/Congratulations</source>
+        <translation>Geburtstag/Glückwünsche</translation>
+    </message>
+    <message>
+        <source>Family/News</source>
+        <translation>Familie/Neuigkeiten</translation>
+    </message>
+    <message>
+        <source>Travel/Holiday</source>
+        <translation>Reise/Urlaub</translation>
+    </message>
+    <message>
+        <source>Invitation/Party/Celebration</source>
+        <translation>Einladung/Party/Feier</translation>
+    </message>
+    <message>
+        <source>Apology</source>
+        <translation>Entschuldigung</translation>
+    </message>
+    <message>
+        <source>Friendship/Memories</source>
+        <translation>Freundschaft/Erinnerungen</translation>
+    </message>
+    <message>
+        <source>Thank you so much for your kind and thoughtful gift. It made my whole week brighter! I feel lucky to have a friend like you. You are always in my thoughts.</source>
+        <translation>Vielen herzlichen Dank für Dein liebes und so durchdachtes Geschenk. Es hat mir die ganze Woche verschönert! Wie gut, dass es Dich gibt. Ich denke oft an Dich.</translation>
+    </message>
+    <message>
+        <source>Happy birthday! I hope your day is full of laughter, good food and the people you love most. May the coming year bring you health, joy and many happy surprises.</source>
+        <translation>Alles Liebe zum Geburtstag! Ich wünsche Dir einen Tag voller Lachen, mit gutem Essen und den Menschen, die Du am meisten liebst. Möge Dir das neue Lebensjahr Gesundheit, Freude und viele schöne Überraschungen bringen.</translation>
+    </message>
+    <message>
+        <source>We are all well here and as busy as ever. The children are growing fast, and the garden is in full bloom. We often talk about you. How we wish you were here with us!</source>
+        <translation>Uns geht es allen gut, und wir haben so viel zu tun wie immer. Die Kinder werden schnell groß, und der Garten steht in voller Blüte. Wir sprechen oft von Dir. Wie gern hätten wir Dich hier bei uns!</translation>
+    </message>
+    <message>
+        <source>Our trip was wonderful from start to finish. We walked for miles, ate far too much and watched the sun set over the sea every evening. I will show you the photos soon.</source>
+        <translation>Unsere Reise war von Anfang bis Ende wunderbar. Wir sind kilometerweit gewandert, haben viel zu gut gegessen und jeden Abend zugesehen, wie die Sonne im Meer versinkt. Die Fotos zeige ich Dir bald.</translation>
+    </message>
+    <message>
+        <source>On _ we are having a small party at our home, and it would not be the same without you. There will be good food, music and old friends. Please say you will come!</source>
+        <translation>Am _ feiern wir ein kleines Fest bei uns zu Hause, und ohne Dich wäre es nur halb so schön. Es gibt gutes Essen, Musik und alte Freunde. Bitte sag, dass Du kommst!</translation>
+    </message>
+    <message>
+        <source>I am truly sorry for what I said the last time we met. It was unkind and unfair, and you did not deserve it. I hope you can forgive me, because your friendship means a great deal to me.</source>
+        <translation>Es tut mir wirklich leid, was ich bei unserem letzten Treffen gesagt habe. Es war unfreundlich und ungerecht, und Du hast es nicht verdient. Ich hoffe, Du kannst mir verzeihen, denn Deine Freundschaft bedeutet mir sehr viel.</translation>
+    </message>
+    <message>
+        <source>Today I found an old photograph of us laughing on the beach. What a summer that was! It brought back so many happy memories. I miss you. Let us meet again soon.</source>
+        <translation>Heute habe ich ein altes Foto von uns gefunden, auf dem wir am Strand lachen. Was war das für ein Sommer! Es hat so viele schöne Erinnerungen geweckt. Du fehlst mir. Wir müssen uns bald wiedersehen!</translation>
+    </message>
+    <message>
+        <source>Write back soon!</source>
+        <translation>Schreib mir bald!</translation>
+    </message>
+    <message>
+        <source>Take good care!</source>
+        <translation>Pass gut auf Dich auf!</translation>
+    </message>
+    <message>
+        <source>Hope to see you soon!</source>
+        <translation>Hoffentlich bis bald!</translation>
+    </message>
+    <message>
+        <source>Keep in touch!</source>
+        <translation>Lass von Dir hören!</translation>
+    </message>
+    <message>
+        <source>Stay well!</source>
+        <translation>Bleib gesund!</translation>
+    </message>
+    <message>
+        <source>Miss you lots!</source>
+        <translation>Du fehlst mir sehr!</translation>
+    </message>
+    <message>
+        <source>With love from</source>
+        <translation>Liebe Grüße von</translation>
+    </message>
+    <message>
+        <source>_</source>
+        <translation>_</translation>
+    </message>
+    <message>
+        <source>With warmest thoughts</source>
+        <translation>Mit den liebsten Gedanken</translation>
+    </message>
+    <message>
+        <source>and all my love,</source>
+        <translation>und von ganzem Herzen</translation>
+    </message>
+    <message>
+        <source>_ and I</source>
+        <translation>_ und ich</translation>
+    </message>
+    <message>
+        <source>send you our love.</source>
+        <translation>senden Dir liebe Grüße</translation>
+    </message>
+    <message>
+        <source>Say hello to _ for me,</source>
+        <translation>Grüß _ herzlich von mir</translation>
+    </message>
+    <message>
+        <source>and take good care</source>
+        <translation>und pass gut</translation>
+    </message>
+    <message>
+        <source>of yourself.</source>
+        <translation>auf Dich auf</translation>
+    </message>
+    <message>
+        <source>Sincerely yours,</source>
+        <translation>Mit freundlichen Grüßen</translation>
+    </message>
+    <message>
+        <source>Best wishes,</source>
+        <translation>Herzliche Grüße</translation>
+    </message>
+    <message>
+        <source>[Click here and type recipient&apos;s name]</source>
+        <translation>[Hier klicken und Namen des Empfängers eingeben]</translation>
+    </message>
+    <message>
+        <source>[Click here and type recipient&apos;s address]</source>
+        <translation>[Hier klicken und Anschrift des Empfängers eingeben]</translation>
+    </message>
+    <message>
+        <source>[Click here and type your salutation]</source>
+        <translation>[Hier klicken und Anrede eingeben]</translation>
+    </message>
+    <message>
+        <source>[Click here and type the contents of your letter]</source>
+        <translation>[Hier klicken und Text des Briefes eingeben]</translation>
+    </message>
+    <message>
+        <source>[Click here and type your conclusion]</source>
+        <translation>[Hier klicken und Schlusssatz eingeben]</translation>
+    </message>
+    <message>
+        <source>[Click here and type your closing]</source>
+        <translation>[Hier klicken und Grußformel eingeben]</translation>
+    </message>
+    <message>
+        <source>[Click here and type your name]</source>
+        <translation>[Hier klicken und Ihren Namen eingeben]</translation>
+    </message>
+    <message>
+        <source>[Click here and type your address]</source>
+        <translation>[Hier klicken und Ihre Anschrift eingeben]</translation>
+    </message>
+    <message>
+        <source>[Click here and type your information.]</source>
+        <translation>[Hier klicken und Ihre Angaben eingeben.]</translation>
+    </message>
+    <message>
+        <source>[Click here and type names.]</source>
+        <translation>[Hier klicken und die Namen eingeben.]</translation>
+    </message>
+    <message>
+        <source>[Click here and type name.]</source>
+        <translation>[Hier klicken und einen Namen eingeben.]</translation>
+    </message>
+    <message>
+        <source>[Signature]</source>
+        <translation>[Unterschrift]</translation>
+    </message>
+    <message>
+        <source>Other.</source>
+        <translation>Sonstiges.</translation>
+    </message>
+</context>
+<context>
+    <name>tavrin::FormIcon</name>
+    <message>
+        <source>Tavrin</source>
+        <translation>Tavrin</translation>
+    </message>
+</context>
+<context>
+    <name>tavrin::FrmMain</name>
+    <message>
+        <source>Tavrin for Microsoft Word</source>
+        <translation>Tavrin für Microsoft Word</translation>
+    </message>
+    <message>
+        <source>Select a Layout</source>
+        <translation>Layout wählen</translation>
+    </message>
+    <message>
+        <source>Create a Letterhead</source>
+        <translation>Briefkopf anlegen</translation>
+    </message>
+    <message>
+        <source>Choose Salutation</source>
+        <translation>Anrede wählen</translation>
+    </message>
+    <message>
+        <source>Add Sample Text</source>
+        <translation>Brieftext wählen</translation>
+    </message>
+    <message>
+        <source>Conclusion</source>
+        <translation>Schlusssatz</translation>
+    </message>
+    <message>
+        <source>Choose Closing</source>
+        <translation>Grußformel wählen</translation>
+    </message>
+    <message>
+        <source>Add Sender Info</source>
+        <translation>Absender angeben</translation>
+    </message>
+    <message>
+        <source>Choose Style</source>
+        <translation>Stil wählen</translation>
+    </message>
+    <message>
+        <source>Choose a layot:</source>
+        <translation>Layout wählen:</translation>
+    </message>
+    <message>
+        <source>Centered</source>
+        <translation>Zentriert</translation>
+    </message>
+    <message>
+        <source>Flush left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Flush right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Information about the person you are addressing a letter to;</source>
+        <translation>Angaben zu der Person, der Sie schreiben:</translation>
+    </message>
+    <message>
+        <source>Recipient&apos;s name:</source>
+        <translation>Empfänger:</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Anschrift:</translation>
+    </message>
+    <message>
+        <source>Omit</source>
+        <translation>Ohne</translation>
+    </message>
+    <message>
+        <source>Use sample salutation;</source>
+        <translation>Musteranrede verwenden:</translation>
+    </message>
+    <message>
+        <source>Choose from:</source>
+        <translation>Auswahl:</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Eigene</translation>
+    </message>
+    <message>
+        <source>To write own note</source>
+        <translation>Eigener Text</translation>
+    </message>
+    <message>
+        <source>To use sample content</source>
+        <translation>Mustertext verwenden</translation>
+    </message>
+    <message>
+        <source>Sample categories:</source>
+        <translation>Themen:</translation>
+    </message>
+    <message>
+        <source>Note content:</source>
+        <translation>Brieftext:</translation>
+    </message>
+    <message>
+        <source>Use sample conclusion;</source>
+        <translation>Musterschluss:</translation>
+    </message>
+    <message>
+        <source>Use sample closing;</source>
+        <translation>Mustergruß:</translation>
+    </message>
+    <message>
+        <source>Information about the person writing a letter;</source>
+        <translation>Angaben zu Ihnen als Absender:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Place:</source>
+        <translation>Anschrift:</translation>
+    </message>
+    <message>
+        <source>Date line</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Choose style:</source>
+        <translation>Stil wählen:</translation>
+    </message>
+    <message>
+        <source>Simple (without graphics)</source>
+        <translation>Schlicht (ohne Grafik)</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Klassisch</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dunkel</translation>
+    </message>
+    <message>
+        <source>Romantic</source>
+        <translation>Romantisch</translation>
+    </message>
+    <message>
+        <source>Elegant</source>
+        <translation>Elegant</translation>
+    </message>
+    <message>
+        <source>Modernistic</source>
+        <translation>Modern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbruch</translation>
+    </message>
+    <message>
+        <source>&lt; Back</source>
+        <translation>&lt; Zurück</translation>
+    </message>
+    <message>
+        <source>Next &gt;</source>
+        <translation>Weiter &gt;</translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation>Fertig</translation>
+    </message>
+</context>
+</TS>

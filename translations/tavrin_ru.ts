@@ -1,0 +1,414 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU">
+<context>
+    <name>ChoosingProvider</name>
+    <message>
+        <source>%1
+
+Tavrin writes your letter with its own word processor instead. It is saved in your documents folder when Tavrin closes.</source>
+        <translation>%1
+
+Вместо этого Tavrin напишет письмо в собственном текстовом редакторе. Когда вы закроете Tavrin, письмо будет сохранено в папке документов.</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+</context>
+<context>
+    <name>HandOver</name>
+    <message>
+        <source>The letter could not be saved in %1: %2.</source>
+        <translation>Не удалось сохранить письмо в папке %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>LetterTexts</name>
+    <message>
+        <source>To Whom It May Concern,</source>
+        <translation>Уважаемые господа!</translation>
+    </message>
+    <message>
+        <source>To _</source>
+        <translation>Уважаемый _</translation>
+    </message>
+    <message>
+        <source>Dear _</source>
+        <translation>Дорогой _</translation>
+    </message>
+    <message>
+        <source>Dear Mom and Dad,</source>
+        <translation>Дорогие мама и папа!</translation>
+    </message>
+    <message>
+        <source>Dear Family and Friends,</source>
+        <translation>Дорогие родные и друзья!</translation>
+    </message>
+    <message>
+        <source>Dear World,</source>
+        <translation>Дорогой мир!</translation>
+    </message>
+    <message>
+        <source>I hope this letter finds you safe and well.</source>
+        <translation>Надеюсь, это письмо застанет тебя в добром здравии.</translation>
+    </message>
+    <message>
+        <source>It was so good to hear from you after so long!</source>
+        <translation>Как же приятно было получить от тебя весточку спустя столько времени!</translation>
+    </message>
+    <message>
+        <source>Thanks/Gratitude</source>
+        <translation>Спасибо/Благодарность</translation>
+    </message>
+    <message>
+        <source>Birthday/Congratulations</source>
+        <translation>День рождения/Поздравления</translation>
+    </message>
+    <message>
+        <source>Family/News</source>
+        <translation>Семья/Новости</translation>
+    </message>
+    <message>
+        <source>Travel/Holiday</source>
+        <translation>Путешествия/Отпуск</translation>
+    </message>
+    <message>
+        <source>Invitation/Party/Celebration</source>
+        <translation>Приглашение/Вечеринка/Праздник</translation>
+    </message>
+    <message>
+        <source>Apology</source>
+        <translation>Извинение</translation>
+    </message>
+    <message>
+        <source>Friendship/Memories</source>
+        <translation>Дружба/Воспоминания</translation>
+    </message>
+    <message>
+        <source>Thank you so much for your kind and thoughtful gift. It made my whole week brighter! I feel lucky to have a friend like you. You are always in my thoughts.</source>
+        <translation>Огромное спасибо за твой чудесный и такой продуманный подарок. Он скрасил мне всю неделю! Как же мне повезло, что у меня есть такой друг, как ты. Ты всегда в моих мыслях.</translation>
+    </message>
+    <message>
+        <source>Happy birthday! I hope your day is full of laughter, good food and the people you love most. May the coming year bring you health, joy and many happy surprises.</source>
+        <translation>С днём рождения! Пусть этот день будет полон смеха, вкусной еды и самых любимых людей. Пусть новый год жизни принесёт тебе здоровье, радость и много приятных сюрпризов.</translation>
+    </message>
+    <message>
+        <source>We are all well here and as busy as ever. The children are growing fast, and the garden is in full bloom. We often talk about you. How we wish you were here with us!</source>
+        <translation>У нас всё хорошо, и дел, как всегда, невпроворот. Дети растут не по дням, а по часам, а сад весь в цвету. Мы часто вспоминаем тебя. Как жаль, что тебя нет с нами!</translation>
+    </message>
+    <message>
+        <source>Our trip was wonderful from start to finish. We walked for miles, ate far too much and watched the sun set over the sea every evening. I will show you the photos soon.</source>
+        <translation>Наша поездка была чудесной от начала до конца. Мы гуляли часами, ели куда больше, чем следовало, и каждый вечер любовались закатом над морем. Скоро покажу тебе фотографии.</translation>
+    </message>
+    <message>
+        <source>On _ we are having a small party at our home, and it would not be the same without you. There will be good food, music and old friends. Please say you will come!</source>
+        <translation>В _ мы устраиваем у себя дома небольшой праздник, и без тебя он будет совсем не тот. Будут вкусная еда, музыка и старые друзья. Пожалуйста, приходи!</translation>
+    </message>
+    <message>
+        <source>I am truly sorry for what I said the last time we met. It was unkind and unfair, and you did not deserve it. I hope you can forgive me, because your friendship means a great deal to me.</source>
+        <translation>Мне очень жаль, что при нашей последней встрече у меня вырвались такие слова. Они были обидными и несправедливыми, и ты совсем этого не заслуживаешь. Надеюсь, ты сможешь меня простить, ведь твоя дружба очень много для меня значит.</translation>
+    </message>
+    <message>
+        <source>Today I found an old photograph of us laughing on the beach. What a summer that was! It brought back so many happy memories. I miss you. Let us meet again soon.</source>
+        <translation>Сегодня мне попалась старая фотография, где мы смеёмся на пляже. Какое же это было лето! Столько счастливых воспоминаний сразу нахлынуло. Я скучаю по тебе. Давай скорее увидимся!</translation>
+    </message>
+    <message>
+        <source>Write back soon!</source>
+        <translation>Пиши скорее!</translation>
+    </message>
+    <message>
+        <source>Take good care!</source>
+        <translation>Береги себя!</translation>
+    </message>
+    <message>
+        <source>Hope to see you soon!</source>
+        <translation>До скорой встречи!</translation>
+    </message>
+    <message>
+        <source>Keep in touch!</source>
+        <translation>Не пропадай!</translation>
+    </message>
+    <message>
+        <source>Stay well!</source>
+        <translation>Не болей!</translation>
+    </message>
+    <message>
+        <source>Miss you lots!</source>
+        <translation>Очень скучаю!</translation>
+    </message>
+    <message>
+        <source>With love from</source>
+        <translation>С любовью,</translation>
+    </message>
+    <message>
+        <source>_</source>
+        <translation>_</translation>
+    </message>
+    <message>
+        <source>With warmest thoughts</source>
+        <translation>Мысленно всегда с тобой,</translation>
+    </message>
+    <message>
+        <source>and all my love,</source>
+        <translation>люблю и обнимаю,</translation>
+    </message>
+    <message>
+        <source>_ and I</source>
+        <translation>_ и я</translation>
+    </message>
+    <message>
+        <source>send you our love.</source>
+        <translation>шлём тебе горячий привет.</translation>
+    </message>
+    <message>
+        <source>Say hello to _ for me,</source>
+        <translation>Передай от меня привет _</translation>
+    </message>
+    <message>
+        <source>and take good care</source>
+        <translation>и береги</translation>
+    </message>
+    <message>
+        <source>of yourself.</source>
+        <translation>себя.</translation>
+    </message>
+    <message>
+        <source>Sincerely yours,</source>
+        <translation>С уважением,</translation>
+    </message>
+    <message>
+        <source>Best wishes,</source>
+        <translation>С наилучшими пожеланиями,</translation>
+    </message>
+    <message>
+        <source>[Click here and type recipient&apos;s name]</source>
+        <translation>[Щёлкните здесь и введите имя получателя]</translation>
+    </message>
+    <message>
+        <source>[Click here and type recipient&apos;s address]</source>
+        <translation>[Щёлкните здесь и введите адрес получателя]</translation>
+    </message>
+    <message>
+        <source>[Click here and type your salutation]</source>
+        <translation>[Щёлкните здесь и введите обращение]</translation>
+    </message>
+    <message>
+        <source>[Click here and type the contents of your letter]</source>
+        <translation>[Щёлкните здесь и введите текст письма]</translation>
+    </message>
+    <message>
+        <source>[Click here and type your conclusion]</source>
+        <translation>[Щёлкните здесь и введите заключительную фразу]</translation>
+    </message>
+    <message>
+        <source>[Click here and type your closing]</source>
+        <translation>[Щёлкните здесь и введите слова прощания]</translation>
+    </message>
+    <message>
+        <source>[Click here and type your name]</source>
+        <translation>[Щёлкните здесь и введите своё имя]</translation>
+    </message>
+    <message>
+        <source>[Click here and type your address]</source>
+        <translation>[Щёлкните здесь и введите свой адрес]</translation>
+    </message>
+    <message>
+        <source>[Click here and type your information.]</source>
+        <translation>[Щёлкните здесь и введите нужные сведения.]</translation>
+    </message>
+    <message>
+        <source>[Click here and type names.]</source>
+        <translation>[Щёлкните здесь и введите имена.]</translation>
+    </message>
+    <message>
+        <source>[Click here and type name.]</source>
+        <translation>[Щёлкните здесь и введите имя.]</translation>
+    </message>
+    <message>
+        <source>[Signature]</source>
+        <translation>[Подпись]</translation>
+    </message>
+    <message>
+        <source>Other.</source>
+        <translation>Другое.</translation>
+    </message>
+</context>
+<context>
+    <name>tavrin::FormIcon</name>
+    <message>
+        <source>Tavrin</source>
+        <translation>Tavrin</translation>
+    </message>
+</context>
+<context>
+    <name>tavrin::FrmMain</name>
+    <message>
+        <source>Tavrin for Microsoft Word</source>
+        <translation>Tavrin для Microsoft Word</translation>
+    </message>
+    <message>
+        <source>Select a Layout</source>
+        <translation>Выбор макета</translation>
+    </message>
+    <message>
+        <source>Create a Letterhead</source>
+        <translation>Шапка письма</translation>
+    </message>
+    <message>
+        <source>Choose Salutation</source>
+        <translation>Обращение</translation>
+    </message>
+    <message>
+        <source>Add Sample Text</source>
+        <translation>Текст письма</translation>
+    </message>
+    <message>
+        <source>Conclusion</source>
+        <translation>Заключение</translation>
+    </message>
+    <message>
+        <source>Choose Closing</source>
+        <translation>Прощание</translation>
+    </message>
+    <message>
+        <source>Add Sender Info</source>
+        <translation>Отправитель</translation>
+    </message>
+    <message>
+        <source>Choose Style</source>
+        <translation>Выбор стиля</translation>
+    </message>
+    <message>
+        <source>Choose a layot:</source>
+        <translation>Выберите макет:</translation>
+    </message>
+    <message>
+        <source>Centered</source>
+        <translation>Центр</translation>
+    </message>
+    <message>
+        <source>Flush left</source>
+        <translation>Слева</translation>
+    </message>
+    <message>
+        <source>Flush right</source>
+        <translation>Справа</translation>
+    </message>
+    <message>
+        <source>Information about the person you are addressing a letter to;</source>
+        <translation>Сведения о том, кому вы пишете:</translation>
+    </message>
+    <message>
+        <source>Recipient&apos;s name:</source>
+        <translation>Получатель:</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Адрес:</translation>
+    </message>
+    <message>
+        <source>Omit</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Use sample salutation;</source>
+        <translation>Готовое обращение:</translation>
+    </message>
+    <message>
+        <source>Choose from:</source>
+        <translation>Выберите:</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Своё</translation>
+    </message>
+    <message>
+        <source>To write own note</source>
+        <translation>Свой текст</translation>
+    </message>
+    <message>
+        <source>To use sample content</source>
+        <translation>Готовый текст</translation>
+    </message>
+    <message>
+        <source>Sample categories:</source>
+        <translation>Тема письма:</translation>
+    </message>
+    <message>
+        <source>Note content:</source>
+        <translation>Текст:</translation>
+    </message>
+    <message>
+        <source>Use sample conclusion;</source>
+        <translation>Готовые фразы:</translation>
+    </message>
+    <message>
+        <source>Use sample closing;</source>
+        <translation>Готовое прощание:</translation>
+    </message>
+    <message>
+        <source>Information about the person writing a letter;</source>
+        <translation>Сведения об отправителе:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Имя:</translation>
+    </message>
+    <message>
+        <source>Place:</source>
+        <translation>Адрес:</translation>
+    </message>
+    <message>
+        <source>Date line</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Choose style:</source>
+        <translation>Выберите стиль:</translation>
+    </message>
+    <message>
+        <source>Simple (without graphics)</source>
+        <translation>Простой (без графики)</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Классика</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Тёмный</translation>
+    </message>
+    <message>
+        <source>Romantic</source>
+        <translation>Романтика</translation>
+    </message>
+    <message>
+        <source>Elegant</source>
+        <translation>Изящный</translation>
+    </message>
+    <message>
+        <source>Modernistic</source>
+        <translation>Модерн</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>&lt; Back</source>
+        <translation>&lt; Назад</translation>
+    </message>
+    <message>
+        <source>Next &gt;</source>
+        <translation>Далее &gt;</translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation>Готово</translation>
+    </message>
+</context>
+</TS>
