@@ -20,20 +20,7 @@ namespace {
 
 using Backend = word::live::ChoosingProvider::Backend;
 
-// Form1 on a provider, as the wizard has it: attach at load, then Finish.
-struct Wizard {
-    explicit Wizard(word::Provider& provider)
-        : form(Form1::Services{provider, mBas, ui, programDirectory.path()}) {}
-    void finish(const WizardChoices& choices) {
-        form.Command1_Click();
-        mBas.alignment = 0;
-        form.Sapolnenie(choices);
-    }
-    MBas mBas;
-    QuietUserInterface ui;
-    QTemporaryDir programDirectory;
-    Form1 form;
-};
+using Wizard = LiveWizard;
 
 WizardChoices romanticLetter() {
     return sampleChoices(Style::Romantic, 1);
