@@ -175,7 +175,7 @@ void letter(benchmark::State& state, Style style, bool live) {
 }
 
 #define TAVRIN_LETTER(name, style)                                                                           \
-    BENCHMARK_CAPTURE(letter, name##Live, style, true)->Unit(benchmark::kMillisecond)->MinTime(2.0);         \
+    BENCHMARK_CAPTURE(letter, name##Live, style, true)->Unit(benchmark::kMillisecond)->Iterations(40);       \
     BENCHMARK_CAPTURE(letter, name##BuiltIn, style, false)->Unit(benchmark::kMillisecond)
 TAVRIN_LETTER(Simple, Style::Simple);
 TAVRIN_LETTER(Romantic, Style::Romantic);

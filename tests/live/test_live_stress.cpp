@@ -43,7 +43,8 @@ protected:
 void runRound(const QString& profile, Ending ending, int round) {
     SCOPED_TRACE(QStringLiteral("round %1, LibreOffice %2").arg(round).arg(nameOf(ending)).toStdString());
     auto settings = privateOfficeSettings(profile, uniquePipeName(QStringLiteral("stress")));
-    settings.office.callTimeLimit = std::chrono::seconds(2);
+    // Short enough for the rounds where it hangs, long enough for a machine under load.
+    settings.office.callTimeLimit = std::chrono::seconds(8);
     const WizardChoices letter = sampleChoices(Style::Romantic, 1);
     ToldMessages told;
     {

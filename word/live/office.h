@@ -45,7 +45,8 @@ struct OfficeSettings {
 //   once, until GetObject or CreateApplication connects again.
 class LiveOffice : public word::Provider {
 public:
-    // Counts the connections made; a new value means the objects of earlier ones are dead.
+    // Numbers the connections made in the process; a new value means the objects of earlier ones are dead.
+    // Backends on the same pipe share one connection: UNO allows one bridge per LibreOffice and process.
     virtual int connectionNumber() const = 0;
     // True while the connection answers.
     virtual bool isConnected() const = 0;
