@@ -409,10 +409,6 @@ protected:
         if (const auto why = whyLiveTestsCannotRun())
             GTEST_SKIP() << "Live tests need LibreOffice: " << why->toStdString();
     }
-    static QString profile() {
-        static QTemporaryDir shared;
-        return shared.path();
-    }
 };
 
 int stepsInLetter(const WizardChoices& choices) {
@@ -444,7 +440,9 @@ void endLibreOffice(const QString& pipeName, EndsBy how) {
 
 TEST_P(LiveEnding, TheUserIsToldAndHoldsTheWholeLetter) {
     const Ending ending = GetParam();
-    auto settings = privateOfficeSettings(profile(), uniquePipeName(QStringLiteral("ending")));
+    // A profile of its own: a LibreOffice of an earlier case still on a shared one would take the start.
+    const QTemporaryDir profile;
+    auto settings = privateOfficeSettings(profile.path(), uniquePipeName(QStringLiteral("ending")));
     settings.office.callTimeLimit = std::chrono::seconds(3);
     const WizardChoices letter = romanticLetter();
     const int steps = stepsInLetter(letter);
