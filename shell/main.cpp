@@ -22,8 +22,20 @@ int main(int argc, char** argv) {
 
     tavrin::QtUserInterface ui;
 #ifdef TAVRIN_LIVE
-    // LibreOffice Writer wherever it can be had, the built-in engine everywhere else.
-    word::live::ChoosingProvider wordProcessor({}, [&ui](const QString& message) { ui.messageBox(message); });
+    // LibreOffice Writer wherever it can be had, the built-in engine everywhere else. LibreOffice starts
+    // behind the wizard; a request that has to wait for it shows the busy cursor meanwhile.
+    word::live::ChooserSettings settings;
+    settings.startInBackground = true;
+    settings.whileWaiting = [](bool waiting) {
+        if (waiting) {
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+            QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        } else {
+            QApplication::restoreOverrideCursor();
+        }
+    };
+    word::live::ChoosingProvider wordProcessor(settings,
+                                               [&ui](const QString& message) { ui.messageBox(message); });
 #else
     word::engine::Engine wordProcessor;
 #endif

@@ -4,6 +4,7 @@
 // run), the choosing provider on it, and letters read back for comparison.
 
 #include "builder/form1.h"
+#include "tests/builder/styles/styledletter.h"
 #include "word/engine/model.h"
 #include "word/live/choosingprovider.h"
 
@@ -53,6 +54,21 @@ public:
 private:
     QTemporaryDir profile_;
     word::live::ChooserSettings settings_;
+};
+
+// Form1 on a provider, as the wizard has it: attach at load (Command1_Click), then Finish.
+struct LiveWizard {
+    explicit LiveWizard(word::Provider& provider)
+        : form(Form1::Services{provider, mBas, ui, programDirectory.path()}) {}
+    void finish(const WizardChoices& choices) {
+        form.Command1_Click();
+        mBas.alignment = 0;
+        form.Sapolnenie(choices);
+    }
+    MBas mBas;
+    QuietUserInterface ui;
+    QTemporaryDir programDirectory;
+    Form1 form;
 };
 
 // The messages a provider told the user.

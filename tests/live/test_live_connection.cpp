@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -19,6 +20,8 @@ namespace tavrin::testing {
 namespace {
 
 using Backend = word::live::ChoosingProvider::Backend;
+
+using Wizard = LiveWizard;
 
 WizardChoices romanticLetter() {
     return sampleChoices(Style::Romantic);
@@ -75,6 +78,7 @@ public:
             fault_();
         return inner_.Global();
     }
+    int globals() const { return globals_; }
 
 private:
     word::Provider& inner_;
@@ -175,7 +179,8 @@ struct FallBack {
     const char* because; // what whyBuiltIn() says
 };
 
-class LiveFallBack : public ::testing::TestWithParam<FallBack> {
+// Each case as the program has it (LibreOffice started or attached behind the wizard) and at once.
+class LiveFallBack : public ::testing::TestWithParam<std::tuple<FallBack, bool>> {
 protected:
     void SetUp() override {
         if (const auto why = whyLiveTestsCannotRun())
@@ -191,10 +196,12 @@ protected:
 };
 
 TEST_P(LiveFallBack, TheBuiltInEngineWritesTheLetter) {
+    const auto& [fallBack, background] = GetParam();
     QTemporaryDir folder;
     auto settings =
         privateOfficeSettings(folder.filePath(QStringLiteral("profile")), uniquePipeName("fallback"));
-    GetParam().arrange(settings, folder.path());
+    settings.startInBackground = background;
+    fallBack.arrange(settings, folder.path());
     ToldMessages told;
     word::live::ChoosingProvider provider(settings, told.teller());
     LetterRun wizard(provider);
@@ -205,9 +212,9 @@ TEST_P(LiveFallBack, TheBuiltInEngineWritesTheLetter) {
     wizard.build(romanticLetter());
 
     EXPECT_EQ(provider.backend(), Backend::BuiltIn);
-    EXPECT_TRUE(provider.whyBuiltIn().contains(QLatin1String(GetParam().because)))
+    EXPECT_TRUE(provider.whyBuiltIn().contains(QRegularExpression(QLatin1String(fallBack.because))))
         << provider.whyBuiltIn().toStdString();
-    EXPECT_EQ(told.messages.size(), GetParam().told ? 1 : 0) << told.messages.join(u'\n').toStdString();
+    EXPECT_EQ(told.messages.size(), fallBack.told ? 1 : 0) << told.messages.join(u'\n').toStdString();
     EXPECT_TRUE(wizard.ui.messages.isEmpty());
     EXPECT_TRUE(officeProcessesOnPipe(settings.office.pipeName).empty());
 
@@ -218,37 +225,46 @@ TEST_P(LiveFallBack, TheBuiltInEngineWritesTheLetter) {
     EXPECT_TRUE(differences.isEmpty()) << differences.join(u'\n').toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, LiveFallBack,
-    ::testing::Values(
-        FallBack{
-            "NotInstalled",
-            [](word::live::ChooserSettings& s, const QString& folder) { s.office.programDirectory = folder; },
-            false, "not installed"},
-        FallBack{"NoPlugin",
-                 [](word::live::ChooserSettings& s, const QString& folder) {
-                     s.pluginPath = QDir(folder).filePath(QStringLiteral("libtavrin_live.so"));
-                 },
-                 false, "could not be loaded"},
-        FallBack{"CannotShowAWindow",
-                 [](word::live::ChooserSettings& s, const QString&) {
-                     s.office.headless = false;
-                     qunsetenv("DISPLAY");
-                     qunsetenv("WAYLAND_DISPLAY");
-                 },
-                 false, "window"},
-        FallBack{"CannotBeStarted",
-                 [](word::live::ChooserSettings& s, const QString& folder) {
-                     // A LibreOffice whose launcher fails at once.
-                     QFile soffice(QDir(folder).filePath(QStringLiteral("soffice")));
-                     soffice.open(QIODevice::WriteOnly);
-                     soffice.write("#!/bin/sh\nexit 1\n");
-                     soffice.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-                     QFile(QDir(folder).filePath(QStringLiteral("libswlo.so"))).open(QIODevice::WriteOnly);
-                     s.office.programDirectory = folder;
-                 },
-                 true, "could not be started"}),
-    [](const ::testing::TestParamInfo<FallBack>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, LiveFallBack,
+                         ::testing::Combine(
+                             ::testing::Values(
+                                 FallBack{"NotInstalled",
+                                          [](word::live::ChooserSettings& s, const QString& folder) {
+                                              s.office.programDirectory = folder;
+                                          },
+                                          false, "not installed"},
+                                 FallBack{"NoPlugin",
+                                          [](word::live::ChooserSettings& s, const QString& folder) {
+                                              s.pluginPath =
+                                                  QDir(folder).filePath(QStringLiteral("libtavrin_live.so"));
+                                          },
+                                          false, "could not be loaded"},
+                                 FallBack{"CannotShowAWindow",
+                                          [](word::live::ChooserSettings& s, const QString&) {
+                                              s.office.headless = false;
+                                              qunsetenv("DISPLAY");
+                                              qunsetenv("WAYLAND_DISPLAY");
+                                          },
+                                          // Without the windowing packages, or (with them) without a display.
+                                          false, "window|display"},
+                                 FallBack{"CannotBeStarted",
+                                          [](word::live::ChooserSettings& s, const QString& folder) {
+                                              // A LibreOffice whose launcher fails at once.
+                                              QFile soffice(QDir(folder).filePath(QStringLiteral("soffice")));
+                                              soffice.open(QIODevice::WriteOnly);
+                                              soffice.write("#!/bin/sh\nexit 1\n");
+                                              soffice.setPermissions(QFile::ReadOwner | QFile::WriteOwner |
+                                                                     QFile::ExeOwner);
+                                              QFile(QDir(folder).filePath(QStringLiteral("libswlo.so")))
+                                                  .open(QIODevice::WriteOnly);
+                                              s.office.programDirectory = folder;
+                                          },
+                                          true, "could not be started"}),
+                             ::testing::Bool()),
+                         [](const ::testing::TestParamInfo<std::tuple<FallBack, bool>>& info) {
+                             return std::string(std::get<0>(info.param).name) +
+                                    (std::get<1>(info.param) ? "InBackground" : "");
+                         });
 
 struct Fault {
     const char* name;
@@ -298,6 +314,186 @@ INSTANTIATE_TEST_SUITE_P(Cases, LiveFault, ::testing::Values(Fault{"Crash", fals
                          [](const ::testing::TestParamInfo<Fault>& info) {
                              return std::string(info.param.name);
                          });
+
+// LibreOffice started or attached behind the wizard: the load hands back at once, Finish waits for it
+// (busy) and ends as the waiting start would have.
+struct BackgroundRun {
+    explicit BackgroundRun(word::live::ChooserSettings settings)
+        : provider(withWaits(settings), told.teller()) {}
+    word::live::ChooserSettings withWaits(word::live::ChooserSettings settings) {
+        settings.startInBackground = true;
+        settings.whileWaiting = [this](bool waiting) { waits.push_back(waiting); };
+        return settings;
+    }
+    ToldMessages told;
+    std::vector<bool> waits;
+    word::live::ChoosingProvider provider;
+};
+
+TEST_F(LiveConnection, InTheBackgroundNotRunningStartsLibreOfficeOnceAndFinishWaitsForIt) {
+    PrivateOffice office(QStringLiteral("background-start"));
+    BackgroundRun run(office.settings());
+    Wizard wizard(run.provider);
+
+    wizard.form.Command1_Click(); // the wizard opens
+    EXPECT_TRUE(run.provider.isPending());
+    ASSERT_FALSE(wizard.form.applicationRef.isEmpty());
+    wizard.finish(romanticLetter());
+
+    EXPECT_EQ(run.waits, (std::vector<bool>{true, false})); // Finish came before LibreOffice was ready
+    ASSERT_EQ(run.provider.backend(), Backend::Live) << run.provider.whyBuiltIn().toStdString();
+    EXPECT_TRUE(run.provider.GetObject()->Visible()); // as asked at load, before it had started
+    EXPECT_EQ(officeProcessesOnPipe(office.pipeName()).size(), 1u);
+    EXPECT_GT(run.provider.liveOffice()->startedProcessId(), 0);
+    EXPECT_EQ(run.provider.Global()->ActiveDocument()->Tables()->Count(), 1);
+    EXPECT_TRUE(run.provider.lettersToHandOver().empty());
+    EXPECT_TRUE(wizard.ui.messages.isEmpty());
+    EXPECT_TRUE(run.told.messages.isEmpty());
+}
+
+TEST_F(LiveConnection, InTheBackgroundTheLibreOfficeOnThePipeIsAttachedAndTheReferenceStaysEmpty) {
+    PrivateOffice office(QStringLiteral("background-attach"));
+    startOfficeProcess(office.profileFolder(), office.pipeName());
+    ASSERT_TRUE(acceptsConnections(office.settings()));
+    BackgroundRun run(office.settings());
+    Wizard wizard(run.provider);
+
+    wizard.form.Command1_Click();
+    EXPECT_TRUE(wizard.form.applicationRef.isEmpty());
+    wizard.finish(romanticLetter());
+
+    EXPECT_EQ(run.provider.backend(), Backend::Live);
+    EXPECT_EQ(run.provider.liveOffice()->startedProcessId(), 0);
+    EXPECT_EQ(officeProcessesOnPipe(office.pipeName()).size(), 1u);
+    EXPECT_EQ(run.provider.Global()->ActiveDocument()->Tables()->Count(), 1);
+    EXPECT_TRUE(wizard.ui.messages.isEmpty());
+    EXPECT_TRUE(run.told.messages.isEmpty());
+}
+
+TEST_F(LiveConnection, InTheBackgroundALibreOfficeThatDoesNotAnswerIsToldOnceAtFinish) {
+    PrivateOffice office(QStringLiteral("background-unanswered"));
+    startOfficeProcess(office.profileFolder(), office.pipeName());
+    ASSERT_TRUE(acceptsConnections(office.settings()));
+    pauseOfficeProcesses(office.pipeName(), true);
+    auto settings = office.settings();
+    settings.office.callTimeLimit = std::chrono::seconds(2);
+    BackgroundRun run(settings);
+    Wizard wizard(run.provider);
+
+    wizard.form.Command1_Click();
+    EXPECT_TRUE(wizard.ui.messages.isEmpty()); // not yet known
+    wizard.finish(romanticLetter());
+
+    // As the attach at load tells it when it waits: its message box, then the letter on the engine.
+    ASSERT_EQ(wizard.ui.messages.size(), 1) << wizard.ui.messages.join(u'\n').toStdString();
+    EXPECT_TRUE(wizard.ui.messages[0].contains(QStringLiteral("did not answer")));
+    EXPECT_TRUE(wizard.ui.messages[0].endsWith(QStringLiteral("\r\nError")));
+    EXPECT_EQ(run.provider.backend(), Backend::BuiltIn);
+    EXPECT_EQ(run.provider.lettersToHandOver().size(), 1u);
+    killOfficeProcesses(office.pipeName());
+}
+
+// Every way LibreOffice ends, at the letter's first, middle and last step and after its last one (before
+// the program ends): the user is told once, and holds the whole letter from the mirror.
+enum class EndsBy { Quitting, Crashing, BeingKilled, Hanging };
+struct Ending {
+    const char* name;
+    EndsBy how;
+    int step; // the request for the global object at which it ends; 0 after the last step
+};
+const int FirstStep = 1, MiddleStep = -1, LastStep = -2, AfterTheLastStep = 0;
+
+class LiveEnding : public ::testing::TestWithParam<Ending> {
+protected:
+    void SetUp() override {
+        if (const auto why = whyLiveTestsCannotRun())
+            GTEST_SKIP() << "Live tests need LibreOffice: " << why->toStdString();
+    }
+};
+
+int stepsInLetter(const WizardChoices& choices) {
+    word::engine::Engine engine;
+    FaultingProvider counting(engine, -1, [] {});
+    Wizard wizard(counting);
+    wizard.finish(choices);
+    return counting.globals();
+}
+
+void endLibreOffice(const QString& pipeName, EndsBy how) {
+    switch (how) {
+    case EndsBy::Quitting:
+        for (qint64 processId : officeProcessesOnPipe(pipeName))
+            ::kill(pid_t(processId), SIGTERM);
+        break;
+    case EndsBy::Crashing:
+        for (qint64 processId : officeProcessesOnPipe(pipeName))
+            ::kill(pid_t(processId), SIGSEGV);
+        break;
+    case EndsBy::BeingKilled:
+        killOfficeProcesses(pipeName);
+        break;
+    case EndsBy::Hanging:
+        pauseOfficeProcesses(pipeName, true);
+        break;
+    }
+}
+
+TEST_P(LiveEnding, TheUserIsToldAndHoldsTheWholeLetter) {
+    const Ending ending = GetParam();
+    // A profile of its own: a LibreOffice of an earlier case still on a shared one would take the start.
+    const QTemporaryDir profile;
+    auto settings = privateOfficeSettings(profile.path(), uniquePipeName(QStringLiteral("ending")));
+    settings.office.callTimeLimit = std::chrono::seconds(3);
+    const WizardChoices letter = romanticLetter();
+    const int steps = stepsInLetter(letter);
+    const int step = ending.step == MiddleStep ? steps / 2 : ending.step == LastStep ? steps : ending.step;
+    {
+        ToldMessages told;
+        word::live::ChoosingProvider provider(settings, told.teller());
+        FaultingProvider faulting(provider, step,
+                                  [&] { endLibreOffice(settings.office.pipeName, ending.how); });
+        Wizard wizard(faulting);
+        wizard.finish(letter);
+        ASSERT_EQ(provider.backend(), Backend::Live) << provider.whyBuiltIn().toStdString();
+        if (step == AfterTheLastStep) {
+            endLibreOffice(settings.office.pipeName, ending.how);
+            EXPECT_TRUE(told.messages.isEmpty());
+        }
+        provider.confirmLiveLetters(); // as the program's end does, before the hand-over
+
+        ASSERT_EQ(told.messages.size(), 1) << told.messages.join(u'\n').toStdString();
+        EXPECT_TRUE(told.messages[0].contains(
+            QRegularExpression(ending.how == EndsBy::Hanging ? QStringLiteral("did not answer")
+                                                             : QStringLiteral("ended|no longer running"))))
+            << told.messages[0].toStdString();
+        const auto letters = provider.lettersToHandOver();
+        ASSERT_EQ(letters.size(), 1u);
+        EXPECT_TRUE(letters[0].applicationVisible);
+        const QStringList differences = documentDifferences(engineLetter(letter), *letters[0].model);
+        EXPECT_TRUE(differences.isEmpty()) << differences.join(u'\n').toStdString();
+    }
+    killOfficeProcesses(settings.office.pipeName);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, LiveEnding,
+    ::testing::Values(Ending{"QuitsAtTheFirstStep", EndsBy::Quitting, FirstStep},
+                      Ending{"QuitsMidLetter", EndsBy::Quitting, MiddleStep},
+                      Ending{"QuitsAtTheLastStep", EndsBy::Quitting, LastStep},
+                      Ending{"QuitsAfterTheLastStep", EndsBy::Quitting, AfterTheLastStep},
+                      Ending{"CrashesAtTheFirstStep", EndsBy::Crashing, FirstStep},
+                      Ending{"CrashesMidLetter", EndsBy::Crashing, MiddleStep},
+                      Ending{"CrashesAtTheLastStep", EndsBy::Crashing, LastStep},
+                      Ending{"CrashesAfterTheLastStep", EndsBy::Crashing, AfterTheLastStep},
+                      Ending{"IsKilledAtTheFirstStep", EndsBy::BeingKilled, FirstStep},
+                      Ending{"IsKilledMidLetter", EndsBy::BeingKilled, MiddleStep},
+                      Ending{"IsKilledAtTheLastStep", EndsBy::BeingKilled, LastStep},
+                      Ending{"IsKilledAfterTheLastStep", EndsBy::BeingKilled, AfterTheLastStep},
+                      Ending{"HangsAtTheFirstStep", EndsBy::Hanging, FirstStep},
+                      Ending{"HangsMidLetter", EndsBy::Hanging, MiddleStep},
+                      Ending{"HangsAtTheLastStep", EndsBy::Hanging, LastStep},
+                      Ending{"HangsAfterTheLastStep", EndsBy::Hanging, AfterTheLastStep}),
+    [](const ::testing::TestParamInfo<Ending>& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace tavrin::testing

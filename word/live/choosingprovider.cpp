@@ -6,7 +6,9 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <chrono>
 #include <set>
+#include <utility>
 
 namespace word::live {
 
@@ -27,10 +29,121 @@ QString pluginPathOf(const ChooserSettings& settings) {
 
 } // namespace
 
+// What the application handed out before LibreOffice's start or attach is done will turn out to be.
+struct ChoosingProvider::PendingState {
+    ChoosingProvider* provider = nullptr; // null once the provider is gone
+    bool settled = false;
+    word::Ref<word::Application> application; // once settled; empty when the attach found nothing
+    std::optional<bool> visible;              // asked for before it settled
+};
+
+class ChoosingProvider::PendingApplication : public word::Application {
+public:
+    explicit PendingApplication(std::shared_ptr<PendingState> state) : state_(std::move(state)) {}
+    bool Visible() const override { return application()->Visible(); }
+    void setVisible(bool visible) override {
+        if (state_->settled)
+            application()->setVisible(visible);
+        else
+            state_->visible = visible;
+    }
+    word::Ref<word::Documents> Documents() override { return application()->Documents(); }
+
+private:
+    const word::Ref<word::Application>& application() const {
+        if (!state_->settled && state_->provider)
+            state_->provider->settlePending();
+        if (state_->application.isEmpty())
+            throw AutomationError(errors::ApplicationUnavailable,
+                                  QStringLiteral("The word processor did not start."));
+        return state_->application;
+    }
+    std::shared_ptr<PendingState> state_;
+};
+
 ChoosingProvider::ChoosingProvider(ChooserSettings settings, TellUser tellUser)
     : settings_(std::move(settings)), tellUser_(std::move(tellUser)) {}
 
-ChoosingProvider::~ChoosingProvider() = default; // the plugin stays loaded: its objects may outlive this
+// The plugin stays loaded: its objects may outlive this.
+ChoosingProvider::~ChoosingProvider() {
+    if (pendingState_)
+        pendingState_->provider = nullptr;
+    if (pending_.valid())
+        pending_.wait();
+}
+
+word::Ref<word::Application> ChoosingProvider::startInBackground(Job job) {
+    pendingJob_ = job;
+    pending_ = std::async(std::launch::async, [this, job]() -> Outcome {
+        if (!live())
+            return {};
+        try {
+            auto application = job == Job::Start ? office_->CreateApplication() : office_->GetObject();
+            office_->prepareWriter();
+            return {std::move(application), std::nullopt};
+        } catch (const AutomationError& error) {
+            return {{}, error};
+        }
+    });
+    pendingState_ = std::make_shared<PendingState>();
+    pendingState_->provider = this;
+    return word::Ref<word::Application>(std::make_shared<PendingApplication>(pendingState_));
+}
+
+void ChoosingProvider::settlePending() {
+    if (!pending_.valid())
+        return;
+    const bool waits = pending_.wait_for(std::chrono::seconds(0)) != std::future_status::ready;
+    if (waits && settings_.whileWaiting)
+        settings_.whileWaiting(true);
+    Outcome outcome = pending_.get();
+    if (waits && settings_.whileWaiting)
+        settings_.whileWaiting(false);
+    const std::shared_ptr<PendingState> state = std::exchange(pendingState_, nullptr);
+    state->application =
+        pendingJob_ == Job::Start ? takeStart(std::move(outcome)) : takeAttach(std::move(outcome));
+    state->settled = true;
+    if (state->visible && !state->application.isEmpty())
+        state->application->setVisible(*state->visible);
+}
+
+// As attachLive has it when it waits.
+word::Ref<word::Application> ChoosingProvider::takeAttach(Outcome outcome) {
+    if (!outcome.error && !outcome.application.isEmpty()) {
+        backend_ = Backend::Live;
+        return mirroredApplication(mirrorState(), std::move(outcome.application), mirrorApplication());
+    }
+    if (outcome.error && outcome.error->number == errors::ApplicationUnavailable)
+        liveUnanswered_ = true;
+    // Not the user's to hear about until the next attach, which is where it would have been told.
+    if (outcome.error && outcome.error->number != errors::CannotCreateObject)
+        attachError_ = outcome.error;
+    return {};
+}
+
+// As CreateApplication has it when it waits.
+word::Ref<word::Application> ChoosingProvider::takeStart(Outcome outcome) {
+    if (!outcome.error && !outcome.application.isEmpty()) {
+        backend_ = Backend::Live;
+        return mirroredApplication(mirrorState(), std::move(outcome.application), mirrorApplication());
+    }
+    if (outcome.error) {
+        tell(outcome.error->description);
+        whyBuiltIn_ = outcome.error->description;
+    }
+    backend_ = Backend::BuiltIn;
+    return engine_.CreateApplication();
+}
+
+bool ChoosingProvider::installationCanServe() {
+    const OfficeInstallation installation = inspectInstallation(settings_.office.programDirectory);
+    if (!installation.installed || !installation.hasWriter ||
+        (!settings_.office.headless && !installation.canShowWindows)) {
+        whyBuiltIn_ = installation.whyNot;
+        return false;
+    }
+    return true;
+}
 
 LiveOffice* ChoosingProvider::live() {
     if (pluginTried_)
@@ -54,14 +167,7 @@ LiveOffice* ChoosingProvider::live() {
 }
 
 bool ChoosingProvider::canStartLive() {
-    if (!live())
-        return false;
-    const OfficeInstallation installation = inspectInstallation(settings_.office.programDirectory);
-    if (!installation.hasWriter || (!settings_.office.headless && !installation.canShowWindows)) {
-        whyBuiltIn_ = installation.whyNot;
-        return false;
-    }
-    return true;
+    return live() && installationCanServe();
 }
 
 std::shared_ptr<MirrorState> ChoosingProvider::mirrorState() {
@@ -110,6 +216,19 @@ word::Ref<word::Application> ChoosingProvider::attachLive() {
 }
 
 word::Ref<word::Application> ChoosingProvider::GetObject() {
+    settlePending();
+    if (attachError_)
+        throw *std::exchange(attachError_, std::nullopt);
+    if (settings_.startInBackground && !liveUnanswered_ && !liveLost() &&
+        !(office_ && office_->isConnected())) {
+        // Whether anything listens on the pipe is told at once; connecting to it is not waited for.
+        if (inspectInstallation(settings_.office.programDirectory).installed &&
+            isListening(settings_.office.pipeName))
+            return startInBackground(Job::Attach);
+        if (backend_ == Backend::BuiltIn)
+            return engine_.GetObject();
+        noneRunning();
+    }
     if (auto application = attachLive())
         return application;
     if (backend_ == Backend::Live && liveLost())
@@ -120,6 +239,9 @@ word::Ref<word::Application> ChoosingProvider::GetObject() {
 }
 
 word::Ref<word::Application> ChoosingProvider::CreateApplication() {
+    settlePending();
+    if (settings_.startInBackground && !liveUnanswered_ && !liveLost() && installationCanServe())
+        return startInBackground(Job::Start);
     if (!liveUnanswered_ && !liveLost() && canStartLive()) {
         try {
             auto application = office_->CreateApplication();
@@ -143,6 +265,7 @@ void ChoosingProvider::tell(const QString& what) {
 }
 
 word::Ref<word::Document> ChoosingProvider::CreateDocument() {
+    settlePending();
     if (backend_ == Backend::None) {
         try {
             attachLive();
@@ -171,6 +294,7 @@ word::Ref<word::Document> ChoosingProvider::CreateDocument() {
 }
 
 word::Ref<word::Global> ChoosingProvider::Global() {
+    settlePending();
     if (backend_ == Backend::None)
         attachLive();
     if (backend_ != Backend::Live)
@@ -215,8 +339,30 @@ std::vector<engine::DocumentToHandOver> ChoosingProvider::lettersToHandOver() co
     return letters;
 }
 
-engine::HandOverResult handOverOpenDocuments(const ChoosingProvider& provider,
-                                             const engine::Desktop& desktop) {
+void ChoosingProvider::confirmLiveLetters() {
+    settlePending();
+    for (const auto& [connection, state] : mirrors_) {
+        if (state->isLost() || state->documents.empty())
+            continue;
+        if (connection != office_->connectionNumber()) {
+            // A later connection replaced this one: the LibreOffice that held these letters went away.
+            state->lose(AutomationError(
+                errors::ApplicationUnavailable,
+                QStringLiteral("The connection to LibreOffice ended: LibreOffice quit or crashed.")));
+            continue;
+        }
+        try {
+            office_->checkConnection();
+        } catch (const AutomationError& error) {
+            if (error.number != errors::ApplicationUnavailable)
+                throw;
+            state->lose(error);
+        }
+    }
+}
+
+engine::HandOverResult handOverOpenDocuments(ChoosingProvider& provider, const engine::Desktop& desktop) {
+    provider.confirmLiveLetters();
     return engine::handOver(provider.lettersToHandOver(), desktop);
 }
 

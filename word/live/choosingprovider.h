@@ -21,6 +21,14 @@
 //
 // The live backend is a plugin (libtavrin_live.so beside the executable); without it, or without its UNO
 // runtime, everything goes to the built-in engine.
+//
+// In the background (startInBackground): the first GetObject and CreateApplication decide as above, but
+// without waiting for LibreOffice. GetObject tells "none running" at once from whether anything listens on
+// the pipe; where something does, and for CreateApplication, the plugin is loaded and LibreOffice
+// connected (or started and connected) on a thread of its own, and Writer loaded in it. They hand back an
+// application that stands for the outcome: it remembers being made visible, and anything else asked of
+// it, like every later request, waits for the outcome (telling whileWaiting). What goes wrong is told
+// then, as it would have been at once.
 
 #include "mirror.h"
 #include "office.h"
@@ -30,7 +38,10 @@
 #include <QPluginLoader>
 #include <QString>
 
+#include <functional>
+#include <future>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace word::live {
@@ -38,6 +49,9 @@ namespace word::live {
 struct ChooserSettings {
     OfficeSettings office;
     QString pluginPath; // empty: libtavrin_live.so beside the executable
+    bool startInBackground = false;
+    // Called with true when a request has to wait for LibreOffice, and with false when it is done waiting.
+    std::function<void(bool waiting)> whileWaiting;
 };
 
 class ChoosingProvider : public word::Provider {
@@ -63,13 +77,35 @@ public:
     // The letters the program hands to the user at its end: every open document of the built-in engine,
     // and the mirrored letters whose LibreOffice went away. A letter that LibreOffice holds stays there.
     std::vector<engine::DocumentToHandOver> lettersToHandOver() const;
+    // Asks every LibreOffice that holds a letter whether it is still there; the letters of one that went
+    // away, or does not answer, count as lost (the user is told) and are handed over from their mirrors.
+    void confirmLiveLetters();
 
     // The live backend, once loaded; null without the plugin or LibreOffice. For tests and measurements.
-    LiveOffice* liveOffice() { return office_.get(); }
+    LiveOffice* liveOffice() {
+        settlePending();
+        return office_.get();
+    }
     const engine::Engine& builtInEngine() const { return engine_; }
 
+    // Waits for LibreOffice's start or attach in the background, if one is under way, and takes its outcome.
+    void settlePending();
+    bool isPending() const { return pending_.valid(); }
+
 private:
+    enum class Job { Attach, Start };
+    struct Outcome {
+        word::Ref<word::Application> application;
+        std::optional<AutomationError> error;
+    };
+    class PendingApplication;
+    struct PendingState;
+    word::Ref<word::Application> startInBackground(Job job);
+    word::Ref<word::Application> takeAttach(Outcome outcome);
+    word::Ref<word::Application> takeStart(Outcome outcome);
     LiveOffice* live();
+    // Whether the installation can serve (Writer, and windows unless headless), without loading anything.
+    bool installationCanServe();
     bool canStartLive();
     // The mirrors of the current LibreOffice connection; those of one that went away serve on.
     std::shared_ptr<MirrorState> mirrorState();
@@ -91,10 +127,17 @@ private:
     QString whyBuiltIn_;
     // One per LibreOffice connection, in the order they were made.
     std::vector<std::pair<int, std::shared_ptr<MirrorState>>> mirrors_;
+    // The start or attach under way in the background, and what stands for its application.
+    Job pendingJob_ = Job::Attach;
+    // What the attach in the background ran into, for the next attach to report.
+    std::optional<AutomationError> attachError_;
+    std::future<Outcome> pending_;
+    std::shared_ptr<PendingState> pendingState_;
 };
 
 // Hands the letters of lettersToHandOver() to the user (see word/engine/handover.h).
-engine::HandOverResult handOverOpenDocuments(const ChoosingProvider& provider,
+// Confirms the live letters first (confirmLiveLetters).
+engine::HandOverResult handOverOpenDocuments(ChoosingProvider& provider,
                                              const engine::Desktop& desktop = engine::Desktop::user());
 
 } // namespace word::live

@@ -3,6 +3,12 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cstring>
+
 namespace word::live {
 
 OfficeInstallation inspectInstallation(const QString& programDirectory) {
@@ -27,6 +33,26 @@ OfficeInstallation inspectInstallation(const QString& programDirectory) {
     else if (!display)
         found.whyNot = QStringLiteral("There is no display to show LibreOffice on.");
     return found;
+}
+
+} // namespace word::live
+
+namespace word::live {
+
+bool isListening(const QString& pipeName) {
+    const QByteArray path = QStringLiteral("/tmp/OSL_PIPE_%1_%2").arg(::getuid()).arg(pipeName).toLocal8Bit();
+    sockaddr_un address{};
+    if (path.size() >= qsizetype(sizeof address.sun_path))
+        return false;
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, path.constData(), std::size_t(path.size()));
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (socket < 0)
+        return false;
+    const bool listening =
+        ::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    ::close(socket);
+    return listening;
 }
 
 } // namespace word::live

@@ -15,4 +15,8 @@ struct OfficeInstallation {
 
 OfficeInstallation inspectInstallation(const QString& programDirectory);
 
+// Whether a LibreOffice accepts connections on the pipe (this user's /tmp/OSL_PIPE_<uid>_<name>), told by
+// connecting to it, without speaking to it.
+bool isListening(const QString& pipeName);
+
 } // namespace word::live

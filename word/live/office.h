@@ -45,12 +45,19 @@ struct OfficeSettings {
 //   once, until GetObject or CreateApplication connects again.
 class LiveOffice : public word::Provider {
 public:
-    // Counts the connections made; a new value means the objects of earlier ones are dead.
+    // Numbers the connections made in the process; a new value means the objects of earlier ones are dead.
+    // Backends on the same pipe share one connection: UNO allows one bridge per LibreOffice and process.
     virtual int connectionNumber() const = 0;
     // True while the connection answers.
     virtual bool isConnected() const = 0;
     // Why the last connection was lost; empty while it answers or when there was none.
     virtual QString lostReason() const = 0;
+    // Asks LibreOffice for an answer over the connection; throws errors::ApplicationUnavailable when it
+    // is gone or does not answer in time.
+    virtual void checkConnection() = 0;
+    // Has LibreOffice load its word processor, in the background: what it does once before its first
+    // Writer document is then done before a letter is written. Returns at once; the next call waits for it.
+    virtual void prepareWriter() = 0;
     // The process id of the LibreOffice this backend started last; 0 when it started none.
     virtual qint64 startedProcessId() const = 0;
     // Closes every document without saving and ends LibreOffice, for tests and benchmarks that started
@@ -67,5 +74,5 @@ public:
 
 } // namespace word::live
 
-#define TavrinLiveOfficePlugin_iid "org.tavrin.word.LiveOfficePlugin/1"
+#define TavrinLiveOfficePlugin_iid "org.tavrin.word.LiveOfficePlugin/2"
 Q_DECLARE_INTERFACE(word::live::LiveOfficePlugin, TavrinLiveOfficePlugin_iid)

@@ -48,6 +48,9 @@ public:
 
     bool isCallThread() const { return std::this_thread::get_id() == thread_.get_id(); }
 
+    // Queues the task after those before it, without waiting for it.
+    void post(std::function<void()> task);
+
 private:
     struct Queue {
         std::mutex mutex;
@@ -57,7 +60,6 @@ private:
         bool idle = true;
         std::condition_variable idleChanged;
     };
-    void post(std::function<void()> task);
     static void work(std::shared_ptr<Queue> queue);
 
     std::shared_ptr<Queue> queue_;

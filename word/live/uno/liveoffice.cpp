@@ -1,9 +1,13 @@
 #include "liveoffice.h"
 
 #include "objects.h"
+#include "unotext.h"
 
+#include <com/sun/star/beans/PropertyValue.hpp>
 #include <com/sun/star/container/XEnumeration.hpp>
 #include <com/sun/star/container/XEnumerationAccess.hpp>
+#include <com/sun/star/container/XIndexAccess.hpp>
+#include <com/sun/star/frame/XComponentLoader.hpp>
 #include <com/sun/star/util/CloseVetoException.hpp>
 #include <com/sun/star/util/XCloseable.hpp>
 #include <com/sun/star/util/XModifiable.hpp>
@@ -15,8 +19,11 @@
 #include <QThread>
 #include <QUrl>
 
+#include <atomic>
 #include <cerrno>
 #include <csignal>
+#include <map>
+#include <mutex>
 
 namespace word::live {
 
@@ -55,6 +62,29 @@ QStringList startArguments(const OfficeSettings& settings) {
                           QStringLiteral("LibreOffice could not be started: %1").arg(reason));
 }
 
+// The sessions of this process, by the pipe they connect to.
+std::mutex& sessionsMutex() {
+    static std::mutex mutex;
+    return mutex;
+}
+std::map<QString, std::weak_ptr<Session>>& sessionsByPipe() {
+    static std::map<QString, std::weak_ptr<Session>> sessions;
+    return sessions;
+}
+
+// Writer's first document costs what later ones do not (its libraries, its styles, its fonts): a hidden
+// document made and closed again pays for it.
+void loadWriter(const uno::Reference<frame::XDesktop2>& desktop) {
+    beans::PropertyValue hidden;
+    hidden.Name = OUString("Hidden");
+    hidden.Value <<= true;
+    const auto component = uno::Reference<frame::XComponentLoader>(desktop, uno::UNO_QUERY_THROW)
+                               ->loadComponentFromURL(OUString("private:factory/swriter"), OUString("_blank"),
+                                                      0, uno::Sequence<beans::PropertyValue>(&hidden, 1));
+    if (const uno::Reference<util::XCloseable> closeable(component, uno::UNO_QUERY); closeable.is())
+        closeable->close(true);
+}
+
 } // namespace
 
 Office::Office(OfficeSettings settings) : settings_(std::move(settings)) {}
@@ -68,12 +98,20 @@ std::shared_ptr<Session> Office::connected() {
 }
 
 std::shared_ptr<Session> Office::newConnection() {
-    // A connection now and then drops during its handshake (the bridge is disposed under the first
-    // calls); a fresh one is made then, once.
+    // One bridge per LibreOffice in the process. UNO keeps one proxy per remote object in the process,
+    // whichever bridge brought it: a second bridge to the same LibreOffice would hand out the first one's
+    // proxies, hold none of its own, and so end itself as unused right after its first call.
+    std::lock_guard lock(sessionsMutex());
+    auto& shared = sessionsByPipe()[settings_.pipeName];
+    if (auto session = shared.lock(); session && !session->isLost())
+        return session;
+    // A connection now and then drops during its handshake; a fresh one is made then, once.
     for (int attempt = 1;; ++attempt) {
-        auto session = std::make_shared<Session>(settings_, connections_ + 1);
+        static std::atomic<int> sessionsMade = 0;
+        auto session = std::make_shared<Session>(settings_, ++sessionsMade);
         try {
             session->connect();
+            shared = session;
             return session;
         } catch (const AutomationError& error) {
             if (error.number != errors::ApplicationUnavailable || attempt == 2 || session->timedOut())
@@ -149,6 +187,18 @@ std::shared_ptr<Session> Office::start() {
         return 0;
     });
     return session;
+}
+
+void Office::checkConnection() {
+    if (!session_)
+        throw AutomationError(errors::ApplicationUnavailable,
+                              QStringLiteral("LibreOffice is no longer running."));
+    session_->call([session = session_] { return session->desktop->getFrames()->getCount(); });
+}
+
+void Office::prepareWriter() {
+    if (isConnected())
+        session_->post([session = session_.get()] { loadWriter(session->desktop); });
 }
 
 void Office::shutDown() {

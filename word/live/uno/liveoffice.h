@@ -22,6 +22,8 @@ public:
     int connectionNumber() const override { return connections_; }
     bool isConnected() const override { return session_ && !session_->isLost(); }
     QString lostReason() const override { return session_ ? session_->lostReason() : QString(); }
+    void checkConnection() override;
+    void prepareWriter() override;
     qint64 startedProcessId() const override { return processId_; }
     void shutDown() override;
 

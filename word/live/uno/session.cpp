@@ -13,8 +13,6 @@
 #include <QDir>
 #include <QRegularExpression>
 
-#include <thread>
-
 namespace word::live {
 
 using namespace css;
@@ -68,9 +66,11 @@ Session::~Session() {
     {
         std::lock_guard lock(bridgeMutex_);
         bridge = std::move(bridge_);
+        connection_.clear();
     }
-    // The remote objects are let go on the call thread, the bridge last; a LibreOffice that does not
-    // answer is not waited for.
+    // The remote objects are let go on the call thread, the bridge last, after every call made on it:
+    // disposing it anywhere else could pull its thread pool from under a call (see the header). A
+    // LibreOffice that does not answer is not waited for.
     std::function<int()> release = [desktop = std::move(desktop), context = std::move(context),
                                     application = std::move(application), bridge]() mutable {
         application = {};
@@ -95,6 +95,10 @@ void Session::connect() {
         const auto local = localContext(settings_.programDirectory);
         const auto connection = connection::Connector::create(local)->connect(
             toOUString(QStringLiteral("pipe,name=%1").arg(settings_.pipeName)));
+        {
+            std::lock_guard lock(bridgeMutex_);
+            connection_ = connection;
+        }
         const auto bridge =
             bridge::BridgeFactory::create(local)->createBridge(OUString(), OUString("urp"), connection, {});
         const uno::Reference<lang::XComponent> component(bridge, uno::UNO_QUERY_THROW);
@@ -121,22 +125,28 @@ void Session::lose(const QString& reason) {
         std::lock_guard lock(reasonMutex_);
         lostReason_ = reason;
     }
-    uno::Reference<lang::XComponent> bridge;
+    uno::Reference<connection::XConnection> connection;
     {
         std::lock_guard lock(bridgeMutex_);
-        bridge = bridge_;
+        connection = connection_;
     }
-    if (!bridge.is())
+    if (!connection.is())
         return;
-    // Disposing ends a call still waiting on LibreOffice; it is done on a thread of its own so that no
-    // caller waits for it.
-    std::thread([bridge] {
-        ignoreBrokenPipesOnThisThread();
+    // The bridge's reader wakes up to a closed connection and terminates the bridge, which fails a call
+    // still waiting with DisposedException; the bridge itself is disposed when the session ends.
+    try {
+        connection->close();
+    } catch (const uno::Exception&) {
+    }
+}
+
+void Session::post(std::function<void()> task) {
+    thread_->post([self = shared_from_this(), task = std::move(task)] {
         try {
-            bridge->dispose();
-        } catch (const uno::Exception&) {
+            self->translateErrors<void>(task);
+        } catch (const AutomationError&) {
         }
-    }).detach();
+    });
 }
 
 void Session::throwIfLost() const {

@@ -6,13 +6,20 @@
 //
 // Every call goes through Session::call, which runs it on the session's thread with a time limit and
 // turns UNO's exceptions into automation errors. A call that does not finish in time, or that finds the
-// bridge gone, loses the session: the bridge is let go and every later call fails at once with
+// bridge gone, loses the session: its connection is closed and every later call fails at once with
 // errors::ApplicationUnavailable.
+//
+// The bridge is disposed only on the session's thread, when the session ends. Disposing a UNO bridge
+// destroys the thread pool that its calls wait in, without waiting for the calls that are on their way
+// into it: a dispose from any other thread, while a call runs on the session's thread, pulls the pool
+// from under that call. Closing the connection instead ends a waiting call just as well (the bridge
+// terminates, the call fails with DisposedException) and leaves the pool to the final dispose.
 
 #include "callthread.h"
 #include "word/live/office.h"
 
 #include <com/sun/star/connection/NoConnectException.hpp>
+#include <com/sun/star/connection/XConnection.hpp>
 #include <com/sun/star/frame/XDesktop2.hpp>
 #include <com/sun/star/io/IOException.hpp>
 #include <com/sun/star/lang/DisposedException.hpp>
@@ -84,8 +91,13 @@ public:
     css::uno::Reference<css::frame::XDesktop2> desktop;
     ApplicationState application;
 
-    // Marks the session lost and lets the bridge go, which ends a call still waiting on it.
+    // Marks the session lost and closes its connection, which ends a call still waiting on LibreOffice.
+    // From any thread; never waits for LibreOffice.
     void lose(const QString& reason);
+
+    // Runs the task on the session's thread after those before it, without waiting for it; it has no
+    // time limit of its own, and a call made after it waits for it within the call's limit.
+    void post(std::function<void()> task);
 
 private:
     template <class Result, class Task> Result translateErrors(Task& task) {
@@ -115,7 +127,9 @@ private:
     OfficeSettings settings_;
     int number_;
     std::shared_ptr<CallThread> thread_;
-    css::uno::Reference<css::lang::XComponent> bridge_; // set on the call thread, disposed from anywhere
+    css::uno::Reference<css::lang::XComponent> bridge_; // set and disposed on the call thread
+    css::uno::Reference<css::connection::XConnection>
+        connection_; // set on the call thread, closed from anywhere
     std::atomic<bool> lost_ = false;
     std::atomic<bool> timedOut_ = false;
     mutable std::mutex reasonMutex_;
