@@ -13,6 +13,8 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <new>
+#include <stdexcept>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -77,6 +79,8 @@ private slots:
     void failureLeavesNoFile_data();
     void failureLeavesNoFile();
     void closedWithoutSavingIsNotHandedOver();
+    void exceptionWhileOneLetterIsSavedSparesTheOther_data();
+    void exceptionWhileOneLetterIsSavedSparesTheOther();
 };
 
 void HandOverTest::newNamesNeverReplace_data() {
@@ -223,6 +227,50 @@ void HandOverTest::closedWithoutSavingIsNotHandedOver() {
     QCOMPARE(openDocx(result.saved.at(0)), docxStoredForm(modelOf(kept)));
     QCOMPARE(desktop.opened, QStringList{result.saved.at(0)});
     QCOMPARE(entriesOf(folder.path()).size(), 2);
+}
+
+void HandOverTest::exceptionWhileOneLetterIsSavedSparesTheOther_data() {
+    QTest::addColumn<int>("failingLetter");
+    QTest::addColumn<QString>("thrown");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("out of memory in the first") << 0 << "bad_alloc"
+                                                << "there was not enough memory";
+    QTest::newRow("out of memory in the second") << 1 << "bad_alloc"
+                                                 << "there was not enough memory";
+    QTest::newRow("standard exception") << 0 << "length_error"
+                                        << "package too long";
+    QTest::newRow("automation error") << 1 << "automation"
+                                      << "The package broke";
+}
+
+void HandOverTest::exceptionWhileOneLetterIsSavedSparesTheOther() {
+    QFETCH(int, failingLetter);
+    QFETCH(QString, thrown);
+    QFETCH(QString, reason);
+    QTemporaryDir folder;
+    const DocumentModel letters[] = {letterSaying("First"), letterSaying("Second")};
+    // The package writer fails for one letter only, as the real one does when memory runs out.
+    const PackageWriter failing = [&](const DocumentModel& model) {
+        if (&model != &letters[failingLetter])
+            return docxBytes(model);
+        if (thrown == "bad_alloc")
+            throw std::bad_alloc();
+        if (thrown == "length_error")
+            throw std::length_error("package too long");
+        throw word::AutomationError(5, "The package broke");
+    };
+    TestDesktop desktop;
+
+    const HandOverResult result =
+        handOver({{&letters[0], true}, {&letters[1], true}}, desktop.desktop(folder.path()), Day, failing);
+
+    const DocumentModel& spared = letters[1 - failingLetter];
+    QCOMPARE(result.saved.size(), 1);
+    QCOMPARE(openDocx(result.saved.at(0)), docxStoredForm(spared));
+    QCOMPARE(desktop.opened, result.saved);
+    QCOMPARE(result.failures, QStringList{QStringLiteral("The letter could not be saved in %1: %2.")
+                                              .arg(QDir::toNativeSeparators(folder.path()), reason)});
+    QCOMPARE(entriesOf(folder.path()), QStringList{QFileInfo(result.saved.at(0)).fileName()});
 }
 
 QTEST_GUILESS_MAIN(HandOverTest)

@@ -10,6 +10,8 @@
 #include <QUrl>
 
 #include <cstdio>
+#include <exception>
+#include <new>
 
 namespace word::engine {
 
@@ -44,15 +46,40 @@ Saved writeLetter(const QByteArray& bytes, const QString& folder, QDate today) {
     return failed(written.reason());
 }
 
-Saved saveLetter(const DocumentModel& model, const QString& folder, QDate today) {
+Saved saveLetter(const DocumentModel& model, const QString& folder, QDate today,
+                 const PackageWriter& package) {
     if (folder.isEmpty())
         return failed(QStringLiteral("there is no documents folder"));
     if (!QDir().mkpath(folder))
         return failed(QStringLiteral("the folder cannot be created"));
+    return writeLetter(package ? package(model) : docxBytes(model), folder, today);
+}
+
+// One letter's failure, whatever it is, stays that letter's: the others are still handed over.
+Saved saveGuarded(const DocumentModel& model, const QString& folder, QDate today,
+                  const PackageWriter& package) {
     try {
-        return writeLetter(docxBytes(model), folder, today);
+        return saveLetter(model, folder, today, package);
     } catch (const AutomationError& error) {
         return failed(error.description);
+    } catch (const std::bad_alloc&) {
+        return failed(QStringLiteral("there was not enough memory"));
+    } catch (const std::exception& error) {
+        return failed(QString::fromLocal8Bit(error.what()));
+    }
+}
+
+// A saved letter stays saved even when the desktop cannot show it; returns why it could not.
+QString showLetter(const QString& path, bool open, const Desktop& desktop) {
+    try {
+        desktop.print(path);
+        if (open)
+            desktop.open(path);
+        return {};
+    } catch (const std::bad_alloc&) {
+        return QStringLiteral("there was not enough memory");
+    } catch (const std::exception& error) {
+        return QString::fromLocal8Bit(error.what());
     }
 }
 
@@ -67,20 +94,21 @@ Desktop Desktop::user() {
             }};
 }
 
-HandOverResult handOver(const std::vector<DocumentToHandOver>& documents, const Desktop& desktop,
-                        QDate today) {
+HandOverResult handOver(const std::vector<DocumentToHandOver>& documents, const Desktop& desktop, QDate today,
+                        const PackageWriter& package) {
     HandOverResult result;
     for (const DocumentToHandOver& document : documents) {
-        const Saved saved = saveLetter(*document.model, desktop.documentsFolder, today);
+        const Saved saved = saveGuarded(*document.model, desktop.documentsFolder, today, package);
         if (saved.path.isEmpty()) {
             result.failures.append(QStringLiteral("The letter could not be saved in %1: %2.")
                                        .arg(QDir::toNativeSeparators(desktop.documentsFolder), saved.error));
             continue;
         }
         result.saved.append(saved.path);
-        desktop.print(saved.path);
-        if (document.applicationVisible)
-            desktop.open(saved.path);
+        const QString notShown = showLetter(saved.path, document.applicationVisible, desktop);
+        if (!notShown.isEmpty())
+            result.failures.append(QStringLiteral("The letter was saved as %1 but could not be shown: %2.")
+                                       .arg(QDir::toNativeSeparators(saved.path), notShown));
     }
     return result;
 }

@@ -9,7 +9,8 @@
 //   existing file or link is never replaced or followed: the letter is written to a temporary file in the
 //   folder and only then given the first free name, in one step that fails rather than replace anything.
 // - A document that cannot be saved leaves no file behind and is reported in the result; the others are
-//   still handed over.
+//   still handed over. Each letter is saved under its own guard: any failure while it is packaged or
+//   written, running out of memory included, is that letter's failure and never ends the program.
 // - Each saved path is printed as one line on standard output.
 // - A document closed without saving is no longer open, so it is not handed over.
 
@@ -47,8 +48,11 @@ struct HandOverResult {
     QStringList failures; // one sentence for each document that could not be saved, with the reason
 };
 
+// Makes a letter's .docx package; docxBytes unless a test needs another.
+using PackageWriter = std::function<QByteArray(const DocumentModel&)>;
+
 HandOverResult handOver(const std::vector<DocumentToHandOver>& documents, const Desktop& desktop,
-                        QDate today = QDate::currentDate());
+                        QDate today = QDate::currentDate(), const PackageWriter& package = {});
 
 // Every document still open in the engine, in the engine's order, to the user's desktop.
 HandOverResult handOverOpenDocuments(const Engine& engine, const Desktop& desktop = Desktop::user());
