@@ -25,7 +25,8 @@ int runForms(word::Provider& wordProcessor, UserInterface& ui) {
 // (gathering the open documents, say), so that the program still ends normally and says so.
 QStringList handOverGuarded(const HandOverLetters& handOverLetters) {
     try {
-        return handOverLetters().failures;
+        const word::engine::HandOverResult result = handOverLetters();
+        return result.savedElsewhere + result.failures;
     } catch (const std::bad_alloc&) {
         return {QStringLiteral("The letters could not be saved: there was not enough memory.")};
     } catch (const std::exception& error) {
