@@ -472,4 +472,4 @@ void ArtworkTest::nowhereToWriteGivesNoPathAndNoFile() {
 }
 
 QTEST_GUILESS_MAIN(ArtworkTest)
-#include "artwork_test.moc"
+#include "test_artwork.moc"

@@ -67,4 +67,4 @@ void GeneratedPicturesTest::committedPicturesMatchTheGenerator() {
 }
 
 QTEST_GUILESS_MAIN(GeneratedPicturesTest)
-#include "generated_pictures_test.moc"
+#include "test_generated_pictures.moc"
