@@ -5,6 +5,9 @@
 
 #include <QCoreApplication>
 
+#include <exception>
+#include <new>
+
 namespace tavrin {
 
 namespace {
@@ -18,11 +21,25 @@ int runForms(word::Provider& wordProcessor, UserInterface& ui) {
     return QCoreApplication::exec();
 }
 
+// Each letter is guarded inside the hand-over; this guard catches what fails before any letter is reached
+// (gathering the open documents, say), so that the program still ends normally and says so.
+QStringList handOverGuarded(const HandOverLetters& handOverLetters) {
+    try {
+        const word::engine::HandOverResult result = handOverLetters();
+        return result.savedElsewhere + result.failures;
+    } catch (const std::bad_alloc&) {
+        return {QStringLiteral("The letters could not be saved: there was not enough memory.")};
+    } catch (const std::exception& error) {
+        return {
+            QStringLiteral("The letters could not be saved: %1.").arg(QString::fromLocal8Bit(error.what()))};
+    }
+}
+
 } // namespace
 
 int runProgram(word::Provider& wordProcessor, UserInterface& ui, const HandOverLetters& handOverLetters) {
     const int exitCode = runForms(wordProcessor, ui);
-    for (const QString& failure : handOverLetters().failures)
+    for (const QString& failure : handOverGuarded(handOverLetters))
         ui.messageBox(failure);
     return exitCode;
 }

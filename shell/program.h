@@ -19,7 +19,8 @@ class UserInterface;
 using HandOverLetters = std::function<word::engine::HandOverResult()>;
 
 // Runs the program in the QApplication that exists already and returns its exit code. When the last form
-// has gone, the letters are handed over; a letter that cannot be saved is reported in a message box.
+// has gone, the letters are handed over; a letter that cannot be saved, or is saved outside the documents
+// folder, is reported in a message box.
 int runProgram(word::Provider& wordProcessor, UserInterface& ui, const HandOverLetters& handOverLetters);
 
 } // namespace tavrin

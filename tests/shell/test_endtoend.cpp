@@ -16,6 +16,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <new>
+
 using namespace tavrin;
 
 namespace {
@@ -183,6 +185,22 @@ private slots:
         QCOMPARE(documents().entryList({QStringLiteral("*.docx")}, QDir::Files), QStringList());
         QCOMPARE(opened_, QStringList());
         QCOMPARE(ui.messages, QStringList());
+    }
+
+    void failedHandOverIsReportedAndTheProgramEndsNormally() {
+        QTimer::singleShot(0, [] {
+            auto* cancel = control<QPushButton>(QStringLiteral("cmdCancel"));
+            QVERIFY(cancel);
+            QTest::mouseClick(cancel, Qt::LeftButton);
+        });
+        word::engine::Engine wordProcessor;
+        RecordingUserInterface ui;
+        QCOMPARE(
+            runProgram(wordProcessor, ui, []() -> word::engine::HandOverResult { throw std::bad_alloc(); }),
+            0);
+
+        QCOMPARE(ui.messages,
+                 QStringList{QStringLiteral("The letters could not be saved: there was not enough memory.")});
     }
 };
 

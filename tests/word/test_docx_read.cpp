@@ -342,6 +342,33 @@ QByteArray withDocumentXml(const QByteArray& package, const QByteArray& xml) {
 const QByteArray documentStart =
     R"(<w:document xmlns:w="http://schemas.openxmlformats.org/wordprocessingml/2006/main">)";
 
+QByteArray tablesPackage(int tables, int rows, int columns) {
+    const QByteArray row = "<w:tr>" + QByteArray("<w:tc><w:p/></w:tc>").repeated(columns) + "</w:tr>";
+    const QByteArray table = "<w:tbl>" + row.repeated(rows) + "</w:tbl><w:p/>";
+    return zipOf({{"word/document.xml",
+                   documentStart + "<w:body>" + table.repeated(tables) + "</w:body></w:document>"}});
+}
+
+// 5,000 grid columns and 5,000 empty rows: a table of 25 million cells once every row is as wide as
+// the grid, from a package of well under a kilobyte.
+QByteArray hugeGridPackage() {
+    return zipOf(
+        {{"word/document.xml", documentStart + "<w:body><w:tbl><w:tblGrid>" +
+                                   QByteArray(R"(<w:gridCol w:w="10"/>)").repeated(5000) + "</w:tblGrid>" +
+                                   QByteArray("<w:tr/>").repeated(5000) + "</w:tbl></w:body></w:document>"}});
+}
+
+TEST(DocxLimits, HugeGridPackageIsSmall) {
+    EXPECT_LT(hugeGridPackage().size(), 1024);
+}
+
+TEST(DocxLimits, TablesUpToTheCellLimitAreRead) {
+    const DocumentModel model = readDocx(tablesPackage(3, 2, 2), DocxReadLimits{.tableCells = 12});
+    EXPECT_EQ(std::count_if(model.body.begin(), model.body.end(),
+                            [](const Block& block) { return std::holds_alternative<Table>(block); }),
+              3);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Docx, DamagedPackage,
     testing::Values(
@@ -413,7 +440,23 @@ INSTANTIATE_TEST_SUITE_P(
                        return zipOf(entries);
                    }},
         DamageCase{"PicturesBeyondTheTotalLimit", [](const QByteArray& good) { return good; },
-                   DocxReadLimits{.totalSize = 30000}}),
+                   DocxReadLimits{.totalSize = 30000}},
+        DamageCase{"TableSizedFromAHugeGrid", [](const QByteArray&) { return hugeGridPackage(); }},
+        DamageCase{"TooManyParagraphs",
+                   [](const QByteArray&) {
+                       return zipOf({{"word/document.xml", documentStart + "<w:body>" +
+                                                               QByteArray("<w:p/>").repeated(200'001) +
+                                                               "</w:body></w:document>"}});
+                   }},
+        DamageCase{"TooManyCellsInOneRow",
+                   [](const QByteArray&) {
+                       return zipOf({{"word/document.xml", documentStart + "<w:body><w:tbl><w:tr>" +
+                                                               QByteArray("<w:tc/>").repeated(200'001) +
+                                                               "</w:tr></w:tbl></w:body></w:document>"}});
+                   }},
+        DamageCase{"CellsOfAllTablesTogether",
+                   [](const QByteArray&) { return tablesPackage(3, 2, 2); }, // 12 cells
+                   DocxReadLimits{.tableCells = 11}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

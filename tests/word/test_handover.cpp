@@ -7,14 +7,20 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <grp.h>
+#include <new>
+#include <stdexcept>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace word::engine;
 
@@ -77,6 +83,11 @@ private slots:
     void failureLeavesNoFile_data();
     void failureLeavesNoFile();
     void closedWithoutSavingIsNotHandedOver();
+    void documentsFolderThatCannotTakeTheLetter_data();
+    void documentsFolderThatCannotTakeTheLetter();
+    void readOnlyDocumentsFolderForAnUnprivilegedUser();
+    void exceptionWhileOneLetterIsSavedSparesTheOther_data();
+    void exceptionWhileOneLetterIsSavedSparesTheOther();
 };
 
 void HandOverTest::newNamesNeverReplace_data() {
@@ -164,7 +175,7 @@ void HandOverTest::failureLeavesNoFile_data() {
     QTest::addColumn<bool>("folderIsAFile");
     QTest::addColumn<int>("fileSizeLimit"); // 0: none
     QTest::addColumn<QString>("reason");
-    QTest::newRow("folder cannot be created") << true << 0 << "the folder cannot be created.";
+    QTest::newRow("folder cannot be created, no fallback") << true << 0 << "the folder cannot be created.";
     QTest::newRow("disk full while writing")
         << false << 512 << QString::fromLocal8Bit(std::strerror(EFBIG)) + '.';
 }
@@ -185,12 +196,19 @@ void HandOverTest::failureLeavesNoFile() {
     const DocumentModel first = letterSaying("First"), second = letterSaying("Second");
     TestDesktop desktop;
 
+    // A full disk fills the fallbacks too.
+    QTemporaryDir temporary;
+    Desktop withFallbacks = desktop.desktop(documents);
+    if (fileSizeLimit) {
+        withFallbacks.homeFolder = home.path();
+        withFallbacks.temporaryFolder = temporary.path();
+    }
     HandOverResult result;
     {
         std::optional<FileSizeLimit> limit;
         if (fileSizeLimit)
             limit.emplace(fileSizeLimit);
-        result = handOver({{&first, true}, {&second, false}}, desktop.desktop(documents), Day);
+        result = handOver({{&first, true}, {&second, false}}, withFallbacks, Day);
     }
 
     QVERIFY(result.saved.isEmpty());
@@ -200,6 +218,7 @@ void HandOverTest::failureLeavesNoFile() {
     QVERIFY(desktop.opened.isEmpty());
     QVERIFY(desktop.printed.isEmpty());
     QCOMPARE(entriesOf(home.path()), QStringList{"Documents"});
+    QCOMPARE(entriesOf(temporary.path()), QStringList());
     if (!folderIsAFile)
         QCOMPARE(entriesOf(documents), QStringList());
 }
@@ -223,6 +242,150 @@ void HandOverTest::closedWithoutSavingIsNotHandedOver() {
     QCOMPARE(openDocx(result.saved.at(0)), docxStoredForm(modelOf(kept)));
     QCOMPARE(desktop.opened, QStringList{result.saved.at(0)});
     QCOMPARE(entriesOf(folder.path()).size(), 2);
+}
+
+void HandOverTest::documentsFolderThatCannotTakeTheLetter_data() {
+    QTest::addColumn<bool>("homeExists");
+    QTest::addColumn<QString>("expectedFolder"); // "home" or "temporary"
+    QTest::newRow("a file in its place: the home folder") << true << "home";
+    QTest::newRow("no home folder either: a private temporary folder") << false << "temporary";
+}
+
+void HandOverTest::documentsFolderThatCannotTakeTheLetter() {
+    QFETCH(bool, homeExists);
+    QFETCH(QString, expectedFolder);
+    QTemporaryDir root, temporary;
+    const QString home = root.filePath(homeExists ? "home" : "no-home");
+    if (homeExists)
+        QVERIFY(QDir().mkpath(home));
+    QFile blocker(root.filePath("Documents"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    const QString documents = root.filePath("Documents/Letters");
+    const DocumentModel first = letterSaying("First"), second = letterSaying("Second");
+    TestDesktop desktop;
+    Desktop withFallbacks = desktop.desktop(documents);
+    withFallbacks.homeFolder = home;
+    withFallbacks.temporaryFolder = temporary.path();
+
+    const HandOverResult result = handOver({{&first, true}, {&second, false}}, withFallbacks, Day);
+
+    QVERIFY2(result.failures.isEmpty(), qPrintable(result.failures.join('\n')));
+    QCOMPARE(result.saved.size(), 2);
+    QString folder = home;
+    if (expectedFolder == "temporary") {
+        const QStringList made = entriesOf(temporary.path());
+        QCOMPARE(made.size(), 1);
+        QVERIFY(made.at(0).startsWith("tavrin-letters-"));
+        folder = QDir(temporary.path()).filePath(made.at(0));
+        QCOMPARE(QFileInfo(folder).permissions() & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser),
+                 QFile::Permissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    }
+    QCOMPARE(result.saved,
+             (QStringList{folder + "/Letter 2026-12-08.docx", folder + "/Letter 2026-12-08 (2).docx"}));
+    QCOMPARE(openDocx(result.saved.at(0)), docxStoredForm(first));
+    QCOMPARE(openDocx(result.saved.at(1)), docxStoredForm(second));
+    QCOMPARE(desktop.opened, QStringList{result.saved.at(0)});
+    const QString why = "The letter could not be saved in " + documents + ": the folder cannot be created.";
+    QCOMPARE(result.savedElsewhere, (QStringList{why + " It is saved as " + result.saved.at(0) + ".",
+                                                 why + " It is saved as " + result.saved.at(1) + "."}));
+}
+
+// Run as root, the hand-over runs in a child dropped to nobody, for whom root's folders are read-only.
+void HandOverTest::readOnlyDocumentsFolderForAnUnprivilegedUser() {
+    constexpr uid_t Nobody = 65534;
+    constexpr int SavedAsExpected = 0, NotSavedAsExpected = 91, CannotDropPrivileges = 92;
+    QTemporaryDir root, temporary;
+    const QString documents = root.filePath("Documents");
+    QVERIFY(QDir().mkpath(documents));
+    const QFile::Permissions readOnly =
+        QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther;
+    QVERIFY(QFile::setPermissions(documents, readOnly));
+    QVERIFY(QFile::setPermissions(root.path(), readOnly)); // the home folder, read-only as well
+    const auto restore = qScopeGuard([&] {
+        QFile::setPermissions(root.path(), readOnly | QFile::WriteOwner);
+        QFile::setPermissions(documents, readOnly | QFile::WriteOwner);
+    });
+    QCOMPARE(::chmod(QFile::encodeName(temporary.path()).constData(), 01777), 0); // as /tmp is
+    const DocumentModel letter = letterSaying("Kept");
+    const auto handOverAndJudge = [&] {
+        TestDesktop desktop;
+        Desktop withFallbacks = desktop.desktop(documents);
+        withFallbacks.homeFolder = root.path();
+        withFallbacks.temporaryFolder = temporary.path();
+        const HandOverResult result = handOver({{&letter, false}}, withFallbacks, Day);
+        const bool asExpected = result.saved.size() == 1 && result.failures.isEmpty() &&
+                                result.saved.at(0).startsWith(temporary.path() + "/tavrin-letters-") &&
+                                result.savedElsewhere.size() == 1 &&
+                                result.savedElsewhere.at(0).contains(result.saved.at(0));
+        return asExpected ? SavedAsExpected : NotSavedAsExpected;
+    };
+    int outcome = NotSavedAsExpected;
+    if (::geteuid() != 0) {
+        outcome = handOverAndJudge();
+    } else {
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            if (::setgroups(0, nullptr) != 0 || ::setgid(Nobody) != 0 || ::setuid(Nobody) != 0)
+                ::_exit(CannotDropPrivileges);
+            ::_exit(handOverAndJudge());
+        }
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFEXITED(status));
+        outcome = WEXITSTATUS(status);
+    }
+
+    QCOMPARE(outcome, SavedAsExpected);
+    QCOMPARE(entriesOf(documents), QStringList());
+    QCOMPARE(entriesOf(root.path()), QStringList{"Documents"});
+    const QStringList made = entriesOf(temporary.path());
+    QCOMPARE(made.size(), 1);
+    QCOMPARE(entriesOf(QDir(temporary.path()).filePath(made.at(0))), QStringList{"Letter 2026-12-08.docx"});
+}
+
+void HandOverTest::exceptionWhileOneLetterIsSavedSparesTheOther_data() {
+    QTest::addColumn<int>("failingLetter");
+    QTest::addColumn<QString>("thrown");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("out of memory in the first") << 0 << "bad_alloc"
+                                                << "there was not enough memory";
+    QTest::newRow("out of memory in the second") << 1 << "bad_alloc"
+                                                 << "there was not enough memory";
+    QTest::newRow("standard exception") << 0 << "length_error"
+                                        << "package too long";
+    QTest::newRow("automation error") << 1 << "automation"
+                                      << "The package broke";
+}
+
+void HandOverTest::exceptionWhileOneLetterIsSavedSparesTheOther() {
+    QFETCH(int, failingLetter);
+    QFETCH(QString, thrown);
+    QFETCH(QString, reason);
+    QTemporaryDir folder;
+    const DocumentModel letters[] = {letterSaying("First"), letterSaying("Second")};
+    // The package writer fails for one letter only, as the real one does when memory runs out.
+    const PackageWriter failing = [&](const DocumentModel& model) {
+        if (&model != &letters[failingLetter])
+            return docxBytes(model);
+        if (thrown == "bad_alloc")
+            throw std::bad_alloc();
+        if (thrown == "length_error")
+            throw std::length_error("package too long");
+        throw word::AutomationError(5, "The package broke");
+    };
+    TestDesktop desktop;
+
+    const HandOverResult result =
+        handOver({{&letters[0], true}, {&letters[1], true}}, desktop.desktop(folder.path()), Day, failing);
+
+    const DocumentModel& spared = letters[1 - failingLetter];
+    QCOMPARE(result.saved.size(), 1);
+    QCOMPARE(openDocx(result.saved.at(0)), docxStoredForm(spared));
+    QCOMPARE(desktop.opened, result.saved);
+    QCOMPARE(result.failures, QStringList{QStringLiteral("The letter could not be saved in %1: %2.")
+                                              .arg(QDir::toNativeSeparators(folder.path()), reason)});
+    QCOMPARE(entriesOf(folder.path()), QStringList{QFileInfo(result.saved.at(0)).fileName()});
 }
 
 QTEST_GUILESS_MAIN(HandOverTest)

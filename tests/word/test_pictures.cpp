@@ -2,12 +2,18 @@
 
 #include "engine_support.h"
 
+#include "word/engine/limits.h"
 #include "word/engine/picture.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+
+#include <grp.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -51,6 +57,23 @@ public:
     }
     QString writeImage(const QString& name, const QImage& image, const char* format) {
         return write(name, encoded(image, format));
+    }
+    // A FIFO with no writer: opening or reading it the ordinary way waits for ever.
+    QString fifo(const QString& name) {
+        const QString path = folder.filePath(name);
+        EXPECT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        return path;
+    }
+    QString link(const QString& name, const QString& target) {
+        const QString path = folder.filePath(name);
+        EXPECT_TRUE(QFile::link(target, path));
+        return path;
+    }
+    // Past the size limit, without taking the disk space.
+    QString sparse(const QString& name) {
+        const QString path = write(name, encoded(pattern(4, 4), "PNG"));
+        EXPECT_TRUE(QFile::resize(path, word::engine::limits::PictureFileBytes + 1));
+        return path;
     }
     word::Ref<word::InlineShape> add(const QString& path) {
         return selection->InlineShapes()->AddPicture(path, false, true);
@@ -177,8 +200,18 @@ struct BadPicture {
 
 class PictureThatFails : public PictureTest, public ::testing::WithParamInterface<BadPicture> {};
 
+// Ends the test program instead of letting a read that blocks hang it.
+class Watchdog {
+public:
+    explicit Watchdog(unsigned seconds) { ::alarm(seconds); }
+    Watchdog(const Watchdog&) = delete;
+    Watchdog& operator=(const Watchdog&) = delete;
+    ~Watchdog() { ::alarm(0); }
+};
+
 TEST_P(PictureThatFails, LeavesTheDocumentAsItWas) {
     const auto& c = GetParam();
+    const Watchdog watchdog(10);
     selection->TypeText("kept");
     const DocumentModel before = model();
     const QString path = c.file(*this);
@@ -205,19 +238,49 @@ INSTANTIATE_TEST_SUITE_P(
         BadPicture{"Truncated", word::errors::InvalidPicture,
                    [](PictureTest& t) { return t.write("cut.png", truncatedPng()); }},
         BadPicture{"Folder", word::errors::InvalidPicture, [](PictureTest& t) { return t.folder.path(); }},
+        BadPicture{"Fifo", word::errors::InvalidPicture, [](PictureTest& t) { return t.fifo("a.png"); }},
+        BadPicture{
+            "LinkToAPicture", word::errors::InvalidPicture,
+            [](PictureTest& t) { return t.link("a.png", t.writeImage("real.png", pattern(4, 4), "PNG")); }},
+        BadPicture{"LinkToAFifo", word::errors::InvalidPicture,
+                   [](PictureTest& t) { return t.link("a.png", t.fifo("real.png")); }},
+        BadPicture{"TooLarge", word::errors::InvalidPicture,
+                   [](PictureTest& t) { return t.sparse("huge.png"); }},
         BadPicture{"Linked", word::errors::InvalidArgument,
                    [](PictureTest& t) { return t.writeImage("a.png", pattern(4, 4), "PNG"); }, true},
         BadPicture{"NotSavedWithTheDocument", word::errors::InvalidArgument,
                    [](PictureTest& t) { return t.writeImage("a.png", pattern(4, 4), "PNG"); }, false, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Read as an unprivileged user: run as root, the test drops to nobody in a child process, since root
+// reads any file whatever its permissions.
 TEST_F(PictureTest, UnreadableFileFailsWithFileAccess) {
+    constexpr uid_t Nobody = 65534;
+    constexpr int CannotDropPrivileges = 90, NoError = 91, OtherError = 92, Refused = 93;
     const QString path = writeImage("locked.png", pattern(4, 4), "PNG");
-    QFile::setPermissions(path, QFileDevice::Permissions());
-    QFile probe(path);
-    if (probe.open(QIODevice::ReadOnly))
-        GTEST_SKIP() << "running with rights that read any file";
-    EXPECT_EQ(errorOf([&] { add(path); }), word::errors::FileAccess);
+    ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::Permissions()));
+    ASSERT_TRUE(QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                         QFileDevice::ExeOwner | QFileDevice::ExeOther));
+    if (::geteuid() != 0) {
+        EXPECT_EQ(errorOf([&] { add(path); }), word::errors::FileAccess);
+        return;
+    }
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::setgroups(0, nullptr) != 0 || ::setgid(Nobody) != 0 || ::setuid(Nobody) != 0)
+            ::_exit(CannotDropPrivileges);
+        try {
+            readPicture(path);
+        } catch (const word::AutomationError& error) {
+            ::_exit(error.number == word::errors::FileAccess ? Refused : OtherError);
+        }
+        ::_exit(NoError);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), Refused);
 }
 
 TEST_F(PictureTest, WithAShapeSelectedThePictureFails) {

@@ -40,6 +40,10 @@ struct DocxReadLimits {
     qint64 totalSize = qint64(96) << 20; // uncompressed bytes read from the package altogether
     qint64 entryCount = 2000;            // entries in the zip directory
     int xmlDepth = 64;                   // nesting of elements in any XML part
+    // Counted while the document is read, before anything is sized from what it states: a table's cells
+    // are its rows times its widest row or its grid, whichever is wider, empty ones included.
+    qint64 paragraphs = 200'000; // body and cell paragraphs together
+    qint64 tableCells = 200'000; // all tables together
 };
 
 // The package as bytes. Throws AutomationError (FileAccess) only when the zip cannot be built.

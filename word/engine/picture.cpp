@@ -5,12 +5,17 @@
 
 #include <QBuffer>
 #include <QFile>
-#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 #include <QImageWriter>
 
+#include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace word::engine {
 
@@ -25,24 +30,73 @@ constexpr int PngWriterQuality = 80;
     throw AutomationError(number, description);
 }
 
-QByteArray readFile(const QString& fileName) {
-    const QFileInfo info(fileName);
-    if (fileName.isEmpty() || !info.exists())
+QString cannotRead(const QString& fileName, int error) {
+    return QStringLiteral("The picture file \"%1\" cannot be read: %2")
+        .arg(fileName, QString::fromLocal8Bit(std::strerror(error)));
+}
+
+// An open descriptor, closed with this object.
+class Descriptor {
+public:
+    explicit Descriptor(int descriptor) : descriptor_(descriptor) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor() {
+        if (descriptor_ >= 0)
+            ::close(descriptor_);
+    }
+    int get() const { return descriptor_; }
+
+private:
+    int descriptor_;
+};
+
+// The file is opened once and everything is asked of that descriptor, so nothing can be swapped in
+// between a check and the read. A link at the name is refused, and a FIFO or device opens without
+// waiting for a writer and is then refused as not a regular file.
+int openPictureFile(const QString& fileName) {
+    if (fileName.isEmpty())
+        fail(errors::FileNotFound, QStringLiteral("The picture file \"\" does not exist."));
+    const int descriptor =
+        ::open(QFile::encodeName(fileName).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor >= 0)
+        return descriptor;
+    const int error = errno;
+    if (error == ENOENT || error == ENOTDIR)
         fail(errors::FileNotFound, QStringLiteral("The picture file \"%1\" does not exist.").arg(fileName));
-    if (!info.isFile())
+    if (error == ELOOP)
+        fail(errors::InvalidPicture, QStringLiteral("\"%1\" is a link, not a picture file.").arg(fileName));
+    fail(errors::FileAccess, cannotRead(fileName, error));
+}
+
+QByteArray readFile(const QString& fileName) {
+    const Descriptor file(openPictureFile(fileName));
+    struct stat status {};
+    if (::fstat(file.get(), &status) != 0)
+        fail(errors::FileAccess, cannotRead(fileName, errno));
+    if (!S_ISREG(status.st_mode))
         fail(errors::InvalidPicture, QStringLiteral("\"%1\" is not a picture file.").arg(fileName));
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        fail(errors::FileAccess,
-             QStringLiteral("The picture file \"%1\" cannot be read: %2").arg(fileName, file.errorString()));
-    if (file.size() > limits::PictureFileBytes)
+    if (status.st_size > limits::PictureFileBytes)
         fail(errors::InvalidPicture, QStringLiteral("The picture file \"%1\" is too large.").arg(fileName));
-    QByteArray bytes = file.read(limits::PictureFileBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        fail(errors::FileAccess,
-             QStringLiteral("The picture file \"%1\" cannot be read: %2").arg(fileName, file.errorString()));
-    if (bytes.size() > limits::PictureFileBytes)
+
+    // Read up to one byte past the limit: a file that grows while it is read is caught as well.
+    QByteArray bytes(qsizetype(status.st_size) + 1, Qt::Uninitialized);
+    qsizetype filled = 0;
+    while (filled <= limits::PictureFileBytes) {
+        if (filled == bytes.size())
+            bytes.resize(std::min<qsizetype>(bytes.size() * 2, limits::PictureFileBytes + 1));
+        const ssize_t got = ::read(file.get(), bytes.data() + filled, size_t(bytes.size() - filled));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            fail(errors::FileAccess, cannotRead(fileName, errno));
+        if (got == 0)
+            break;
+        filled += got;
+    }
+    if (filled > limits::PictureFileBytes)
         fail(errors::InvalidPicture, QStringLiteral("The picture file \"%1\" is too large.").arg(fileName));
+    bytes.truncate(filled);
     return bytes;
 }
 

@@ -10,8 +10,10 @@ namespace word::engine {
 // JPEG and PNG files are embedded with their bytes as they are; every other format Qt reads (BMP, GIF...)
 // is converted to PNG. The displayed size comes from the pixels and the resolution the file states, or
 // 96 dpi when it states none.
+// The file is opened once, without following a link and without waiting on a FIFO or device.
 // Throws AutomationError: errors::FileNotFound when there is no such file, errors::FileAccess when it
-// cannot be read, errors::InvalidPicture when it is not a picture (or larger than limits::PictureFileBytes).
+// cannot be read, errors::InvalidPicture when it is a link, not a regular file, not a picture, or larger
+// than limits::PictureFileBytes.
 Picture readPicture(const QString& fileName);
 
 // Scales the displayed size down, keeping its proportions, when it is wider than the space available.

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <map>
 
 namespace word::engine {
@@ -249,8 +250,9 @@ private:
 
 class DocumentReader {
 public:
-    DocumentReader(XmlCursor& x, const Defaults& defaults, PictureParts& pictures)
-        : x_(x), properties_(x), defaults_(defaults), pictures_(pictures) {}
+    DocumentReader(XmlCursor& x, const Defaults& defaults, PictureParts& pictures,
+                   const DocxReadLimits& limits)
+        : x_(x), properties_(x), defaults_(defaults), pictures_(pictures), limits_(limits) {}
 
     DocumentModel read() {
         x_.enterRoot();
@@ -287,6 +289,8 @@ private:
     }
 
     Paragraph readParagraph() {
+        if (++paragraphs_ > limits_.paragraphs)
+            badDocument(u"it holds more than %1 paragraphs"_s.arg(limits_.paragraphs));
         Paragraph paragraph{defaults_.paragraph, defaults_.character, {}};
         readParagraphContent(paragraph);
         return paragraph;
@@ -415,14 +419,29 @@ private:
         Table table;
         const int depth = x_.depth();
         while (x_.nextChild(depth)) {
-            if (x_.is(names::w, u"tblPr"))
+            if (x_.is(names::w, u"tblPr")) {
                 readTableProperties(table);
-            else if (x_.is(names::w, u"tblGrid"))
+            } else if (x_.is(names::w, u"tblGrid")) {
                 readGrid(table);
-            else if (x_.is(names::w, u"tr"))
+            } else if (x_.is(names::w, u"tr")) {
                 table.rows.push_back(readRow());
+                columns_ = std::max(columns_, qint64(table.rows.back().size()));
+            }
+            checkCells(table);
         }
+        tableCells_ += cellsOf(table);
+        columns_ = 0;
         return table;
+    }
+
+    // The cells the table will have once every row is as wide as the widest row or the grid.
+    qint64 cellsOf(const Table& table) const {
+        return qint64(table.rows.size()) * std::max({columns_, qint64(table.columnWidths.size()), qint64(1)});
+    }
+
+    void checkCells(const Table& table) const {
+        if (tableCells_ + cellsOf(table) > limits_.tableCells)
+            badDocument(u"it holds more than %1 table cells"_s.arg(limits_.tableCells));
     }
 
     void readTableProperties(Table& table) {
@@ -443,10 +462,13 @@ private:
 
     void readGrid(Table& table) {
         const int depth = x_.depth();
-        while (x_.nextChild(depth))
-            if (x_.is(names::w, u"gridCol"))
-                table.columnWidths.push_back(
-                    pointsFromTwips(x_.integerAttribute(names::w, u"w").value_or(0)));
+        while (x_.nextChild(depth)) {
+            if (!x_.is(names::w, u"gridCol"))
+                continue;
+            if (tableCells_ + qint64(table.columnWidths.size()) >= limits_.tableCells)
+                badDocument(u"it holds more than %1 table cells"_s.arg(limits_.tableCells));
+            table.columnWidths.push_back(pointsFromTwips(x_.integerAttribute(names::w, u"w").value_or(0)));
+        }
     }
 
     std::vector<TableCell> readRow() {
@@ -455,6 +477,8 @@ private:
         while (x_.nextChild(depth)) {
             if (!x_.is(names::w, u"tc"))
                 continue;
+            if (tableCells_ + qint64(row.size()) >= limits_.tableCells)
+                badDocument(u"it holds more than %1 table cells"_s.arg(limits_.tableCells));
             TableCell cell;
             const int cellDepth = x_.depth();
             while (x_.nextChild(cellDepth))
@@ -489,7 +513,11 @@ private:
     PropertiesReader properties_;
     const Defaults& defaults_;
     PictureParts& pictures_;
+    const DocxReadLimits& limits_;
     DocumentModel model_;
+    qint64 paragraphs_ = 0;
+    qint64 tableCells_ = 0; // of the tables read so far
+    qint64 columns_ = 0;    // the widest row so far of the table being read
 };
 
 } // namespace
@@ -513,7 +541,7 @@ DocumentModel readDocx(const QByteArray& package, const DocxReadLimits& limits) 
 
     PictureParts pictures(zip, relationships);
     XmlCursor x(*mainXml, mainPart, limits.xmlDepth);
-    DocumentModel model = DocumentReader(x, defaults, pictures).read();
+    DocumentModel model = DocumentReader(x, defaults, pictures, limits).read();
     model.body.shrink_to_fit();
     repair(model);
     quantize(model);
