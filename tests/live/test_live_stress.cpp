@@ -45,7 +45,7 @@ void runRound(const QString& profile, Ending ending, int round) {
     auto settings = privateOfficeSettings(profile, uniquePipeName(QStringLiteral("stress")));
     // Short enough for the rounds where it hangs, long enough for a machine under load.
     settings.office.callTimeLimit = std::chrono::seconds(8);
-    const WizardChoices letter = sampleChoices(Style::Romantic, 1);
+    const WizardChoices letter = sampleChoices(Style::Romantic);
     ToldMessages told;
     {
         word::live::ChoosingProvider provider(settings, told.teller());
