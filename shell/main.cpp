@@ -13,6 +13,8 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavrin"));
+    // The desktop entry's name: Wayland desktops match the window to its menu entry and icon by it.
+    QApplication::setDesktopFileName(QStringLiteral("io.github.tavrin.Tavrin"));
     QApplication::setWindowIcon(tavrin::FormIcon::applicationIcon());
     // The program ends when its last form unloads, hidden ones included, not when the last window closes.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -37,7 +37,7 @@ namespace word::live {
 
 struct ChooserSettings {
     OfficeSettings office;
-    QString pluginPath; // empty: libtavrin_live.so beside the executable
+    QString pluginPath; // empty: libtavrin_live.so beside the executable, or in its installed folder
 };
 
 class ChoosingProvider : public word::Provider {
