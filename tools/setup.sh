@@ -20,7 +20,7 @@ test_packages=(
   xvfb xauth
   # The application icon's renderings are drawn from its SVG; the installed desktop files are validated,
   # and the Debian package is checked.
-  qt6-svg-dev desktop-file-utils appstream lintian
+  qt6-svg-dev desktop-file-utils appstream lintian unzip
 )
 # Making the Debian package: dpkg-shlibdeps and the tools CPack calls, and the LibreOffice SDK, so that the
 # package carries the live word processor.
