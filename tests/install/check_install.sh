@@ -10,6 +10,7 @@ set -euo pipefail
 what=$1 build=$2 work=$3
 destdir=$work/destdir
 failures=0
+mkdir -p "$work"
 
 fail() {
   echo "FAIL: $*" >&2
