@@ -9,7 +9,7 @@ endif
 SANITIZE ?= OFF
 TEST_BUILD := $(if $(filter ON,$(SANITIZE)),build-sanitize,build)
 
-.PHONY: all setup setup-tests build run test bench format clean
+.PHONY: all setup setup-tests setup-package build run test bench package format clean
 
 all: build
 
@@ -18,6 +18,9 @@ setup:
 
 setup-tests:
 	tools/setup.sh --tests
+
+setup-package:
+	tools/setup.sh --package
 
 build: setup
 	cmake -S . -B build -DTAVRIN_BUILD_TESTS=OFF -DTAVRIN_BUILD_BENCHMARKS=OFF
@@ -30,6 +33,14 @@ test: setup-tests
 	cmake -S . -B $(TEST_BUILD) -DTAVRIN_SANITIZE=$(SANITIZE) -DTAVRIN_BUILD_BENCHMARKS=ON
 	cmake --build $(TEST_BUILD) -j $(JOBS)
 	cd $(TEST_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The Debian package, build/tavrin_<version>_<architecture>.deb, built with Debian's hardening flags.
+package: setup-package
+	cmake -S . -B build -DTAVRIN_BUILD_TESTS=OFF -DTAVRIN_BUILD_BENCHMARKS=OFF -DCMAKE_INSTALL_PREFIX=/usr \
+	  -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
+	  -DCMAKE_MODULE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)"
+	cmake --build build -j $(JOBS) --target package
 
 bench: setup-tests
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DTAVRIN_BUILD_TESTS=OFF -DTAVRIN_BUILD_BENCHMARKS=ON

@@ -14,6 +14,8 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavrin"));
+    // The desktop entry's name: Wayland desktops match the window to its menu entry and icon by it.
+    QApplication::setDesktopFileName(QStringLiteral("io.github.tavrin.Tavrin"));
     // The user's language, from LANGUAGE, LC_ALL, LC_MESSAGES or LANG, before any text is made.
     const tavrin::Translations translations;
     QApplication::setWindowIcon(tavrin::FormIcon::applicationIcon());

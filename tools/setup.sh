@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Tavrin needs to build, run and test, and nothing when all are there.
-# Usage: tools/setup.sh [--tests]
+# Usage: tools/setup.sh [--tests | --package]
 set -euo pipefail
 
 packages=(
@@ -20,6 +20,15 @@ test_packages=(
   # The LibreOffice SDK: the live word processor is built and its tests run against Writer headless.
   libreoffice-dev
   xvfb xauth
+  # The application icon's renderings are drawn from its SVG; the installed desktop files are validated,
+  # and the Debian package is checked.
+  qt6-svg-dev desktop-file-utils appstream lintian unzip
+)
+# Making the Debian package: dpkg-shlibdeps and the tools CPack calls, and the LibreOffice SDK, so that the
+# package carries the live word processor.
+package_packages=(
+  dpkg-dev file binutils
+  libreoffice-dev
 )
 
 sudo=()
@@ -28,6 +37,9 @@ if [[ $(id -u) -ne 0 ]]; then
 fi
 
 wanted=("${packages[@]}")
+if [[ "${1:-}" == "--tests" || "${1:-}" == "--package" ]]; then
+  wanted+=("${package_packages[@]}")
+fi
 if [[ "${1:-}" == "--tests" ]]; then
   wanted+=("${test_packages[@]}")
   # The package validator runs on Node.js; the machine may carry its own node and npm.

@@ -5,7 +5,12 @@
 //
 // With --look it also writes enlarged PNG copies of what was written, the previews side by side and
 // mock letter pages, for looking at the artwork.
+//
+//   artgen --icons ICON_SVG ICONS_ROOT
+//
+// draws the application icon's PNG renderings from its SVG, under ICONS_ROOT/<size>x<size>/apps/.
 
+#include "icons.h"
 #include "jpegfile.h"
 #include "mockletters.h"
 #include "pictures.h"
@@ -106,8 +111,12 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList arguments = app.arguments();
+    if (arguments.size() == 4 && arguments[1] == QStringLiteral("--icons"))
+        return artgen::writeIcons(arguments[2], arguments[3]) ? 0 : 1;
     if (arguments.size() != 2 && !(arguments.size() == 4 && arguments[2] == QStringLiteral("--look"))) {
-        errors() << "usage: artgen OUTPUT_FOLDER [--look LOOK_FOLDER]" << Qt::endl;
+        errors() << "usage: artgen OUTPUT_FOLDER [--look LOOK_FOLDER]\n"
+                    "       artgen --icons ICON_SVG ICONS_ROOT"
+                 << Qt::endl;
         return 2;
     }
     const QString out = arguments[1];

@@ -16,10 +16,16 @@ namespace {
 
 const QString PluginFileName = QStringLiteral("libtavrin_live.so");
 
+// Beside the program in the build tree; installed, in the plugin folder found from the program's folder.
 QString pluginPathOf(const ChooserSettings& settings) {
     if (!settings.pluginPath.isEmpty())
         return settings.pluginPath;
-    return QDir(QCoreApplication::applicationDirPath()).filePath(PluginFileName);
+    const QDir programDirectory(QCoreApplication::applicationDirPath());
+    const QString beside = programDirectory.filePath(PluginFileName);
+    if (QFileInfo::exists(beside))
+        return beside;
+    return QDir::cleanPath(
+        programDirectory.filePath(QStringLiteral(TAVRIN_LIVE_PLUGIN_FROM_PROGRAM "/") + PluginFileName));
 }
 
 [[noreturn]] void noneRunning() {

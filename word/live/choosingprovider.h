@@ -48,7 +48,7 @@ namespace word::live {
 
 struct ChooserSettings {
     OfficeSettings office;
-    QString pluginPath; // empty: libtavrin_live.so beside the executable
+    QString pluginPath; // empty: libtavrin_live.so beside the executable, or in its installed folder
     bool startInBackground = false;
     // Called with true when a request has to wait for LibreOffice, and with false when it is done waiting.
     std::function<void(bool waiting)> whileWaiting;
