@@ -7,6 +7,7 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev libgl-dev
   libzip-dev libjpeg62-turbo-dev
+  libcsv-dev
   fonts-liberation fonts-liberation2
   fonts-urw-base35 fonts-ebgaramond fontconfig
   xdg-utils
