@@ -59,6 +59,10 @@ void applyOtherBoxes(const WizardChoices& choices, LetterRecord& record) {
 } // namespace
 
 void Form1::Sapolnenie(const WizardChoices& choices) {
+    Sapolnenie(choices, [](LetterRecord&) {});
+}
+
+void Form1::Sapolnenie(const WizardChoices& choices, const std::function<void(LetterRecord&)>& amendRecord) {
     wizard_ = choices;
 
     takeAlignment(choices, services_.mBas);
@@ -66,6 +70,7 @@ void Form1::Sapolnenie(const WizardChoices& choices) {
     takeListPositions(choices, record);
     takeContent(choices, record.ContentText);
     applyOtherBoxes(choices, record);
+    amendRecord(record);
 
     // The wizard's style options are exclusive; each selected one runs its layout, in this order.
     const std::pair<bool, void (Form1::*)()> layouts[] = {
