@@ -18,6 +18,11 @@ void printTo(std::FILE* stream, const QString& text) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Read before Qt sees them: QGuiApplication takes some options for itself (--style among them).
+    QStringList arguments;
+    for (int index = 0; index < argc; ++index)
+        arguments << QString::fromLocal8Bit(argv[index]);
+
     // A command-line program: it paints its PDFs off screen wherever it runs.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -25,7 +30,7 @@ int main(int argc, char** argv) {
     QGuiApplication::setApplicationName(QStringLiteral("tavrin-letters"));
 
     using tavrin::letters::ParsedCommandLine;
-    const ParsedCommandLine parsed = tavrin::letters::parseCommandLine(QGuiApplication::arguments());
+    const ParsedCommandLine parsed = tavrin::letters::parseCommandLine(arguments);
     switch (parsed.outcome) {
     case ParsedCommandLine::Outcome::Help:
         printTo(stdout, tavrin::letters::usageText());

@@ -561,6 +561,65 @@ TEST_F(Batch, LettersPdfHoldsEveryLetterFromANewPage) {
     EXPECT_EQ(startingPages, 3);
 }
 
+// --- The program itself -----------------------------------------------------------------------------------
+
+struct ProgramRun {
+    int exitCode;
+    QString out, err;
+};
+
+ProgramRun runProgram(const QStringList& arguments) {
+    QProcess process;
+    process.start(QStringLiteral(TAVRIN_LETTERS_EXECUTABLE), arguments);
+    EXPECT_TRUE(process.waitForFinished(60000));
+    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
+            QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+TEST(Program, UsageErrorsExitWithTwoAndPrintTheUsage) {
+    for (const QStringList& arguments :
+         {QStringList{QStringLiteral("--bogus")}, QStringList{QStringLiteral("--out")}, QStringList{}}) {
+        const ProgramRun run = runProgram(arguments);
+        EXPECT_EQ(run.exitCode, 2) << arguments.join(u' ').toStdString();
+        EXPECT_TRUE(run.err.contains(QStringLiteral("Usage: tavrin-letters"))) << run.err.toStdString();
+        EXPECT_EQ(run.out, QString());
+    }
+}
+
+TEST(Program, HelpAndVersionExitWithZero) {
+    EXPECT_TRUE(
+        runProgram({QStringLiteral("--help")}).out.startsWith(QStringLiteral("Usage: tavrin-letters")));
+    const ProgramRun version = runProgram({QStringLiteral("--version")});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_TRUE(version.out.startsWith(QStringLiteral("tavrin-letters "))) << version.out.toStdString();
+}
+
+// Qt's own application takes some options (--style among them) unless the program reads them first.
+TEST(Program, EveryOptionReachesTheLetter) {
+    QTemporaryDir home;
+    QFile book(home.filePath(QStringLiteral("book.vcf")));
+    ASSERT_TRUE(book.open(QIODevice::WriteOnly));
+    book.write("BEGIN:VCARD\r\nVERSION:3.0\r\nN:Lee;Ann;;;\r\nFN:Ann Lee\r\nEND:VCARD\r\n");
+    book.close();
+    const QString folder = home.filePath(QStringLiteral("out"));
+    const ProgramRun run =
+        runProgram({QStringLiteral("--recipients"), book.fileName(), QStringLiteral("--out"), folder,
+                    QStringLiteral("--style"), QStringLiteral("classic"), QStringLiteral("--name"),
+                    QStringLiteral("Wanda"), QStringLiteral("--salutation"), QStringLiteral("Hi {first},")});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, folder + QStringLiteral("/Ann Lee.docx\n"));
+    const QByteArray document =
+        word::engine::docxBytes(word::engine::openDocx(folder + QStringLiteral("/Ann Lee.docx")));
+    LetterOptions expected;
+    expected.style = QStringLiteral("classic");
+    expected.writerName = QStringLiteral("Wanda");
+    expected.salutation = QStringLiteral("Hi {first},");
+    QTemporaryDir pictures;
+    EXPECT_EQ(document,
+              word::engine::docxBytes(word::engine::docxStoredForm(layOutLetter(
+                  expected, {QStringLiteral("Ann Lee"), QStringLiteral("Ann"), {}, 1}, pictures.path()))));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
