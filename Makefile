@@ -24,7 +24,7 @@ setup-package:
 
 build: setup
 	cmake -S . -B build -DTAVRIN_BUILD_TESTS=OFF -DTAVRIN_BUILD_BENCHMARKS=OFF
-	cmake --build build -j $(JOBS) --target tavrin
+	cmake --build build -j $(JOBS) --target tavrin tavrin-letters
 
 run: build
 	./build/tavrin

@@ -6,7 +6,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QImageReader>
+#include <QMutex>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 
@@ -172,17 +174,36 @@ QString PictureFolder::path(StylePicture picture) const {
     return d_->directory + u'/' + fileName(picture);
 }
 
+namespace {
+
+// The bitmap file of each picture, made once per process: a program that writes many letters decodes
+// and encodes each picture only the first time. Empty when the picture cannot be made.
+QByteArray bitmapBytes(StylePicture picture) {
+    static QMutex mutex;
+    static QHash<int, QByteArray> made;
+    const QMutexLocker lock(&mutex);
+    if (const auto found = made.constFind(int(picture)); found != made.cend())
+        return *found;
+    QByteArray bytes;
+    if (const QImage decoded = image(picture); !decoded.isNull()) {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        if (!decoded.save(&buffer, "BMP"))
+            bytes.clear();
+    }
+    made.insert(int(picture), bytes);
+    return bytes;
+}
+
+} // namespace
+
 bool PictureFolder::write(StylePicture picture) const {
-    const QImage decoded = image(picture);
-    if (decoded.isNull() || path(picture).isEmpty())
+    const QByteArray bitmap = bitmapBytes(picture);
+    if (bitmap.isEmpty() || path(picture).isEmpty())
         return false;
     // Whatever stands at the target (a file, or a link planted by someone else) is replaced, never
     // written through.
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::WriteOnly) || !decoded.save(&buffer, "BMP"))
-        return false;
-    return word::files::replaceFile(path(picture), bytes).ok();
+    return word::files::replaceFile(path(picture), bitmap).ok();
 }
 
 bool PictureFolder::remove(StylePicture picture) const {

@@ -10,6 +10,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace tavrin {
 
 // What Form1 shows the user directly: a message box with an OK button under the application's title,
@@ -52,6 +54,9 @@ public:
 
     // Letter assembly: fills the record from the wizard's choices, runs the chosen layout and unloads.
     void Sapolnenie(const WizardChoices& choices);
+    // The same, for callers with texts of their own that the wizard's lists do not hold: `amendRecord`
+    // changes the filled record before the layout runs.
+    void Sapolnenie(const WizardChoices& choices, const std::function<void(LetterRecord&)>& amendRecord);
 
     // Puts the letter's fixed paragraph format on the paragraph at the insertion point.
     void MacrosAbsaz();

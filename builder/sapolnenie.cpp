@@ -76,6 +76,10 @@ LayoutRoutine layoutRoutine(Style style) {
 } // namespace
 
 void Form1::Sapolnenie(const WizardChoices& choices) {
+    Sapolnenie(choices, [](LetterRecord&) {});
+}
+
+void Form1::Sapolnenie(const WizardChoices& choices, const std::function<void(LetterRecord&)>& amendRecord) {
     wizard_ = choices;
 
     takeAlignment(choices, services_.mBas);
@@ -83,6 +87,7 @@ void Form1::Sapolnenie(const WizardChoices& choices) {
     takeListPositions(choices, record);
     takeContent(choices, record.ContentText);
     applyOtherBoxes(choices, record);
+    amendRecord(record);
 
     // With no style option on, no layout runs.
     if (const auto style = choices.style())

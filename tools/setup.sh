@@ -9,6 +9,7 @@ packages=(
   # Qt Linguist's lupdate and lrelease for the translations, and Qt's own translations of its dialogs.
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   libzip-dev libjpeg62-turbo-dev
+  libcsv-dev
   fonts-liberation fonts-liberation2
   fonts-urw-base35 fonts-ebgaramond fontconfig
   xdg-utils

@@ -5,9 +5,14 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
+#include <QHash>
 #include <QImage>
 #include <QImageReader>
 #include <QImageWriter>
+#include <QMutex>
+
+#include <optional>
 
 #include <algorithm>
 #include <cerrno>
@@ -120,10 +125,50 @@ QByteArray pngOf(const QImage& image) {
     return png;
 }
 
+// Converting a picture (decoding it, and encoding PNG for formats other than JPEG and PNG) costs far more
+// than reading it; a program that embeds the same few pictures in many documents converts each once.
+// Keyed by the file's whole bytes, so a changed file is converted again.
+class ConvertedPictures {
+public:
+    std::optional<Picture> find(const QByteArray& bytes) {
+        const QMutexLocker lock(&mutex_);
+        const auto found = pictures_.constFind(bytes);
+        return found == pictures_.cend() ? std::nullopt : std::optional(*found);
+    }
+    void keep(const QByteArray& bytes, const Picture& picture) {
+        const QMutexLocker lock(&mutex_);
+        if (pictures_.size() >= MaxPictures)
+            pictures_.clear();
+        pictures_.insert(bytes, picture);
+    }
+
+private:
+    static constexpr qsizetype MaxPictures = 32;
+    QMutex mutex_;
+    QHash<QByteArray, Picture> pictures_;
+};
+
+ConvertedPictures& convertedPictures() {
+    static ConvertedPictures pictures;
+    return pictures;
+}
+
+Picture convertedPicture(QByteArray bytes, const QString& fileName);
+
 } // namespace
 
 Picture readPicture(const QString& fileName) {
-    QByteArray bytes = readFile(fileName);
+    const QByteArray bytes = readFile(fileName);
+    if (std::optional<Picture> known = convertedPictures().find(bytes))
+        return *known;
+    Picture picture = convertedPicture(bytes, fileName);
+    convertedPictures().keep(bytes, picture);
+    return picture;
+}
+
+namespace {
+
+Picture convertedPicture(QByteArray bytes, const QString& fileName) {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
@@ -154,6 +199,8 @@ Picture readPicture(const QString& fileName) {
     }
     return picture;
 }
+
+} // namespace
 
 void fitToWidth(Picture& picture, float availableWidth) {
     const float width = std::max(availableWidth, 1.0f);

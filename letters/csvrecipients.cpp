@@ -1,0 +1,236 @@
+// Recipients from CSV (RFC 4180), parsed by libcsv in strict mode: a header row names the columns, and
+// the column names of the common address book exports are understood as well as our own.
+
+#include "recipients.h"
+
+#include <csv.h>
+
+#include <QHash>
+
+#include <memory>
+
+namespace tavrin::letters {
+
+namespace {
+
+struct CsvRow {
+    QStringList fields;
+    int line = 0;
+};
+
+// Feeds libcsv one line at a time, so that every row knows the line it starts on even when a quoted
+// field runs over several lines.
+class CsvRows {
+public:
+    explicit CsvRows(const QByteArray& bytes) {
+        csv_init(&parser_, CSV_STRICT | CSV_STRICT_FINI);
+        std::unique_ptr<csv_parser, decltype(&csv_free)> freeing(&parser_, &csv_free);
+        const QList<QByteArray> lines = splitKeepingEnds(bytes);
+        for (qsizetype index = 0; index < lines.size(); ++index)
+            feed(lines.at(index), int(index) + 1);
+        if (csv_fini(&parser_, &CsvRows::onField, &CsvRows::onRowEnd, this) != 0)
+            throw RecipientsError(rowStart_, QStringLiteral("a quoted field is never closed"));
+    }
+
+    std::vector<CsvRow> rows;
+
+private:
+    static QList<QByteArray> splitKeepingEnds(const QByteArray& bytes) {
+        QList<QByteArray> lines;
+        qsizetype start = 0;
+        while (start < bytes.size()) {
+            qsizetype end = bytes.indexOf('\n', start);
+            end = end < 0 ? bytes.size() : end + 1;
+            lines << bytes.mid(start, end - start);
+            start = end;
+        }
+        return lines;
+    }
+
+    void feed(const QByteArray& line, int number) {
+        if (!rowOpen_)
+            rowStart_ = number;
+        rowEnded_ = false;
+        if (csv_parse(&parser_, line.constData(), size_t(line.size()), &CsvRows::onField, &CsvRows::onRowEnd,
+                      this) != size_t(line.size()))
+            throw RecipientsError(number, csv_error(&parser_) == CSV_EPARSE
+                                              ? QStringLiteral("a quote out of place")
+                                              : QStringLiteral("the line is too long"));
+        const bool hasContent = !line.trimmed().isEmpty();
+        rowOpen_ = !rowEnded_ && (rowOpen_ || hasContent);
+    }
+
+    static void onField(void* data, size_t size, void* self) {
+        auto* rows = static_cast<CsvRows*>(self);
+        rows->current_.fields << QString::fromUtf8(static_cast<const char*>(data), qsizetype(size));
+    }
+
+    static void onRowEnd(int, void* self) {
+        auto* rows = static_cast<CsvRows*>(self);
+        rows->current_.line = rows->rowStart_;
+        rows->rows.push_back(std::move(rows->current_));
+        rows->current_ = {};
+        rows->rowEnded_ = true;
+    }
+
+    csv_parser parser_{};
+    CsvRow current_;
+    int rowStart_ = 1;
+    bool rowOpen_ = false;
+    bool rowEnded_ = false;
+};
+
+// The parts of one postal address, each a column of the header (-1 when it has none).
+struct AddressColumns {
+    QStringList streetColumns;
+    QString city, region, postalCode, country;
+    QString formatted; // one column holding the whole address, used when the parts are empty
+};
+
+const AddressColumns ThunderbirdHome{{QStringLiteral("home address"), QStringLiteral("home address 2")},
+                                     QStringLiteral("home city"),
+                                     QStringLiteral("home state"),
+                                     QStringLiteral("home zipcode"),
+                                     QStringLiteral("home country"),
+                                     {}};
+const AddressColumns ThunderbirdWork{{QStringLiteral("work address"), QStringLiteral("work address 2")},
+                                     QStringLiteral("work city"),
+                                     QStringLiteral("work state"),
+                                     QStringLiteral("work zipcode"),
+                                     QStringLiteral("work country"),
+                                     {}};
+
+AddressColumns googleAddress(int number) {
+    const QString prefix = QStringLiteral("address %1 - ").arg(number);
+    return {{prefix + QStringLiteral("po box"), prefix + QStringLiteral("street"),
+             prefix + QStringLiteral("extended address")},
+            prefix + QStringLiteral("city"),
+            prefix + QStringLiteral("region"),
+            prefix + QStringLiteral("postal code"),
+            prefix + QStringLiteral("country"),
+            prefix + QStringLiteral("formatted")};
+}
+
+const QStringList FullNameColumns{QStringLiteral("name"), QStringLiteral("display name"),
+                                  QStringLiteral("full name")};
+const QStringList GivenNameColumns{QStringLiteral("first name"), QStringLiteral("given name")};
+const QStringList MiddleNameColumns{QStringLiteral("middle name"), QStringLiteral("additional name")};
+const QStringList FamilyNameColumns{QStringLiteral("last name"), QStringLiteral("family name")};
+const QString AddressColumn = QStringLiteral("address");
+constexpr int GoogleAddressCount = 3;
+
+class Header {
+public:
+    explicit Header(const QStringList& names) {
+        for (qsizetype index = 0; index < names.size(); ++index)
+            columns_.insert(names.at(index).trimmed().toLower(), int(index));
+    }
+
+    bool namesSomeone() const {
+        for (const QStringList* set : {&FullNameColumns, &GivenNameColumns, &FamilyNameColumns})
+            for (const QString& column : *set)
+                if (columns_.contains(column))
+                    return true;
+        return false;
+    }
+
+    QString value(const CsvRow& row, const QString& column) const {
+        const int index = columns_.value(column, -1);
+        return index < 0 ? QString() : row.fields.value(index).trimmed();
+    }
+    QString firstValue(const CsvRow& row, const QStringList& columns) const {
+        for (const QString& column : columns)
+            if (QString found = value(row, column); !found.isEmpty())
+                return found;
+        return {};
+    }
+
+private:
+    QHash<QString, int> columns_;
+};
+
+QStringList addressLines(const Header& header, const CsvRow& row, const AddressColumns& address) {
+    QStringList streets;
+    for (const QString& column : address.streetColumns)
+        streets << header.value(row, column);
+    QStringList lines = detail::nonEmptyLines(
+        streets +
+        QStringList{detail::localityLine(header.value(row, address.city), header.value(row, address.region),
+                                         header.value(row, address.postalCode)),
+                    header.value(row, address.country)});
+    if (lines.isEmpty() && !address.formatted.isEmpty())
+        lines = detail::nonEmptyLines({header.value(row, address.formatted)});
+    return lines;
+}
+
+// Google numbers its addresses; one whose type says home comes first.
+std::vector<AddressColumns> addressChoices(const Header& header, const CsvRow& row) {
+    std::vector<AddressColumns> home, others;
+    for (int number = 1; number <= GoogleAddressCount; ++number) {
+        const QString prefix = QStringLiteral("address %1 - ").arg(number);
+        const QString type =
+            header.firstValue(row, {prefix + QStringLiteral("type"), prefix + QStringLiteral("label")});
+        (type.contains(QLatin1String("home"), Qt::CaseInsensitive) ? home : others)
+            .push_back(googleAddress(number));
+    }
+    std::vector<AddressColumns> choices{ThunderbirdHome};
+    choices.insert(choices.end(), home.begin(), home.end());
+    choices.insert(choices.end(), others.begin(), others.end());
+    choices.push_back(ThunderbirdWork);
+    return choices;
+}
+
+QStringList recipientAddress(const Header& header, const CsvRow& row) {
+    if (const QString address = header.value(row, AddressColumn); !address.isEmpty())
+        return detail::nonEmptyLines({address});
+    for (const AddressColumns& choice : addressChoices(header, row))
+        if (QStringList lines = addressLines(header, row, choice); !lines.isEmpty())
+            return lines;
+    return {};
+}
+
+QString recipientFullName(const Header& header, const CsvRow& row) {
+    if (QString full = header.firstValue(row, FullNameColumns); !full.isEmpty())
+        return full;
+    return detail::nonEmptyLines({header.firstValue(row, GivenNameColumns),
+                                  header.firstValue(row, MiddleNameColumns),
+                                  header.firstValue(row, FamilyNameColumns)})
+        .join(QLatin1Char(' '));
+}
+
+bool isBlank(const CsvRow& row) {
+    for (const QString& field : row.fields)
+        if (!field.trimmed().isEmpty())
+            return false;
+    return true;
+}
+
+} // namespace
+
+RecipientList readCsvRecipients(const QByteArray& contents) {
+    const QByteArray bytes = detail::withoutByteOrderMark(contents);
+    detail::decodeUtf8(bytes, 1);
+    const std::vector<CsvRow> rows = CsvRows(bytes).rows;
+    if (rows.empty())
+        throw RecipientsError(1, QStringLiteral("no header row naming the columns"));
+    const Header header(rows.front().fields);
+    if (!header.namesSomeone())
+        throw RecipientsError(rows.front().line,
+                              QStringLiteral("no column for the name (\"name\", \"first name\"...)"));
+
+    RecipientList list;
+    for (auto row = rows.begin() + 1; row != rows.end(); ++row) {
+        if (isBlank(*row))
+            continue;
+        Recipient recipient{recipientFullName(header, *row), header.firstValue(*row, GivenNameColumns),
+                            recipientAddress(header, *row), row->line};
+        if (recipient.fullName.isEmpty()) {
+            list.skipped << QStringLiteral("line %1: a recipient without a name, left out").arg(row->line);
+            continue;
+        }
+        list.recipients.push_back(std::move(recipient));
+    }
+    return list;
+}
+
+} // namespace tavrin::letters

@@ -1,0 +1,101 @@
+#include "letter.h"
+
+#include "builder/form1.h"
+#include "builder/lettertexts.h"
+#include "word/engine/engine.h"
+
+#include <QRegularExpression>
+
+namespace tavrin::letters {
+
+namespace {
+
+// No one sees Form1's message boxes here: the connection to the built-in engine never raises one.
+class NoUserInterface : public UserInterface {
+public:
+    void messageBox(const QString&) override {}
+    void resetMousePointer() override {}
+};
+
+const QString CarriageReturnLineFeed = QStringLiteral("\r\n");
+
+QString given(const std::optional<QString>& text, const Recipient& recipient) {
+    return text ? withLineBreaks(personalised(*text, recipient)) : QString();
+}
+
+} // namespace
+
+QString personalised(const QString& text, const Recipient& recipient) {
+    // One pass, so that a name holding "{first}" is never replaced again.
+    static const QRegularExpression marks(QStringLiteral("\\{(name|first)\\}"));
+    QString result;
+    qsizetype from = 0;
+    for (const QRegularExpressionMatch& match : marks.globalMatch(text)) {
+        result += QStringView(text).mid(from, match.capturedStart() - from);
+        result += match.captured(1) == u"name" ? recipient.fullName : recipient.firstOrFullName();
+        from = match.capturedEnd();
+    }
+    result += QStringView(text).mid(from);
+    return result;
+}
+
+QString withLineBreaks(const QString& text) {
+    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n|\\\\n"));
+    return QString(text).replace(lineEnd, CarriageReturnLineFeed);
+}
+
+void chooseStyleAndAlignment(WizardChoices& choices, const QString& style, const QString& align) {
+    choices.optSimple = style == u"simple";
+    choices.optClassic = style == u"classic";
+    choices.optDark = style == u"dark";
+    choices.optRomantic = style == u"romantic";
+    choices.optElegant = style == u"elegant";
+    choices.optModern = style == u"modernistic";
+    choices.optAlignCenter = align == u"centered";
+    choices.optAlignLeft = align == u"left";
+    choices.optAlignRight = align == u"right";
+}
+
+WizardChoices choicesFor(const LetterOptions& options, const Recipient& recipient) {
+    WizardChoices choices;
+    chooseStyleAndAlignment(choices, options.style, options.align);
+    choices.recNameText = recipient.fullName;
+    choices.recAddressText = recipient.addressLines.join(CarriageReturnLineFeed);
+    choices.checkOmit = options.omitRecipient ? 1 : 0;
+    if (options.sample > 0) {
+        choices.contentCombo = options.sample;
+        choices.text1 = withLineBreaks(texts::sampleParagraphs().value(options.sample));
+    } else {
+        choices.text1 = given(options.content, recipient);
+    }
+    choices.nameText = given(options.writerName, recipient);
+    choices.addressText = given(options.writerAddress, recipient);
+    choices.checkOmit2 = options.omitWriter ? 1 : 0;
+    choices.checkDate = options.noDate ? 0 : 1;
+    return choices;
+}
+
+void amendRecord(LetterRecord& record, const LetterOptions& options, const Recipient& recipient) {
+    if (options.salutation)
+        record.SalutationText.setText(given(options.salutation, recipient));
+    if (options.conclusion)
+        record.Conclusiontext.setText(given(options.conclusion, recipient));
+    if (options.closing)
+        record.ClosingText.setText(given(options.closing, recipient));
+}
+
+word::engine::DocumentModel layOutLetter(const LetterOptions& options, const Recipient& recipient,
+                                         const QString& pictureDirectory) {
+    word::engine::Engine engine;
+    MBas mBas;
+    NoUserInterface ui;
+    Form1 form({engine, mBas, ui, pictureDirectory});
+    // What Finish does, without the wizard's error trapping: a letter that fails is reported whole.
+    form.Command1_Click();
+    mBas.alignment = 0;
+    form.Sapolnenie(choicesFor(options, recipient),
+                    [&](LetterRecord& record) { amendRecord(record, options, recipient); });
+    return word::engine::modelOf(engine.Global()->ActiveDocument());
+}
+
+} // namespace tavrin::letters

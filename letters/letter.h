@@ -1,0 +1,40 @@
+#pragma once
+
+// One recipient's letter: the options and the recipient become the wizard's snapshot and the letter
+// record, and the builder lays the letter out on the built-in engine exactly as Finish does.
+
+#include "builder/letterrecord.h"
+#include "builder/wizardchoices.h"
+#include "letters/options.h"
+#include "letters/recipients.h"
+#include "word/engine/model.h"
+
+#include <QString>
+
+namespace tavrin::letters {
+
+// "{name}" becomes the recipient's full name, "{first}" their given name (the full name when none is
+// known).
+QString personalised(const QString& text, const Recipient& recipient);
+
+// A real line break or the two characters "\n" start a new line; lines are joined the way the wizard's
+// boxes hand them over (carriage return and line feed).
+QString withLineBreaks(const QString& text);
+
+// The one place where the style and alignment names become the wizard's option buttons.
+void chooseStyleAndAlignment(WizardChoices& choices, const QString& style, const QString& align);
+
+// What the wizard would hand over for this recipient. Texts the wizard has no box for (salutation,
+// conclusion, closing) are not in it: see amendRecord.
+WizardChoices choicesFor(const LetterOptions& options, const Recipient& recipient);
+
+// Puts the salutation, conclusion and closing given on the command line into the filled record.
+void amendRecord(LetterRecord& record, const LetterOptions& options, const Recipient& recipient);
+
+// Lays the letter out through Form1 on a fresh engine, with the style pictures written to
+// pictureDirectory, and returns the document. Throws word::AutomationError when the layout leaves no
+// document.
+word::engine::DocumentModel layOutLetter(const LetterOptions& options, const Recipient& recipient,
+                                         const QString& pictureDirectory);
+
+} // namespace tavrin::letters

@@ -1,0 +1,165 @@
+#include "pdfs.h"
+
+#include "word/automationerror.h"
+#include "word/engine/print/lineheights.h"
+#include "word/engine/print/pagerenderer.h"
+#include "word/engine/print/units.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace tavrin::letters {
+
+namespace {
+
+constexpr qreal PointsPerMillimetre = 72.0 / 25.4;
+constexpr float EnvelopeMargin = 15 * PointsPerMillimetre;
+constexpr float WriterSize = 8;
+constexpr float RecipientSize = 12;
+// The writer's corner keeps clear of the recipient's half.
+constexpr int MaxWriterLines = 6;
+
+QPageLayout fullPageLayout(QSizeF points) {
+    const bool landscape = points.width() > points.height();
+    const QPageSize size(landscape ? points.transposed() : points, QPageSize::Point, QString(),
+                         QPageSize::ExactMatch);
+    QPageLayout layout(size, landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(),
+                       QPageLayout::Point);
+    layout.setMode(QPageLayout::FullPageMode);
+    return layout;
+}
+
+[[noreturn]] void paintingFailed() {
+    throw word::AutomationError(word::errors::PrintingFailed,
+                                QStringLiteral("The PDF could not be painted."));
+}
+
+word::engine::Paragraph line(const QString& text, const word::engine::CharFormat& format) {
+    word::engine::Paragraph paragraph;
+    paragraph.markFormat = format;
+    if (!text.isEmpty())
+        paragraph.content.push_back(word::engine::TextRun{format, text});
+    return paragraph;
+}
+
+// How tall the renderer makes a single-spaced line of the face, in points.
+qreal lineHeight(const QString& face, float size) {
+    QImage device(1, 1, QImage::Format_RGB32);
+    const int dotsPerMetre = int(std::lround(word::engine::print::LayoutDotsPerInch / 0.0254));
+    device.setDotsPerMeterX(dotsPerMetre);
+    device.setDotsPerMeterY(dotsPerMetre);
+    word::engine::print::LineHeights heights(device);
+    QFont font(face);
+    font.setPointSizeF(size);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return heights.of(font).height() / 20.0;
+}
+
+} // namespace
+
+QByteArray documentsPdf(const std::vector<const word::engine::DocumentModel*>& documents) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setCreator(QStringLiteral("Tavrin"));
+        writer.setResolution(1200);
+        QPainter painter;
+        bool started = false;
+        for (const word::engine::DocumentModel* document : documents) {
+            const word::engine::print::PageRenderer renderer(*document);
+            for (int page = 0; page < renderer.pageCount(); ++page) {
+                writer.setPageLayout(fullPageLayout(renderer.pageSize()));
+                if (!started) {
+                    if (!painter.begin(&writer))
+                        paintingFailed();
+                    started = true;
+                } else if (!writer.newPage()) {
+                    paintingFailed();
+                }
+                const qreal devicePixelsPerPoint = writer.logicalDpiX() / 72.0;
+                painter.save();
+                painter.scale(devicePixelsPerPoint, devicePixelsPerPoint);
+                renderer.paintPage(painter, page);
+                painter.restore();
+            }
+        }
+        if (started && !painter.end())
+            paintingFailed();
+    }
+    return bytes;
+}
+
+QSizeF envelopeSize(const QString& name) {
+    const auto millimetres = [](qreal width, qreal height) {
+        return QSizeF(width * PointsPerMillimetre, height * PointsPerMillimetre);
+    };
+    if (name == u"DL")
+        return millimetres(220, 110);
+    if (name == u"C4")
+        return millimetres(324, 229);
+    if (name == u"C5")
+        return millimetres(229, 162);
+    if (name == u"C6")
+        return millimetres(162, 114);
+    return {9.5 * 72, 4.125 * 72}; // US No. 10
+}
+
+QString envelopeFace(const QString& style) {
+    if (style == u"romantic")
+        return QStringLiteral("Monotype Corsiva");
+    if (style == u"dark")
+        return QStringLiteral("Franklin Gothic Medium");
+    if (style == u"classic")
+        return QStringLiteral("Arial");
+    if (style == u"elegant")
+        return QStringLiteral("Garamond");
+    if (style == u"modernistic")
+        return QStringLiteral("Courier");
+    return QStringLiteral("Times New Roman");
+}
+
+QPointF recipientBlockOrigin(const QSizeF& size) {
+    return {size.width() / 2, size.height() / 2};
+}
+
+word::engine::DocumentModel envelope(const QSizeF& size, const QString& face, const QStringList& writerLines,
+                                     const Recipient& recipient) {
+    word::engine::DocumentModel model;
+    model.page = {float(size.width()), float(size.height()), EnvelopeMargin,
+                  EnvelopeMargin,      EnvelopeMargin,       EnvelopeMargin};
+    model.body.clear();
+
+    word::engine::CharFormat writerFormat;
+    writerFormat.fontName = face;
+    writerFormat.size = WriterSize;
+    const QStringList corner = writerLines.mid(0, MaxWriterLines);
+    for (const QString& text : corner)
+        model.body.push_back(line(text, writerFormat));
+
+    word::engine::CharFormat recipientFormat = writerFormat;
+    recipientFormat.size = RecipientSize;
+    const QPointF origin = recipientBlockOrigin(size);
+    const qreal cornerHeight = corner.size() * lineHeight(face, WriterSize);
+    QStringList block{recipient.fullName};
+    block += recipient.addressLines;
+    for (qsizetype index = 0; index < block.size(); ++index) {
+        word::engine::Paragraph paragraph = line(block.at(index), recipientFormat);
+        paragraph.format.leftIndent = float(origin.x()) - EnvelopeMargin;
+        paragraph.format.widowControl = false;
+        if (index == 0)
+            paragraph.format.spaceBefore =
+                float(std::max<qreal>(0, origin.y() - EnvelopeMargin - cornerHeight));
+        model.body.push_back(paragraph);
+    }
+    return model;
+}
+
+} // namespace tavrin::letters

@@ -1,0 +1,37 @@
+#pragma once
+
+// The batch's PDF files, painted by the engine's page renderer: every letter as it prints, and one
+// envelope per recipient.
+
+#include "letters/recipients.h"
+#include "word/engine/model.h"
+
+#include <QByteArray>
+#include <QPointF>
+#include <QSizeF>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+namespace tavrin::letters {
+
+// Every page of every document in order, each document from a new page at its own page size. Needs a
+// QGuiApplication. Throws word::AutomationError (PrintingFailed) when the PDF cannot be painted.
+QByteArray documentsPdf(const std::vector<const word::engine::DocumentModel*>& documents);
+
+// An envelope size by its name (DL, C4, C5, C6, 10), landscape, in points.
+QSizeF envelopeSize(const QString& name);
+
+// The face each style writes the recipient in, which the envelope uses too.
+QString envelopeFace(const QString& style);
+
+// One envelope: the writer's lines small in the top-left corner, the recipient's block in the right half
+// of the lower half. Pictures stay off envelopes. Needs a QGuiApplication (font metrics).
+word::engine::DocumentModel envelope(const QSizeF& size, const QString& face, const QStringList& writerLines,
+                                     const Recipient& recipient);
+
+// Where the envelope's recipient block starts, in points from the page's top-left corner.
+QPointF recipientBlockOrigin(const QSizeF& size);
+
+} // namespace tavrin::letters

@@ -1,0 +1,253 @@
+// The address book readers on the exports people have: our own CSV columns, Thunderbird's and Google's
+// CSV, the vCard texts' own examples and the shapes phones and mail programs write.
+
+#include "letters/recipients.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+using namespace tavrin::letters;
+
+namespace {
+
+struct ReadCase {
+    const char* name;
+    QByteArray input;
+    std::vector<Recipient> expected;
+    QStringList skipped = {};
+};
+
+void PrintTo(const ReadCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class ReadingRecipients : public testing::TestWithParam<ReadCase> {};
+
+std::string describe(const std::vector<Recipient>& recipients) {
+    std::string text;
+    for (const Recipient& r : recipients)
+        text += QStringLiteral("[%1 | %2 | %3 | line %4]\n")
+                    .arg(r.fullName, r.firstName, r.addressLines.join(u'/'))
+                    .arg(r.line)
+                    .toStdString();
+    return text;
+}
+
+TEST_P(ReadingRecipients, GivesEveryNamedRecordInOrder) {
+    const RecipientList list = readRecipients(GetParam().input);
+    EXPECT_EQ(describe(list.recipients), describe(GetParam().expected));
+    EXPECT_EQ(list.skipped, GetParam().skipped);
+}
+
+Recipient r(const char* full, const char* first, QStringList lines, int line) {
+    return {QString::fromUtf8(full), QString::fromUtf8(first), lines, line};
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Csv, ReadingRecipients,
+    testing::Values(
+        ReadCase{"OwnColumns",
+                 "name,address\nAda Lovelace,12 Elm Street\n",
+                 {r("Ada Lovelace", "", {"12 Elm Street"}, 2)}},
+        ReadCase{"HeaderAnyCaseWithFirstName",
+                 "NAME,Address,First Name\nAda Lovelace,London,Ada\n",
+                 {r("Ada Lovelace", "Ada", {"London"}, 2)}},
+        ReadCase{
+            "QuotedCommasQuotesAndLineBreaks",
+            "name,address\n\"Lee, Ann \"\"Annie\"\"\",\"1 High St\n\nFlat 2, Oxford\"\nBob,Bath\n",
+            {r("Lee, Ann \"Annie\"", "", {"1 High St", "Flat 2, Oxford"}, 2), r("Bob", "", {"Bath"}, 5)}},
+        ReadCase{"CrLfAndByteOrderMark",
+                 "\xEF\xBB\xBFname,address\r\n\"Zoë Ünal\",\"Rue 1\r\nParis\"\r\nBob,Bath\r\n",
+                 {r("Zoë Ünal", "", {"Rue 1", "Paris"}, 2), r("Bob", "", {"Bath"}, 4)}},
+        ReadCase{"EmptyLinesAndBlankRecordsPassedOver",
+                 "name,address\n\n   \nAda,London\n,\n\nBob,Bath",
+                 {r("Ada", "", {"London"}, 4), r("Bob", "", {"Bath"}, 7)}},
+        ReadCase{"RecordWithoutNameSkippedWithItsStartLine",
+                 "name,address\n\"Ada\",\"a\nb\"\n,\"Nowhere\nStreet\"\nBob,Bath\n",
+                 {r("Ada", "", {"a", "b"}, 2), r("Bob", "", {"Bath"}, 6)},
+                 {"line 4: a recipient without a name, left out"}},
+        ReadCase{"ShortRowsAndNoAddress", "name,address,first name\nAda\n", {r("Ada", "", {}, 2)}},
+        ReadCase{
+            "ThunderbirdHome",
+            "First Name,Last Name,Display Name,Nickname,Primary Email,Home Address,Home Address 2,Home City,"
+            "Home State,Home ZipCode,Home Country,Work Address,Work City\n"
+            "Ann,Lee,Dr Ann Lee,,ann@example.org,1 High St,Flat 2,Springfield,IL,62701,USA,9 Work Rd,Cork\n",
+            {r("Dr Ann Lee", "Ann", {"1 High St", "Flat 2", "Springfield, IL 62701", "USA"}, 2)}},
+        ReadCase{
+            "ThunderbirdWorkWhenNoHome",
+            "First Name,Last Name,Display Name,Home Address,Work Address,Work Address 2,Work City,Work State,"
+            "Work ZipCode,Work Country\n"
+            "Ann,Lee,,,Unit 4,Dock Road,Cork,,T12,Ireland\n",
+            {r("Ann Lee", "Ann", {"Unit 4", "Dock Road", "Cork, T12", "Ireland"}, 2)}},
+        ReadCase{"GoogleOlder",
+                 "Name,Given Name,Additional Name,Family Name,Address 1 - Type,Address 1 - Formatted,"
+                 "Address 1 - Street,Address 1 - City,Address 1 - PO Box,Address 1 - Region,Address 1 - "
+                 "Postal Code,"
+                 "Address 1 - Country,Address 1 - Extended Address,Address 2 - Type,Address 2 - Street,"
+                 "Address 2 - City\n"
+                 "Jo Bloggs,Jo,,Bloggs,Work,\"5 Office Park\nLeeds\",5 Office Park,Leeds,,,LS1,UK,,Home,"
+                 "3 Home Lane,York\n",
+                 {r("Jo Bloggs", "Jo", {"3 Home Lane", "York"}, 2)}},
+        ReadCase{
+            "GoogleNewer",
+            "First Name,Middle Name,Last Name,Phonetic First Name,Nickname,File As,Address 1 - Label,"
+            "Address 1 - Formatted,Address 1 - Street,Address 1 - City,Address 1 - PO Box,Address 1 - Region,"
+            "Address 1 - Postal Code,Address 1 - Country,Address 1 - Extended Address\n"
+            "Maria,José,Silva,,,,Home,,Rua Augusta 10,Lisboa,,,1100-053,Portugal,3º Esq\n",
+            {r("Maria José Silva", "Maria", {"Rua Augusta 10", "3º Esq", "Lisboa, 1100-053", "Portugal"},
+               2)}},
+        ReadCase{"GoogleFormattedOnly",
+                 "First Name,Last Name,Address 1 - Formatted\nAl,Bo,\"1 Road\nTown\"\n",
+                 {r("Al Bo", "Al", {"1 Road", "Town"}, 2)}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    VCard, ReadingRecipients,
+    testing::Values(
+        // RFC 6350, section 8.
+        ReadCase{"Rfc6350Example",
+                 "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Simon Perreault\r\nN:Perreault;Simon;;;ing. jr,M.Sc.\r\n"
+                 "BDAY:--0203\r\nGENDER:M\r\nLANG;PREF=1:fr\r\nLANG;PREF=2:en\r\nORG;TYPE=work:Viagenie\r\n"
+                 "ADR;TYPE=work:;Suite D2-630;2875 Laurier;\r\n Quebec;QC;G1V 2M2;Canada\r\n"
+                 "TEL;VALUE=uri;TYPE=\"work,voice\";PREF=1:tel:+1-418-656-9254;ext=102\r\n"
+                 "KEY;TYPE=work;VALUE=uri:\r\n http://www.viagenie.ca/simon.perreault/simon.asc\r\n"
+                 "URL;TYPE=home:http://nomis80.org\r\nEND:VCARD\r\n",
+                 {r("Simon Perreault", "Simon",
+                    {"Suite D2-630", "2875 Laurier", "Quebec, QC G1V 2M2", "Canada"}, 1)}},
+        // RFC 2426, section 7.
+        ReadCase{
+            "Rfc2426Example",
+            "BEGIN:vCard\r\nVERSION:3.0\r\nFN:Frank Dawson\r\nORG:Lotus Development Corporation\r\n"
+            "ADR;TYPE=WORK,POSTAL,PARCEL:;;6544 Battleford Drive\r\n ;Raleigh;NC;27613-3502;U.S.A.\r\n"
+            "TEL;TYPE=VOICE,MSG,WORK:+1-919-676-9515\r\nEMAIL;TYPE=INTERNET,PREF:Frank_Dawson@Lotus.com\r\n"
+            "END:vCard\r\n\r\nBEGIN:vCard\r\nVERSION:3.0\r\nFN:Tim Howes\r\nN:Howes;Tim;;;\r\n"
+            "ADR;TYPE=WORK,POSTAL,PARCEL:;;501 E. Middlefield Rd.;Mountain View;\r\n CA; 94043;U.S.A.\r\n"
+            "END:vCard\r\n",
+            {r("Frank Dawson", "", {"6544 Battleford Drive", "Raleigh, NC 27613-3502", "U.S.A."}, 1),
+             r("Tim Howes", "Tim", {"501 E. Middlefield Rd.", "Mountain View, CA 94043", "U.S.A."}, 11)}},
+        // The vCard 2.1 text's own example: N only, bare parameters.
+        ReadCase{"VCard21Example",
+                 "BEGIN:VCARD\r\nVERSION:2.1\r\nN:Smith;John;M.;Mr.;Esq.\r\nTEL;WORK;VOICE;MSG:+1 (919) "
+                 "555-1234\r\n"
+                 "ADR;WORK;PARCEL;POSTAL;DOM:;;1 Central St.;Any Town;NC;27654\r\nEND:VCARD\r\n",
+                 {r("Mr. John M. Smith Esq.", "John", {"1 Central St.", "Any Town, NC 27654"}, 1)}},
+        ReadCase{
+            "VCard21QuotedPrintableAndCharsets",
+            "BEGIN:VCARD\r\nVERSION:2.1\r\nN;CHARSET=ISO-8859-1;ENCODING=QUOTED-PRINTABLE:M=FCller;J=FCrgen;;"
+            ";\r\n"
+            "FN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:J=C3=BCrgen M=C3=BCller\r\n"
+            "ADR;HOME;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:;;Hauptstra=C3=9Fe 1=0D=0A=\r\n"
+            "Hinterhaus;Berlin;;10115;Germany\r\nEND:VCARD\r\n",
+            {r("Jürgen Müller", "Jürgen", {"Hauptstraße 1", "Hinterhaus", "Berlin, 10115", "Germany"}, 1)}},
+        // Android's export: every non-ASCII value quoted-printable UTF-8, bare QUOTED-PRINTABLE.
+        ReadCase{
+            "AndroidShape",
+            "BEGIN:VCARD\nVERSION:2.1\nN;CHARSET=UTF-8;QUOTED-PRINTABLE:=D0=98=D0=B2=D0=B0=D0=BD=D0=BE=D0=B2;"
+            "=D0=98=D0=B2=D0=B0=D0=BD;;;\nFN;CHARSET=UTF-8;QUOTED-PRINTABLE:=D0=98=D0=B2=D0=B0=D0=BD "
+            "=D0=98=D0="
+            "\n=B2=D0=B0=D0=BD=D0=BE=D0=B2\nTEL;CELL:+7 900 000\nEND:VCARD\n",
+            {r("Иван Иванов", "Иван", {}, 1)}},
+        // Apple's export: grouped properties, lower-case types, the preferred address marked.
+        ReadCase{"AppleShapePreferredAddress",
+                 "BEGIN:VCARD\nVERSION:3.0\nN:Appleseed;Johnny;;;\nFN:Johnny Appleseed\n"
+                 "item1.ADR;type=WORK:;;1 Work Way;Cupertino;CA;95014;United States\n"
+                 "item1.X-ABADR:us\nitem2.ADR;type=HOME;type=pref:;;2 Home Road\\nBack Door;Cupertino;CA;"
+                 "95014;United States\nEND:VCARD\n",
+                 {r("Johnny Appleseed", "Johnny",
+                    {"2 Home Road", "Back Door", "Cupertino, CA 95014", "United States"}, 1)}},
+        ReadCase{
+            "HomeAddressChosenOverWork",
+            "BEGIN:VCARD\nVERSION:3.0\nFN:A B\nADR;TYPE=WORK:;;Work St;;;;\nADR;TYPE=HOME:;;Home St;;;;\n"
+            "END:VCARD\n",
+            {r("A B", "", {"Home St"}, 1)}},
+        ReadCase{"Version4PreferenceRanks",
+                 "BEGIN:VCARD\nVERSION:4.0\nFN:A B\nADR;TYPE=home;PREF=2:;;Second;;;;\n"
+                 "ADR;TYPE=work;PREF=1:;;First;;;;\nADR;TYPE=home:;;Third;;;;\nEND:VCARD\n",
+                 {r("A B", "", {"First"}, 1)}},
+        ReadCase{"FirstAddressWhenNoneMarked",
+                 "BEGIN:VCARD\nVERSION:3.0\nFN:A B\nADR:;;One;;;;\nADR:;;Two;;;;\nEND:VCARD\n",
+                 {r("A B", "", {"One"}, 1)}},
+        ReadCase{"EscapesAndFolding",
+                 "BEGIN:VCARD\nVERSION:3.0\nFN:Smith\\, John \\;Jr\\\\\nN:Smith;John,Paul;;;\n"
+                 "ADR:;;12\\, Elm Street\\nFlat 3\\;b;Lon\n\tdon;;;\nEND:VCARD\n",
+                 {r("Smith, John ;Jr\\", "John Paul", {"12, Elm Street", "Flat 3;b", "London"}, 1)}},
+        ReadCase{"Version4QuotedParameterWithColon",
+                 "BEGIN:VCARD\nVERSION:4.0\nFN:A B\nADR;LABEL=\"1 Road: Town\";TYPE=home:;;1 Road;Town;;;\n"
+                 "END:VCARD\n",
+                 {r("A B", "", {"1 Road", "Town"}, 1)}},
+        ReadCase{"ContactWithoutNameSkipped",
+                 "BEGIN:VCARD\nVERSION:3.0\nFN:First\nEND:VCARD\nBEGIN:VCARD\nVERSION:3.0\nN:;;;;\n"
+                 "EMAIL:x@example.org\nEND:VCARD\nBEGIN:VCARD\nVERSION:3.0\nFN:Third\nEND:VCARD\n",
+                 {r("First", "", {}, 1), r("Third", "", {}, 10)},
+                 {"line 5: a contact without a name, left out"}},
+        ReadCase{
+            "NestedAgentCardIgnored",
+            "BEGIN:VCARD\nVERSION:2.1\nFN:Boss\nAGENT:\nBEGIN:VCARD\nVERSION:2.1\nFN:Assistant\nEND:VCARD\n"
+            "END:VCARD\n",
+            {r("Boss", "", {}, 1)}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct BadCase {
+    const char* name;
+    QByteArray input;
+    int line;
+    QString message;
+};
+
+void PrintTo(const BadCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class MalformedRecipients : public testing::TestWithParam<BadCase> {};
+
+TEST_P(MalformedRecipients, AreRefusedWithTheirLine) {
+    try {
+        readRecipients(GetParam().input);
+        FAIL() << "read without complaint";
+    } catch (const RecipientsError& error) {
+        EXPECT_EQ(error.line(), GetParam().line);
+        EXPECT_EQ(error.message(), GetParam().message);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    All, MalformedRecipients,
+    testing::Values(
+        BadCase{"UnclosedQuote", "name,address\nAda,London\n\"Bob,Bath\nStreet\n", 3,
+                "a quoted field is never closed"},
+        BadCase{"QuoteOutOfPlace", "name,address\nAda,London\n\"Bob\"x,Bath\n", 3, "a quote out of place"},
+        BadCase{"CsvInvalidUtf8", "name,address\nAda,London\nB\xC3\x28,Bath\n", 3, "not valid UTF-8"},
+        BadCase{"CsvNoNameColumn", "email,address\na@b,London\n", 1,
+                "no column for the name (\"name\", \"first name\"...)"},
+        BadCase{"CsvEmpty", "", 1, "no header row naming the columns"},
+        BadCase{"VCardWithoutEnd", "BEGIN:VCARD\nVERSION:3.0\nFN:A\nEND:VCARD\nBEGIN:VCARD\nFN:B\n", 5,
+                "a vCard without END:VCARD"},
+        BadCase{"VCardInvalidUtf8", "BEGIN:VCARD\nVERSION:3.0\nFN:A\nNOTE:\xFF\xFE\nEND:VCARD\n", 4,
+                "not valid UTF-8"},
+        BadCase{"VCardInvalidUtf8InQuotedPrintable",
+                "BEGIN:VCARD\nVERSION:2.1\nFN;ENCODING=QUOTED-PRINTABLE:A=FF\nEND:VCARD\n", 3,
+                "not valid UTF-8"},
+        BadCase{"VCardPropertyOutsideCard", "BEGIN:VCARD\nFN:A\nEND:VCARD\nFN:B\n", 4,
+                "outside BEGIN:VCARD ... END:VCARD"},
+        BadCase{"VCardLineWithoutColon", "BEGIN:VCARD\nFN:A\ngarbage\nEND:VCARD\n", 3,
+                "not a vCard property (no \":\")"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(RecipientsFile, UnreadableFileIsAnErrorWithoutLine) {
+    QTemporaryDir folder;
+    try {
+        readRecipientsFile(folder.filePath(QStringLiteral("missing.csv")));
+        FAIL();
+    } catch (const RecipientsError& error) {
+        EXPECT_EQ(error.line(), 0);
+        EXPECT_TRUE(error.message().startsWith(QStringLiteral("cannot read"))) << error.what();
+    }
+}
+
+TEST(RecipientsFile, FirstNameFallsBackToTheFullName) {
+    EXPECT_EQ(r("Ada Lovelace", "", {}, 1).firstOrFullName(), QStringLiteral("Ada Lovelace"));
+    EXPECT_EQ(r("Ada Lovelace", "Ada", {}, 1).firstOrFullName(), QStringLiteral("Ada"));
+}
+
+} // namespace
