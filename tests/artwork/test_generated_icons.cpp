@@ -71,4 +71,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(GeneratedIconsTest)
-#include "generated_icons_test.moc"
+#include "test_generated_icons.moc"

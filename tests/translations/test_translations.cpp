@@ -369,4 +369,4 @@ private slots:
 };
 
 QTEST_MAIN(TranslationsTest)
-#include "tst_translations.moc"
+#include "test_translations.moc"
