@@ -146,9 +146,10 @@ int runBatch(const LetterOptions& options, const BatchOutput& output) {
     Batch batch(options, output);
     batch.tally.skipped = int(list->skipped.size());
     batch.writeLetters(list->recipients);
-    if (options.pdf)
+    // A PDF without pages is no document: with nothing to put in it, it is not written.
+    if (options.pdf && batch.tally.written > 0)
         batch.writeLettersPdf();
-    if (!options.envelopes.isEmpty())
+    if (!options.envelopes.isEmpty() && !list->recipients.empty())
         batch.writeEnvelopesPdf(list->recipients);
     try {
         syncFolder(options.outFolder);

@@ -391,6 +391,16 @@ TEST_F(Batch, RecordWithoutNameIsSkippedAndTheOthersWritten) {
                            "2 letter(s) written to " + o.outFolder + "; 1 recipient(s) left out."}));
 }
 
+TEST_F(Batch, NoLetterMeansNoEmptyPdfs) {
+    Captured captured;
+    LetterOptions o = options(writeRecipients("name,address\n,A\n"));
+    o.pdf = true;
+    o.envelopes = QStringLiteral("C5");
+    EXPECT_EQ(runBatch(o, captured.output()), 1);
+    EXPECT_EQ(letters(), QStringList());
+    EXPECT_EQ(captured.written, QStringList());
+}
+
 TEST_F(Batch, UnwritableFolderIsReportedWithExitTwo) {
     QFile blocker(home_.filePath(QStringLiteral("Letters")));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
