@@ -56,21 +56,6 @@ private:
     word::live::ChooserSettings settings_;
 };
 
-// Form1 on a provider, as the wizard has it: attach at load (Command1_Click), then Finish.
-struct LiveWizard {
-    explicit LiveWizard(word::Provider& provider)
-        : form(Form1::Services{provider, mBas, ui, programDirectory.path()}) {}
-    void finish(const WizardChoices& choices) {
-        form.Command1_Click();
-        mBas.alignment = 0;
-        form.Sapolnenie(choices);
-    }
-    MBas mBas;
-    QuietUserInterface ui;
-    QTemporaryDir programDirectory;
-    Form1 form;
-};
-
 // The messages a provider told the user.
 struct ToldMessages {
     QStringList messages;

@@ -21,8 +21,6 @@ namespace {
 
 using Backend = word::live::ChoosingProvider::Backend;
 
-using Wizard = LiveWizard;
-
 WizardChoices romanticLetter() {
     return sampleChoices(Style::Romantic);
 }
@@ -333,12 +331,12 @@ struct BackgroundRun {
 TEST_F(LiveConnection, InTheBackgroundNotRunningStartsLibreOfficeOnceAndFinishWaitsForIt) {
     PrivateOffice office(QStringLiteral("background-start"));
     BackgroundRun run(office.settings());
-    Wizard wizard(run.provider);
+    LetterRun wizard(run.provider);
 
     wizard.form.Command1_Click(); // the wizard opens
     EXPECT_TRUE(run.provider.isPending());
     ASSERT_FALSE(wizard.form.applicationRef.isEmpty());
-    wizard.finish(romanticLetter());
+    wizard.build(romanticLetter());
 
     EXPECT_EQ(run.waits, (std::vector<bool>{true, false})); // Finish came before LibreOffice was ready
     ASSERT_EQ(run.provider.backend(), Backend::Live) << run.provider.whyBuiltIn().toStdString();
@@ -356,11 +354,11 @@ TEST_F(LiveConnection, InTheBackgroundTheLibreOfficeOnThePipeIsAttachedAndTheRef
     startOfficeProcess(office.profileFolder(), office.pipeName());
     ASSERT_TRUE(acceptsConnections(office.settings()));
     BackgroundRun run(office.settings());
-    Wizard wizard(run.provider);
+    LetterRun wizard(run.provider);
 
     wizard.form.Command1_Click();
     EXPECT_TRUE(wizard.form.applicationRef.isEmpty());
-    wizard.finish(romanticLetter());
+    wizard.build(romanticLetter());
 
     EXPECT_EQ(run.provider.backend(), Backend::Live);
     EXPECT_EQ(run.provider.liveOffice()->startedProcessId(), 0);
@@ -378,11 +376,11 @@ TEST_F(LiveConnection, InTheBackgroundALibreOfficeThatDoesNotAnswerIsToldOnceAtF
     auto settings = office.settings();
     settings.office.callTimeLimit = std::chrono::seconds(2);
     BackgroundRun run(settings);
-    Wizard wizard(run.provider);
+    LetterRun wizard(run.provider);
 
     wizard.form.Command1_Click();
     EXPECT_TRUE(wizard.ui.messages.isEmpty()); // not yet known
-    wizard.finish(romanticLetter());
+    wizard.build(romanticLetter());
 
     // As the attach at load tells it when it waits: its message box, then the letter on the engine.
     ASSERT_EQ(wizard.ui.messages.size(), 1) << wizard.ui.messages.join(u'\n').toStdString();
@@ -414,8 +412,8 @@ protected:
 int stepsInLetter(const WizardChoices& choices) {
     word::engine::Engine engine;
     FaultingProvider counting(engine, -1, [] {});
-    Wizard wizard(counting);
-    wizard.finish(choices);
+    LetterRun wizard(counting);
+    wizard.build(choices);
     return counting.globals();
 }
 
@@ -452,8 +450,8 @@ TEST_P(LiveEnding, TheUserIsToldAndHoldsTheWholeLetter) {
         word::live::ChoosingProvider provider(settings, told.teller());
         FaultingProvider faulting(provider, step,
                                   [&] { endLibreOffice(settings.office.pipeName, ending.how); });
-        Wizard wizard(faulting);
-        wizard.finish(letter);
+        LetterRun wizard(faulting);
+        wizard.build(letter);
         ASSERT_EQ(provider.backend(), Backend::Live) << provider.whyBuiltIn().toStdString();
         if (step == AfterTheLastStep) {
             endLibreOffice(settings.office.pipeName, ending.how);

@@ -49,17 +49,17 @@ void runRound(const QString& profile, Ending ending, int round) {
     ToldMessages told;
     {
         word::live::ChoosingProvider provider(settings, told.teller());
-        LiveWizard wizard(provider);
+        LetterRun wizard(provider);
         wizard.form.Command1_Click();
-        wizard.finish(letter);
+        wizard.build(letter);
         ASSERT_EQ(provider.backend(), Backend::Live) << provider.whyBuiltIn().toStdString();
         EXPECT_EQ(provider.Global()->ActiveDocument()->Tables()->Count(), 1);
 
         // Connections made and let go while this one stays: the bench's and the user's pattern.
         for (int other = 0; other < 3; ++other) {
             word::live::ChoosingProvider attached(settings, told.teller());
-            LiveWizard second(attached);
-            second.finish(letter);
+            LetterRun second(attached);
+            second.build(letter);
             ASSERT_EQ(attached.backend(), Backend::Live)
                 << attached.whyBuiltIn().toStdString() << told.messages.join(u'\n').toStdString();
             attached.Global()->ActiveDocument()->Close(false);
