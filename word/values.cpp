@@ -104,4 +104,12 @@ int tableSize(int rows, int columns) {
     return rows * columns;
 }
 
+void embeddedPicture(bool linkToFile, bool saveWithDocument) {
+    if (linkToFile)
+        invalid(QStringLiteral(
+            "Linked pictures are not supported; a picture can only be embedded in the document."));
+    if (!saveWithDocument)
+        invalid(QStringLiteral("A picture that is not linked must be saved with the document."));
+}
+
 } // namespace word::values

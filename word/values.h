@@ -20,5 +20,7 @@ int outlineLevel(int level);
 float lineCoordinate(float points);
 float centimetres(float centimetres);
 int tableSize(int rows, int columns); // returns the number of cells
+// A picture is embedded in the document and saved with it; nothing else is accepted.
+void embeddedPicture(bool linkToFile, bool saveWithDocument);
 
 } // namespace word::values

@@ -5,7 +5,6 @@
 #include "livetesting.h"
 #include "tests/builder/styles/styledletter.h"
 
-#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QRegularExpression>
@@ -495,9 +494,3 @@ INSTANTIATE_TEST_SUITE_P(
 
 } // namespace
 } // namespace tavrin::testing
-
-int main(int argc, char** argv) {
-    QCoreApplication application(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

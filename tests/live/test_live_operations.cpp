@@ -7,7 +7,6 @@
 #include "word/engine/docx.h"
 #include "word/engine/paragraph.h"
 
-#include <QCoreApplication>
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -385,9 +384,3 @@ INSTANTIATE_TEST_SUITE_P(Scripts, LiveOperations, ::testing::ValuesIn(Scripts),
 
 } // namespace
 } // namespace tavrin::testing
-
-int main(int argc, char** argv) {
-    QCoreApplication application(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

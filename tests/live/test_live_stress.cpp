@@ -5,7 +5,6 @@
 #include "livetesting.h"
 #include "tests/builder/styles/styledletter.h"
 
-#include <QCoreApplication>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -104,9 +103,3 @@ TEST_F(LiveStress, ConnectWriteAndEndLibreOfficeManyTimesInOneProcess) {
 
 } // namespace
 } // namespace tavrin::testing
-
-int main(int argc, char** argv) {
-    QCoreApplication application(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

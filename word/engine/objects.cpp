@@ -278,12 +278,7 @@ public:
     word::Ref<word::InlineShape> AddPicture(const QString& fileName, bool linkToFile,
                                             bool saveWithDocument) override {
         live();
-        if (linkToFile)
-            fail(errors::InvalidArgument, QStringLiteral("Linked pictures are not supported; a picture can "
-                                                         "only be embedded in the document."));
-        if (!saveWithDocument)
-            fail(errors::InvalidArgument,
-                 QStringLiteral("A picture that is not linked must be saved with the document."));
+        values::embeddedPicture(linkToFile, saveWithDocument);
         Picture picture = guarded([&] { return readPicture(fileName); });
         const PictureSize size = edit([&](Editor& e) { return e.insertPicture(std::move(picture)); });
         return make<InlineShapeObject>(size);

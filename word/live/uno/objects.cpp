@@ -440,12 +440,7 @@ public:
     }
     word::Ref<word::InlineShape> AddPicture(const QString& fileName, bool linkToFile,
                                             bool saveWithDocument) override {
-        if (linkToFile)
-            fail(errors::InvalidArgument, QStringLiteral("Linked pictures are not supported; a picture can "
-                                                         "only be embedded in the document."));
-        if (!saveWithDocument)
-            fail(errors::InvalidArgument,
-                 QStringLiteral("A picture that is not linked must be saved with the document."));
+        values::embeddedPicture(linkToFile, saveWithDocument);
         // Read here, at the time of the call, as the engine reads it: the same bytes at the same size.
         engine::Picture picture = engine::readPicture(fileName);
         const auto size = onWriter([picture = std::move(picture)](WriterDocument& writer) mutable {
