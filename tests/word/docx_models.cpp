@@ -69,6 +69,22 @@ ParaFormat letterFormat(int alignment) {
     return format;
 }
 
+ParaFormat everyMemberAwayFromItsDefault() {
+    ParaFormat f;
+    f.alignment = 3;
+    f.leftIndent = 36;
+    f.rightIndent = 18.5f;
+    f.firstLineIndent = -9;
+    f.spaceBefore = 6;
+    f.spaceAfter = 12;
+    f.lineSpacingRule = 2;
+    f.widowControl = false;
+    f.keepWithNext = f.keepTogether = f.pageBreakBefore = f.noLineNumber = true;
+    f.hyphenation = false;
+    f.outlineLevel = 1;
+    return f;
+}
+
 DocumentModel letterModel(bool withPictures) {
     DocumentModel model;
     const CharFormat body = font(QStringLiteral("Times New Roman"), 12);

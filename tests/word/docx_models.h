@@ -2,6 +2,7 @@
 
 // Documents built by hand for the package tests, the fuzz targets and the benchmark.
 
+#include "word/automationerror.h"
 #include "word/engine/model.h"
 
 #include <QByteArray>
@@ -12,7 +13,10 @@
 
 namespace docxtest {
 
+// The package tests use the engine's names, and its errors, unqualified.
 using namespace word::engine;
+using word::AutomationError;
+namespace errors = word::errors;
 
 // Encoded pictures made on the spot: a plain rectangle with a darker frame.
 QByteArray pngPicture(int width, int height, QColor color);
@@ -26,6 +30,8 @@ Table table(const PageSetup& page, int rows, int columns);
 
 // The paragraph format the letter layouts put on every paragraph (one-and-a-half spacing, no indents).
 ParaFormat letterFormat(int alignment);
+// Every member of a paragraph format away from its default.
+ParaFormat everyMemberAwayFromItsDefault();
 
 // A typical letter: about thirty paragraphs, a heading table of two cells (a picture in the first when
 // withPictures), two more pictures in the body, and two lines across the page.

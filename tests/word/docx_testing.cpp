@@ -6,17 +6,27 @@
 
 namespace docxtest {
 
-QByteArray partOf(const QByteArray& package, const std::string& name) {
+namespace {
+
+// The package's archive, read-only, or null when it is not a zip.
+zip_t* openArchive(const QByteArray& package) {
     zip_error_t error;
     zip_error_init(&error);
     zip_source_t* source =
         zip_source_buffer_create(package.constData(), zip_uint64_t(package.size()), 0, &error);
     zip_t* archive = zip_open_from_source(source, ZIP_RDONLY, &error);
     zip_error_fini(&error);
-    if (!archive) {
+    if (!archive)
         zip_source_free(source);
+    return archive;
+}
+
+} // namespace
+
+QByteArray partOf(const QByteArray& package, const std::string& name) {
+    zip_t* archive = openArchive(package);
+    if (!archive)
         throw std::runtime_error("not a zip");
-    }
     QByteArray bytes;
     zip_stat_t stat;
     if (zip_stat(archive, name.c_str(), 0, &stat) == 0) {
@@ -30,17 +40,10 @@ QByteArray partOf(const QByteArray& package, const std::string& name) {
 }
 
 std::vector<std::string> entryNames(const QByteArray& package) {
-    zip_error_t error;
-    zip_error_init(&error);
-    zip_source_t* source =
-        zip_source_buffer_create(package.constData(), zip_uint64_t(package.size()), 0, &error);
-    zip_t* archive = zip_open_from_source(source, ZIP_RDONLY, &error);
-    zip_error_fini(&error);
+    zip_t* archive = openArchive(package);
     std::vector<std::string> names;
-    if (!archive) {
-        zip_source_free(source);
+    if (!archive)
         return names;
-    }
     for (zip_int64_t i = 0; i < zip_get_num_entries(archive, 0); ++i)
         names.emplace_back(zip_get_name(archive, zip_uint64_t(i), 0));
     zip_discard(archive);

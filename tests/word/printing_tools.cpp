@@ -1,4 +1,5 @@
 #include "printing_tools.h"
+#include "programs.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -16,22 +17,10 @@ namespace word::testing {
 
 namespace {
 
-struct ProgramRun {
-    int exitCode = -1;
-    QByteArray output;
-};
+using wordtest::ProgramRun;
 
 ProgramRun run(const QString& program, const QStringList& arguments, int timeoutMs = 180000) {
-    QProcess process;
-    process.setProcessChannelMode(QProcess::SeparateChannels);
-    process.start(program, arguments);
-    if (!process.waitForFinished(timeoutMs)) {
-        process.kill();
-        process.waitForFinished();
-        return {};
-    }
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardOutput()};
+    return wordtest::runProgram(program, arguments, timeoutMs, QProcess::SeparateChannels);
 }
 
 QString tool(const char* name) {

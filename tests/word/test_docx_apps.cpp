@@ -2,6 +2,7 @@
 // letter to PDF, read back with poppler's tools.
 
 #include "docx_models.h"
+#include "programs.h"
 #include "word/engine/docx.h"
 
 #include <gtest/gtest.h>
@@ -20,25 +21,13 @@
 #include <random>
 
 using namespace docxtest;
-using word::engine::saveDocx;
 
 namespace {
 
-struct ProgramRun {
-    int exitCode = -1;
-    QByteArray output;
-};
+using wordtest::ProgramRun;
 
 ProgramRun runProgram(const QString& program, const QStringList& arguments, int timeoutMs = 120000) {
-    QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(program, arguments);
-    if (!process.waitForFinished(timeoutMs)) {
-        process.kill();
-        process.waitForFinished();
-        return {};
-    }
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAll()};
+    return wordtest::runProgram(program, arguments, timeoutMs, QProcess::MergedChannels);
 }
 
 QString requireProgram(const QString& name) {

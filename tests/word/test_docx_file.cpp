@@ -14,11 +14,6 @@
 #include <sys/stat.h>
 
 using namespace docxtest;
-using word::AutomationError;
-using word::engine::docxBytes;
-using word::engine::openDocx;
-using word::engine::saveDocx;
-namespace errors = word::errors;
 
 namespace {
 

@@ -17,12 +17,6 @@
 #include <random>
 
 using namespace docxtest;
-using word::AutomationError;
-using word::engine::docxBytes;
-using word::engine::DocxReadLimits;
-using word::engine::docxStoredForm;
-using word::engine::readDocx;
-namespace errors = word::errors;
 
 namespace {
 
@@ -42,17 +36,8 @@ void PrintTo(const ModelCase& c, std::ostream* out) {
 
 DocumentModel everyFormat() {
     DocumentModel model;
-    ParaFormat f;
-    f.alignment = 3;
-    f.leftIndent = 36;
-    f.rightIndent = 18.5f;
-    f.firstLineIndent = -9;
-    f.spaceBefore = 6;
+    ParaFormat f = everyMemberAwayFromItsDefault();
     f.spaceAfter = 12.05f;
-    f.lineSpacingRule = 2;
-    f.widowControl = false;
-    f.keepWithNext = f.keepTogether = f.pageBreakBefore = f.noLineNumber = true;
-    f.hyphenation = false;
     f.outlineLevel = 9;
     const CharFormat mark{QStringLiteral("Courier New"), 7.5f, 13, true};
     model.body.emplace_back(paragraph({run(QStringLiteral("x"), mark)}, f, mark));

@@ -14,7 +14,6 @@
 #include <set>
 
 using namespace docxtest;
-using word::engine::docxBytes;
 
 namespace {
 
@@ -42,22 +41,6 @@ void PrintTo(const ParagraphCase& c, std::ostream* out) {
     *out << c.name;
 }
 
-ParaFormat everythingSet() {
-    ParaFormat f;
-    f.alignment = 3;
-    f.leftIndent = 36;
-    f.rightIndent = 18.5f;
-    f.firstLineIndent = -9;
-    f.spaceBefore = 6;
-    f.spaceAfter = 12;
-    f.lineSpacingRule = 2;
-    f.widowControl = false;
-    f.keepWithNext = f.keepTogether = f.pageBreakBefore = f.noLineNumber = true;
-    f.hyphenation = false;
-    f.outlineLevel = 1;
-    return f;
-}
-
 class ParagraphProperties : public testing::TestWithParam<ParagraphCase> {};
 
 TEST_P(ParagraphProperties, AreWrittenInSchemaOrder) {
@@ -76,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
             "Centred", letterFormat(1),
             R"(<w:pPr><w:widowControl/><w:spacing w:before="0" w:after="0" w:line="360" w:lineRule="auto"/>)"
             R"(<w:ind w:left="0" w:right="0" w:firstLine="0"/><w:jc w:val="center"/>)"},
-        ParagraphCase{"EveryMemberAwayFromItsDefault", everythingSet(),
+        ParagraphCase{"EveryMemberAwayFromItsDefault", everyMemberAwayFromItsDefault(),
                       R"(<w:pPr><w:keepNext/><w:keepLines/><w:pageBreakBefore/><w:widowControl w:val="0"/>)"
                       R"(<w:suppressLineNumbers/><w:suppressAutoHyphens/>)"
                       R"(<w:spacing w:before="120" w:after="240" w:line="480" w:lineRule="auto"/>)"
@@ -84,15 +67,11 @@ INSTANTIATE_TEST_SUITE_P(
                       R"(<w:outlineLvl w:val="0"/>)"},
         ParagraphCase{
             "UnknownValuesFallBack",
-            [] {
-                ParaFormat f;
-                f.alignment = 7;
-                f.lineSpacingRule = 9;
-                f.outlineLevel = 0;
-                f.spaceBefore = -5;
-                f.leftIndent = 1e9f;
-                return f;
-            }(),
+            ParaFormat{.alignment = 7,
+                       .leftIndent = 1e9f,
+                       .spaceBefore = -5,
+                       .lineSpacingRule = 9,
+                       .outlineLevel = 0},
             R"(<w:pPr><w:widowControl/><w:spacing w:before="0" w:after="0" w:line="240" w:lineRule="auto"/>)"
             R"(<w:ind w:left="31680" w:right="0" w:firstLine="0"/><w:jc w:val="left"/>)"}),
     [](const auto& info) { return std::string(info.param.name); });
