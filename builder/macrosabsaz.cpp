@@ -1,12 +1,10 @@
+#include "macrosabsaz.h"
+
 #include "form1.h"
 
 namespace tavrin {
 
-// The letter's fixed paragraph format, put on the paragraph at the insertion point of the active
-// document; only the alignment comes from the user. Each member is its own call, in this order, and the
-// first failing call ends the routine with the rest unset.
-void Form1::MacrosAbsaz() {
-    word::Ref<word::Global> global = services_.word.Global();
+void letterParagraphFormat(const word::Ref<word::Global>& global, int alignment) {
     word::Ref<word::ParagraphFormat> format = global->Selection()->ParagraphFormat();
 
     format->setLeftIndent(global->CentimetersToPoints(0));
@@ -14,7 +12,7 @@ void Form1::MacrosAbsaz() {
     format->setSpaceBefore(0);
     format->setSpaceAfter(0);
     format->setLineSpacingRule(word::wdLineSpace1pt5);
-    format->setAlignment(services_.mBas.alignment);
+    format->setAlignment(alignment);
     format->setWidowControl(true);
     format->setKeepWithNext(false);
     format->setKeepTogether(false);
@@ -23,6 +21,12 @@ void Form1::MacrosAbsaz() {
     format->setHyphenation(true);
     format->setFirstLineIndent(global->CentimetersToPoints(0));
     format->setOutlineLevel(word::wdOutlineLevelBodyText);
+}
+
+// The letter's paragraph format on the paragraph at the insertion point of the active document, with the
+// user's alignment.
+void Form1::MacrosAbsaz() {
+    letterParagraphFormat(services_.word.Global(), services_.mBas.alignment);
 }
 
 } // namespace tavrin

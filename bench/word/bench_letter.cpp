@@ -2,6 +2,7 @@
 // pictures (bitmaps, converted to PNG on insertion) and two drawn rules; with and without the pictures,
 // and with and without turning the document into a .docx package at the end.
 
+#include "builder/macrosabsaz.h"
 #include "word/engine/docx.h"
 #include "word/engine/engine.h"
 
@@ -49,24 +50,6 @@ const Pictures& pictures() {
     return files;
 }
 
-void paragraphFormat(const Ref<Global>& global, int alignment) {
-    const auto format = global->Selection()->ParagraphFormat();
-    format->setLeftIndent(global->CentimetersToPoints(0));
-    format->setRightIndent(global->CentimetersToPoints(0));
-    format->setSpaceBefore(0);
-    format->setSpaceAfter(0);
-    format->setLineSpacingRule(wdLineSpace1pt5);
-    format->setAlignment(alignment);
-    format->setWidowControl(true);
-    format->setKeepWithNext(false);
-    format->setKeepTogether(false);
-    format->setPageBreakBefore(false);
-    format->setNoLineNumber(false);
-    format->setHyphenation(true);
-    format->setFirstLineIndent(global->CentimetersToPoints(0));
-    format->setOutlineLevel(wdOutlineLevelBodyText);
-}
-
 void fontSet(const Ref<Selection>& selection) {
     const auto font = selection->Font();
     font->setColorIndex(wdBlack);
@@ -90,13 +73,13 @@ Ref<Document> buildLetter(engine::Engine& engine, bool withPictures) {
     selection->MoveRight();
     selection->TypeParagraph();
     fontSet(selection);
-    paragraphFormat(global, wdAlignParagraphLeft);
+    tavrin::letterParagraphFormat(global, wdAlignParagraphLeft);
     selection->TypeText(QStringLiteral("Jane Writer\r\n12 High Street\r\nLittle Town"));
     selection->EndOf();
     selection->MoveDown();
     selection->TypeParagraph();
     fontSet(selection);
-    paragraphFormat(global, wdAlignParagraphLeft);
+    tavrin::letterParagraphFormat(global, wdAlignParagraphLeft);
     selection->TypeText(QStringLiteral("\r\n01.02.2026\r\nJohn Recipient\r\n34 Low Road\r\nBig City\r\n"));
     selection->TypeParagraph();
     selection->EndOf();
@@ -109,7 +92,7 @@ Ref<Document> buildLetter(engine::Engine& engine, bool withPictures) {
         "I am glad that the garden is doing well after the long winter.\r\n\r\nWith kind regards,\r\nJane\r\n"
         "[Signature]\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n"));
     fontSet(selection);
-    paragraphFormat(global, wdAlignParagraphLeft);
+    tavrin::letterParagraphFormat(global, wdAlignParagraphLeft);
     selection->TypeParagraph();
     selection->EndOf();
     if (withPictures)

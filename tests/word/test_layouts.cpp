@@ -1,6 +1,7 @@
 // The call sequences the letter layouts rely on, as they make them: through the global object's
 // selection and the active document.
 
+#include "builder/macrosabsaz.h"
 #include "engine_support.h"
 
 #include <QImage>
@@ -44,24 +45,8 @@ protected:
         font->setName(name);
         font->setSize(size);
     }
-    // The shared paragraph format, as the builder applies it.
-    void paragraphFormat(int alignment) {
-        const auto format = global->Selection()->ParagraphFormat();
-        format->setLeftIndent(global->CentimetersToPoints(0));
-        format->setRightIndent(global->CentimetersToPoints(0));
-        format->setSpaceBefore(0);
-        format->setSpaceAfter(0);
-        format->setLineSpacingRule(word::wdLineSpace1pt5);
-        format->setAlignment(alignment);
-        format->setWidowControl(true);
-        format->setKeepWithNext(false);
-        format->setKeepTogether(false);
-        format->setPageBreakBefore(false);
-        format->setNoLineNumber(false);
-        format->setHyphenation(true);
-        format->setFirstLineIndent(global->CentimetersToPoints(0));
-        format->setOutlineLevel(word::wdOutlineLevelBodyText);
-    }
+    // The shared paragraph format, the builder's own.
+    void paragraphFormat(int alignment) { tavrin::letterParagraphFormat(global, alignment); }
     word::Ref<word::Table> bandAtTheStart(int columns) {
         const auto range = global->Selection()->Range();
         const auto table = global->Selection()->Tables()->Add(range, 1, columns);
