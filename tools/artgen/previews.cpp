@@ -73,6 +73,31 @@ QImage stripStart(const QImage& strip, int width, int shownWidth) {
     return strip.copy(0, 0, width, strip.height()).scaledToWidth(shownWidth, Qt::SmoothTransformation);
 }
 
+// Lines beside a heading: `offset` pixels in from the column's left, from row `top`.
+struct BesideLines {
+    int offset;
+    int top;
+    std::initializer_list<double> shares;
+};
+
+// A heading picture in the top left corner, lines beside it and lines under it. Returns the next free row.
+int headingTopLeft(QPainter& p, const Sheet& sheet, const QImage& heading, const BesideLines& beside,
+                   std::initializer_list<double> under, const QColor& ink) {
+    p.drawImage(sheet.left, 5, heading);
+    textLines(p, sheet.left + beside.offset, sheet.width() - beside.offset, beside.top, beside.shares,
+              Qt::AlignLeft, ink);
+    return textLines(p, sheet.left, sheet.width(), 5 + heading.height() + 4, under, Qt::AlignLeft, ink);
+}
+
+// The salutation from row `top`, the content under it and the closing under that.
+void salutationContentClosing(QPainter& p, const Sheet& sheet, int top, std::initializer_list<double> content,
+                              std::initializer_list<double> closing, Qt::Alignment closingAlignment,
+                              const QColor& ink) {
+    int y = textLines(p, sheet.left, sheet.width(), top, {0.35}, Qt::AlignLeft, ink);
+    y = textLines(p, sheet.left, sheet.width(), y + 1, content, Qt::AlignLeft, ink);
+    textLines(p, sheet.left, sheet.width(), y + 2, closing, closingAlignment, ink);
+}
+
 } // namespace
 
 QImage classicPreview(const StylePictures& pictures) {
@@ -116,17 +141,13 @@ QImage darkPreview(const StylePictures& pictures) {
 QImage romanticPreview(const StylePictures& pictures) {
     Sheet sheet = blankSheet({93, 92}, 7);
     QPainter p(&sheet.image);
-    const QImage heading = fitted(pictures.romantic, 44);
-    p.drawImage(sheet.left, 5, heading);
     const QColor ink(0x8a, 0x5a, 0x6c);
-    textLines(p, sheet.left + 47, sheet.width() - 47, 10, {0.9, 0.7, 0.8}, Qt::AlignLeft, ink);
-    int y = textLines(p, sheet.left, sheet.width(), 5 + heading.height() + 4, {0.3, 0.45, 0.4}, Qt::AlignLeft,
-                      ink);
+    const int y = headingTopLeft(p, sheet, fitted(pictures.romantic, 44), {47, 10, {0.9, 0.7, 0.8}},
+                                 {0.3, 0.45, 0.4}, ink);
     const QImage strip = stripMiddle(pictures.romanticLine, 330, sheet.width());
     p.drawImage(sheet.left, y + 1, strip);
-    y = textLines(p, sheet.left, sheet.width(), y + strip.height() + 4, {0.35}, Qt::AlignLeft, ink);
-    y = textLines(p, sheet.left, sheet.width(), y + 1, {1, 1, 1, 0.75}, Qt::AlignLeft, ink);
-    textLines(p, sheet.left, sheet.width(), y + 2, {0.4, 0.3}, Qt::AlignLeft, ink);
+    salutationContentClosing(p, sheet, y + strip.height() + 4, {1, 1, 1, 0.75}, {0.4, 0.3}, Qt::AlignLeft,
+                             ink);
     p.drawImage(sheet.left, 90 - 2 - strip.height() - 2, strip);
     return sheet.image;
 }
@@ -151,17 +172,13 @@ QImage elegantPreview(const StylePictures& pictures) {
 QImage modernisticPreview(const StylePictures& pictures) {
     Sheet sheet = blankSheet({98, 98}, 8);
     QPainter p(&sheet.image);
-    const QImage heading = fitted(pictures.modern, 30);
-    p.drawImage(sheet.left, 5, heading);
     const QColor ink(0x40, 0x40, 0x40);
-    textLines(p, sheet.left + 35, sheet.width() - 35, 14, {0.8, 0.6, 0.7}, Qt::AlignLeft, ink);
-    int y = textLines(p, sheet.left, sheet.width(), 5 + heading.height() + 4, {0.3, 0.0, 0.45, 0.5},
-                      Qt::AlignLeft, ink);
+    const int y = headingTopLeft(p, sheet, fitted(pictures.modern, 30), {35, 14, {0.8, 0.6, 0.7}},
+                                 {0.3, 0.0, 0.45, 0.5}, ink);
     const QImage strip = stripStart(pictures.modernLine, 260, sheet.width());
     p.drawImage(sheet.left, y, strip);
-    y = textLines(p, sheet.left, sheet.width(), y + strip.height() + 4, {0.35}, Qt::AlignLeft, ink);
-    y = textLines(p, sheet.left, sheet.width(), y + 1, {1, 1, 1, 0.7}, Qt::AlignLeft, ink);
-    textLines(p, sheet.left, sheet.width(), y + 2, {0.35, 0.3, 0.25}, Qt::AlignRight, ink);
+    salutationContentClosing(p, sheet, y + strip.height() + 4, {1, 1, 1, 0.7}, {0.35, 0.3, 0.25},
+                             Qt::AlignRight, ink);
     p.drawImage(sheet.left, 95 - 3 - strip.height() - 1, strip);
     return sheet.image;
 }
