@@ -10,10 +10,9 @@
 #include "builder/styles/layoutrun.h"
 #include "word/engine/docx.h"
 
-#include <gtest/gtest.h>
-
 #include <QDir>
 #include <QFile>
+#include <QTest>
 
 #include <algorithm>
 #include <string>
@@ -71,10 +70,6 @@ struct LetterCase {
     int checkOmit2 = 0;
     Lines expected;
 };
-
-void PrintTo(const LetterCase& letterCase, std::ostream* out) {
-    *out << letterCase.name;
-}
 
 // The ornament, then the whole letter down to the signature mark, aligned as chosen.
 Lines signedLetterUnder(const std::string& ornament) {
@@ -212,30 +207,12 @@ const std::vector<LetterCase> LetterCases = {
      ModernBand + Lines{"C|", "*|"} + Recipient + blank(1) + ModernLetter + ModernFoot},
 };
 
-class LetterLines : public ::testing::TestWithParam<std::tuple<LetterCase, int>> {};
-
-TEST_P(LetterLines, ParagraphsInOrderWithTheirAlignment) {
-    const auto& [letterCase, alignment] = GetParam();
-    WizardChoices choices = sampleChoices(letterCase.style, Alignment(alignment));
-    choices.checkDate = letterCase.checkDate;
-    choices.checkOmit = letterCase.checkOmit;
-    choices.checkOmit2 = letterCase.checkOmit2;
-
-    StyledLetter letter;
-    letter.build(choices);
-
-    Lines expected;
-    for (const std::string& line : letterCase.expected)
-        expected.push_back(expand(line, alignment));
-    EXPECT_EQ(shownWithAlignment(linesOf(letter.model())), expected);
+QStringList qt(const Lines& lines) {
+    QStringList list;
+    for (const std::string& line : lines)
+        list.append(QString::fromStdString(line));
+    return list;
 }
-
-INSTANTIATE_TEST_SUITE_P(Styles, LetterLines,
-                         ::testing::Combine(::testing::ValuesIn(LetterCases), ::testing::Values(0, 1, 2)),
-                         [](const auto& info) {
-                             return std::get<0>(info.param).name + "_Alignment" +
-                                    std::to_string(std::get<1>(info.param));
-                         });
 
 // ---------------------------------------------------------------------------------------------------------
 // What every style shares: its face on every text run, the heading band, the pictures, the files, the
@@ -249,10 +226,6 @@ struct StyleFacts {
     bool makesApplicationVisible;
 };
 
-void PrintTo(const StyleFacts& facts, std::ostream* out) {
-    *out << styleName(facts.style).toStdString();
-}
-
 CharFormat face(const char* name, float size) {
     return CharFormat{QString::fromLatin1(name), size, word::wdBlack, false};
 }
@@ -264,8 +237,6 @@ const std::vector<StyleFacts> AllStyles = {
     {Style::Elegant, face("Garamond", 12), 1, 3, true},
     {Style::Modern, face("Courier", 10), 2, 3, true},
 };
-
-class EveryStyle : public ::testing::TestWithParam<StyleFacts> {};
 
 // The pictures of the letter, each as its file name ("<romantic.bmp>").
 QStringList picturesOf(const DocumentModel& model) {
@@ -293,151 +264,211 @@ private:
     }
 };
 
-TEST_P(EveryStyle, EveryTextRunIsInTheStylesFace) {
-    StyledLetter letter;
-    letter.build(sampleChoices(GetParam().style));
-
-    int runs = 0;
-    for (const LetterLine& line : linesOf(letter.model())) {
-        for (const CharFormat& format : line.runFormats()) {
-            EXPECT_EQ(format, GetParam().face) << "in \"" << line.shown() << '"';
-            ++runs;
-        }
-    }
-    EXPECT_GT(runs, 10);
-}
-
-TEST_P(EveryStyle, HeadingBandIsOneRowWithWhiteRules) {
-    StyledLetter letter;
-    letter.build(sampleChoices(GetParam().style));
-
-    const auto tables = tablesOf(letter.model());
-    ASSERT_EQ(tables.size(), 1u);
-    ASSERT_EQ(tables[0]->rows.size(), 1u);
-    EXPECT_EQ(int(tables[0]->rows[0].size()), GetParam().bandColumns);
-    EXPECT_EQ(tables[0]->insideColorIndex, word::wdWhite);
-    EXPECT_EQ(tables[0]->outsideColorIndex, word::wdWhite);
-}
-
-TEST_P(EveryStyle, NoPictureFileRemainsWhileTheLetterKeepsItsPictures) {
-    StyledLetter letter;
-    letter.build(sampleChoices(GetParam().style));
-
-    EXPECT_EQ(picturesOf(letter.model()).size(), GetParam().picturesInLetter);
-    EXPECT_EQ(letter.programDirectoryFiles(), QStringList());
-}
-
-TEST_P(EveryStyle, UnwritableProgramDirectoryStillGivesEveryPicture) {
-    StyledLetter letter(QStringLiteral("/nonexistent/tavrin/program/directory"));
-    letter.build(sampleChoices(GetParam().style));
-
-    EXPECT_EQ(picturesOf(letter.model()).size(), GetParam().picturesInLetter);
-}
-
-TEST_P(EveryStyle, ApplicationVisibilityAsTheStyleLeavesIt) {
-    StyledLetter letter;
-    letter.attach();
-    letter.form->applicationRef->setVisible(false);
-    const auto application = letter.form->applicationRef;
-    letter.assemble(sampleChoices(GetParam().style));
-
-    EXPECT_EQ(application->Visible(), GetParam().makesApplicationVisible);
-}
-
-TEST_P(EveryStyle, UnreachableWordProcessorLeavesNoFileAndNoMessage) {
-    QTemporaryDir programDirectory;
-    UnreachableWordProcessor wordProcessor;
-    MBas mBas;
-    QuietUserInterface ui;
-    Form1 form({wordProcessor, mBas, ui, programDirectory.path()});
-    form.Sapolnenie(sampleChoices(GetParam().style));
-
-    EXPECT_EQ(QDir(programDirectory.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-              QStringList());
-    EXPECT_TRUE(ui.messages.isEmpty());
-}
-
-// Markup, control characters, a lone surrogate, right-to-left marks and an address of thousands of lines:
-// the letter is still written, saved and read back whole.
-TEST_P(EveryStyle, HostileTextsStillGiveALetterThatReadsBack) {
-    const QString markup = QStringLiteral("<w:p>&amp; \"quoted\" 'single' </w:t>]]>");
-    WizardChoices choices = sampleChoices(GetParam().style);
-    choices.recNameText =
-        markup + QChar(0x0001) + QChar(0xD800) + QChar(0x202E) + QStringLiteral("\t\U0001F642");
-    choices.recAddressText = QStringLiteral("line\r\n").repeated(5000);
-    choices.nameText = QString(QChar(0x000B)) + QStringLiteral("\r\r\n\n") + QChar(0xFFFF);
-    choices.text1 = QStringLiteral("A long letter. ").repeated(20000);
-    StyledLetter letter;
-    letter.build(choices);
-    QTemporaryDir saved;
-    const QString path = QDir(saved.path()).filePath(QStringLiteral("letter.docx"));
-    letter.saveAs(path);
-
-    const auto readBack = linesOf(word::engine::openDocx(path));
-    const bool markupArrived = std::any_of(readBack.begin(), readBack.end(), [&](const LetterLine& line) {
-        return line.text.startsWith(markup);
-    });
-    EXPECT_TRUE(markupArrived);
-    EXPECT_GT(readBack.size(), 5000u);
-    EXPECT_EQ(letter.programDirectoryFiles(), QStringList());
-}
-
-INSTANTIATE_TEST_SUITE_P(Styles, EveryStyle, ::testing::ValuesIn(AllStyles),
-                         [](const auto& info) { return styleName(info.param.style).toStdString(); });
-
-// ---------------------------------------------------------------------------------------------------------
-// Style by style, what the paragraph list does not show.
-
-TEST(ClassicStyle, OnlyTheLastParagraphCarriesTheScriptFace) {
-    StyledLetter letter;
-    letter.build(sampleChoices(Style::Classic));
-
-    const auto lines = linesOf(letter.model());
-    EXPECT_EQ(lines.back().paragraph->markFormat, face("Monotype Corsiva", 12));
-    const auto& address = lines[lines.size() - 2];
-    ASSERT_EQ(address.text, QStringLiteral("Marylebone"));
-    EXPECT_EQ(address.runFormats(), std::vector<CharFormat>{face("Arial", 10)});
-}
-
 struct RuleCase {
-    std::string name;
+    const char* name;
     QString recipientAddress;
     int checkOmit;
     float firstRuleHeight;
 };
 
-class ClassicRules : public ::testing::TestWithParam<RuleCase> {};
-
-TEST_P(ClassicRules, FirstRuleFollowsTheAddressLinesSecondStaysAt700) {
-    WizardChoices choices = sampleChoices(Style::Classic);
-    choices.recAddressText = GetParam().recipientAddress;
-    choices.checkOmit = GetParam().checkOmit;
-    StyledLetter letter;
-    letter.build(choices);
-
-    // A rule the word processor cannot place (a height of 0 here) is skipped; the next one is still drawn.
-    const float y = GetParam().firstRuleHeight;
-    std::vector<LineShape> rules;
-    if (y > 0)
-        rules.push_back({50.2f, y, 540.0f, y});
-    rules.push_back({50.2f, 700.0f, 540.0f, 700.0f});
-    EXPECT_EQ(letter.model().shapes, rules);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Classic, ClassicRules,
-    ::testing::Values(RuleCase{"EmptyAddressKeepsItsPlaceholder", QString(), 0, 270.0f},
-                      RuleCase{"OneLine", QStringLiteral("12 Elm Street"), 0, 270.0f},
-                      RuleCase{"TwoLines", QStringLiteral("12 Elm Street\r\nLondon"), 0, 288.0f},
-                      RuleCase{"ThreeLineBreaks",
-                               QStringLiteral("Flat 2\r\n12 Elm Street\r\nLondon\r\nNW1 4RY"), 0, 324.0f},
-                      RuleCase{"ThreeLineBreaksRecipientOmitted",
-                               QStringLiteral("Flat 2\r\n12 Elm Street\r\nLondon\r\nNW1 4RY"), 1, 324.0f},
-                      RuleCase{"NoLineBreakRecipientOmitted", QStringLiteral("12 Elm Street"), 1, 270.0f},
-                      RuleCase{"LoneLineFeedsAreNotLineBreakPairs", QStringLiteral("a\nb\rc"), 0, 270.0f},
-                      RuleCase{"AddressLongerThanThePageLeavesOnlyTheSecondRule",
-                               QStringLiteral("line\r\n").repeated(1000), 0, 0.0f}),
-    [](const auto& info) { return info.param.name; });
+const std::vector<RuleCase> RuleCases = {
+    {"EmptyAddressKeepsItsPlaceholder", QString(), 0, 270.0f},
+    {"OneLine", QStringLiteral("12 Elm Street"), 0, 270.0f},
+    {"TwoLines", QStringLiteral("12 Elm Street\r\nLondon"), 0, 288.0f},
+    {"ThreeLineBreaks", QStringLiteral("Flat 2\r\n12 Elm Street\r\nLondon\r\nNW1 4RY"), 0, 324.0f},
+    {"ThreeLineBreaksRecipientOmitted", QStringLiteral("Flat 2\r\n12 Elm Street\r\nLondon\r\nNW1 4RY"), 1,
+     324.0f},
+    {"NoLineBreakRecipientOmitted", QStringLiteral("12 Elm Street"), 1, 270.0f},
+    {"LoneLineFeedsAreNotLineBreakPairs", QStringLiteral("a\nb\rc"), 0, 270.0f},
+    {"AddressLongerThanThePageLeavesOnlyTheSecondRule", QStringLiteral("line\r\n").repeated(1000), 0, 0.0f},
+};
 
 } // namespace
+
+class StylesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void paragraphsInOrderWithTheirAlignment_data() {
+        QTest::addColumn<int>("letterCase");
+        QTest::addColumn<int>("alignment");
+        for (int c = 0; c < int(LetterCases.size()); ++c)
+            for (int alignment = 0; alignment < 3; ++alignment)
+                QTest::addRow("%s_Alignment%d", LetterCases[size_t(c)].name.c_str(), alignment)
+                    << c << alignment;
+    }
+    void paragraphsInOrderWithTheirAlignment() {
+        QFETCH(int, letterCase);
+        QFETCH(int, alignment);
+        const LetterCase& given = LetterCases[size_t(letterCase)];
+        WizardChoices choices = sampleChoices(given.style, Alignment(alignment));
+        choices.checkDate = given.checkDate;
+        choices.checkOmit = given.checkOmit;
+        choices.checkOmit2 = given.checkOmit2;
+
+        StyledLetter letter;
+        letter.build(choices);
+
+        Lines expected;
+        for (const std::string& line : given.expected)
+            expected.push_back(expand(line, alignment));
+        QCOMPARE(qt(shownWithAlignment(linesOf(letter.model()))), qt(expected));
+    }
+
+    // What every style shares: its face on every text run, the heading band, the pictures, the files,
+    // the visibility of the application.
+    void everyTextRunIsInTheStylesFace_data() { everyStyle(); }
+    void everyTextRunIsInTheStylesFace() {
+        const StyleFacts& facts = fetchedStyle();
+        StyledLetter letter;
+        letter.build(sampleChoices(facts.style));
+
+        int runs = 0;
+        for (const LetterLine& line : linesOf(letter.model())) {
+            for (const CharFormat& format : line.runFormats()) {
+                QVERIFY2(format == facts.face,
+                         qPrintable(QStringLiteral("in \"%1\"").arg(QString::fromStdString(line.shown()))));
+                ++runs;
+            }
+        }
+        QCOMPARE_GT(runs, 10);
+    }
+
+    void headingBandIsOneRowWithWhiteRules_data() { everyStyle(); }
+    void headingBandIsOneRowWithWhiteRules() {
+        const StyleFacts& facts = fetchedStyle();
+        StyledLetter letter;
+        letter.build(sampleChoices(facts.style));
+
+        const auto tables = tablesOf(letter.model());
+        QCOMPARE(tables.size(), size_t(1));
+        QCOMPARE(tables[0]->rows.size(), size_t(1));
+        QCOMPARE(int(tables[0]->rows[0].size()), facts.bandColumns);
+        QCOMPARE(tables[0]->insideColorIndex, int(word::wdWhite));
+        QCOMPARE(tables[0]->outsideColorIndex, int(word::wdWhite));
+    }
+
+    void noPictureFileRemainsWhileTheLetterKeepsItsPictures_data() { everyStyle(); }
+    void noPictureFileRemainsWhileTheLetterKeepsItsPictures() {
+        const StyleFacts& facts = fetchedStyle();
+        StyledLetter letter;
+        letter.build(sampleChoices(facts.style));
+
+        QCOMPARE(int(picturesOf(letter.model()).size()), facts.picturesInLetter);
+        QCOMPARE(letter.programDirectoryFiles(), QStringList());
+    }
+
+    void unwritableProgramDirectoryStillGivesEveryPicture_data() { everyStyle(); }
+    void unwritableProgramDirectoryStillGivesEveryPicture() {
+        const StyleFacts& facts = fetchedStyle();
+        StyledLetter letter(QStringLiteral("/nonexistent/tavrin/program/directory"));
+        letter.build(sampleChoices(facts.style));
+
+        QCOMPARE(int(picturesOf(letter.model()).size()), facts.picturesInLetter);
+    }
+
+    void applicationVisibilityAsTheStyleLeavesIt_data() { everyStyle(); }
+    void applicationVisibilityAsTheStyleLeavesIt() {
+        const StyleFacts& facts = fetchedStyle();
+        StyledLetter letter;
+        letter.attach();
+        letter.form->applicationRef->setVisible(false);
+        const auto application = letter.form->applicationRef;
+        letter.assemble(sampleChoices(facts.style));
+
+        QCOMPARE(application->Visible(), facts.makesApplicationVisible);
+    }
+
+    void unreachableWordProcessorLeavesNoFileAndNoMessage_data() { everyStyle(); }
+    void unreachableWordProcessorLeavesNoFileAndNoMessage() {
+        const StyleFacts& facts = fetchedStyle();
+        QTemporaryDir programDirectory;
+        UnreachableWordProcessor wordProcessor;
+        MBas mBas;
+        QuietUserInterface ui;
+        Form1 form({wordProcessor, mBas, ui, programDirectory.path()});
+        form.Sapolnenie(sampleChoices(facts.style));
+
+        QCOMPARE(QDir(programDirectory.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList());
+        QVERIFY(ui.messages.isEmpty());
+    }
+
+    // Markup, control characters, a lone surrogate, right-to-left marks and an address of thousands of
+    // lines: the letter is still written, saved and read back whole.
+    void hostileTextsStillGiveALetterThatReadsBack_data() { everyStyle(); }
+    void hostileTextsStillGiveALetterThatReadsBack() {
+        const StyleFacts& facts = fetchedStyle();
+        const QString markup = QStringLiteral("<w:p>&amp; \"quoted\" 'single' </w:t>]]>");
+        WizardChoices choices = sampleChoices(facts.style);
+        choices.recNameText =
+            markup + QChar(0x0001) + QChar(0xD800) + QChar(0x202E) + QStringLiteral("\t\U0001F642");
+        choices.recAddressText = QStringLiteral("line\r\n").repeated(5000);
+        choices.nameText = QString(QChar(0x000B)) + QStringLiteral("\r\r\n\n") + QChar(0xFFFF);
+        choices.text1 = QStringLiteral("A long letter. ").repeated(20000);
+        StyledLetter letter;
+        letter.build(choices);
+        QTemporaryDir saved;
+        const QString path = QDir(saved.path()).filePath(QStringLiteral("letter.docx"));
+        letter.saveAs(path);
+
+        const auto readBack = linesOf(word::engine::openDocx(path));
+        const bool markupArrived = std::any_of(readBack.begin(), readBack.end(), [&](const LetterLine& line) {
+            return line.text.startsWith(markup);
+        });
+        QVERIFY(markupArrived);
+        QCOMPARE_GT(readBack.size(), size_t(5000));
+        QCOMPARE(letter.programDirectoryFiles(), QStringList());
+    }
+
+    // Style by style, what the paragraph list does not show.
+    void classicOnlyTheLastParagraphCarriesTheScriptFace() {
+        StyledLetter letter;
+        letter.build(sampleChoices(Style::Classic));
+
+        const auto lines = linesOf(letter.model());
+        QVERIFY(lines.back().paragraph->markFormat == face("Monotype Corsiva", 12));
+        const auto& address = lines[lines.size() - 2];
+        QCOMPARE(address.text, QStringLiteral("Marylebone"));
+        QVERIFY(address.runFormats() == std::vector<CharFormat>{face("Arial", 10)});
+    }
+
+    void classicFirstRuleFollowsTheAddressLinesSecondStaysAt700_data() {
+        QTest::addColumn<int>("ruleCase");
+        for (int c = 0; c < int(RuleCases.size()); ++c)
+            QTest::newRow(RuleCases[size_t(c)].name) << c;
+    }
+    void classicFirstRuleFollowsTheAddressLinesSecondStaysAt700() {
+        QFETCH(int, ruleCase);
+        const RuleCase& given = RuleCases[size_t(ruleCase)];
+        WizardChoices choices = sampleChoices(Style::Classic);
+        choices.recAddressText = given.recipientAddress;
+        choices.checkOmit = given.checkOmit;
+        StyledLetter letter;
+        letter.build(choices);
+
+        // A rule the word processor cannot place (a height of 0 here) is skipped; the next one is still
+        // drawn.
+        const float y = given.firstRuleHeight;
+        std::vector<LineShape> rules;
+        if (y > 0)
+            rules.push_back({50.2f, y, 540.0f, y});
+        rules.push_back({50.2f, 700.0f, 540.0f, 700.0f});
+        QVERIFY(letter.model().shapes == rules);
+    }
+
+private:
+    static void everyStyle() {
+        QTest::addColumn<int>("style");
+        for (int s = 0; s < int(AllStyles.size()); ++s)
+            QTest::newRow(qPrintable(styleName(AllStyles[size_t(s)].style))) << s;
+    }
+    static const StyleFacts& fetchedStyle() {
+        QFETCH(int, style);
+        return AllStyles[size_t(style)];
+    }
+};
+
 } // namespace tavrin::testing
+
+QTEST_GUILESS_MAIN(tavrin::testing::StylesTest)
+#include "test_styles.moc"

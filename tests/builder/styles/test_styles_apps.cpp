@@ -6,8 +6,6 @@
 #include "letterview.h"
 #include "styledletter.h"
 
-#include <gtest/gtest.h>
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,6 +13,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QXmlStreamReader>
 
 #include <cstdlib>
@@ -131,89 +130,103 @@ struct RenderCase {
     BandSide headingPicture;
 };
 
-void PrintTo(const RenderCase& renderCase, std::ostream* out) {
-    *out << styleName(renderCase.style).toStdString();
-}
-
-class SavedLetter : public ::testing::TestWithParam<RenderCase> {};
-
-TEST_P(SavedLetter, ValidatorAcceptsThePackage) {
-    const QString validator = QStringLiteral(TAVRIN_OOXML_VALIDATOR);
-    ASSERT_TRUE(QFileInfo(validator).isExecutable())
-        << "the package validator is missing: run tools/setup.sh --tests";
-    QTemporaryDir work;
-    StyledLetter letter;
-    letter.build(sampleChoices(GetParam().style));
-    const QString docx = QDir(work.path()).filePath(QStringLiteral("letter.docx"));
-    letter.saveAs(docx);
-
-    QProcess process;
-    process.start(validator, {docx, QStringLiteral("Microsoft365")});
-    ASSERT_TRUE(process.waitForFinished(120000));
-    const QByteArray report = process.readAllStandardOutput();
-    EXPECT_EQ(process.exitCode(), 0) << report.constData();
-    EXPECT_TRUE(report.contains("\"ok\": true")) << report.constData();
-}
-
-TEST_P(SavedLetter, LibreOfficeShowsEveryPictureAndTheBandHeadsThePage) {
-    QTemporaryDir work;
-    StyledLetter letter;
-    letter.build(sampleChoices(GetParam().style));
-    const int picturesInLetter = [&] {
-        int count = 0;
-        for (const LetterLine& line : linesOf(letter.model()))
-            count += int(line.text.count(QStringLiteral(".bmp>")));
-        return count;
-    }();
-    const QString docx = QDir(work.path()).filePath(QStringLiteral("letter.docx"));
-    letter.saveAs(docx);
-
-    QString error;
-    const Rendering rendering = render(docx, work.path(), &error);
-    ASSERT_TRUE(error.isEmpty()) << error.toStdString();
-    ASSERT_FALSE(rendering.pages.empty());
-    EXPECT_TRUE(rendering.text.contains(QStringLiteral("Ada Lovelace")));
-
-    ASSERT_EQ(int(rendering.pictures.size()), picturesInLetter);
-    for (const PlacedPicture& picture : rendering.pictures) {
-        ASSERT_LE(picture.page, int(rendering.pages.size()));
-        EXPECT_GT(inkIn(rendering.pages[size_t(picture.page - 1)], picture.rect), 0.02)
-            << "blank picture on page " << picture.page << " at " << picture.rect.x() << ", "
-            << picture.rect.y();
-    }
-
-    // The heading picture: the first one of the first page, at the top margin, on its side of the band.
-    const PlacedPicture& heading = rendering.pictures.front();
-    const QImage& firstPage = rendering.pages.front();
-    EXPECT_EQ(heading.page, 1);
-    EXPECT_LT(heading.rect.top(), 100);
-    const int pageCentre = firstPage.width() / 2;
-    switch (GetParam().headingPicture) {
-    case BandSide::Left:
-        EXPECT_LT(heading.rect.right(), pageCentre);
-        break;
-    case BandSide::Right:
-        EXPECT_GT(heading.rect.left(), pageCentre);
-        break;
-    case BandSide::Centre:
-        EXPECT_LT(std::abs(heading.rect.center().x() - pageCentre), 20);
-        break;
-    }
-
-    if (GetParam().style == Style::Classic) {
-        for (int ruleHeight : {288, 700})
-            EXPECT_GT(inkIn(firstPage, QRect(60, ruleHeight - 2, 470, 5)), 0.15)
-                << "no rule at " << ruleHeight;
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Styles, SavedLetter,
-                         ::testing::Values(RenderCase{Style::Romantic, BandSide::Left},
-                                           RenderCase{Style::Dark, BandSide::Right},
-                                           RenderCase{Style::Classic, BandSide::Right},
-                                           RenderCase{Style::Elegant, BandSide::Centre},
-                                           RenderCase{Style::Modern, BandSide::Left}),
-                         [](const auto& info) { return styleName(info.param.style).toStdString(); });
+const RenderCase RenderCases[] = {{Style::Romantic, BandSide::Left},
+                                  {Style::Dark, BandSide::Right},
+                                  {Style::Classic, BandSide::Right},
+                                  {Style::Elegant, BandSide::Centre},
+                                  {Style::Modern, BandSide::Left}};
 
 } // namespace
+
+class StylesAppsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void validatorAcceptsThePackage_data() { everyStyle(); }
+    void validatorAcceptsThePackage() {
+        QFETCH(int, renderCase);
+        const QString validator = QStringLiteral(TAVRIN_OOXML_VALIDATOR);
+        QVERIFY2(QFileInfo(validator).isExecutable(),
+                 "the package validator is missing: run tools/setup.sh --tests");
+        QTemporaryDir work;
+        StyledLetter letter;
+        letter.build(sampleChoices(RenderCases[renderCase].style));
+        const QString docx = QDir(work.path()).filePath(QStringLiteral("letter.docx"));
+        letter.saveAs(docx);
+
+        QProcess process;
+        process.start(validator, {docx, QStringLiteral("Microsoft365")});
+        QVERIFY(process.waitForFinished(120000));
+        const QByteArray report = process.readAllStandardOutput();
+        QVERIFY2(process.exitCode() == 0, report.constData());
+        QVERIFY2(report.contains("\"ok\": true"), report.constData());
+    }
+
+    void libreOfficeShowsEveryPictureAndTheBandHeadsThePage_data() { everyStyle(); }
+    void libreOfficeShowsEveryPictureAndTheBandHeadsThePage() {
+        QFETCH(int, renderCase);
+        const RenderCase& given = RenderCases[renderCase];
+        QTemporaryDir work;
+        StyledLetter letter;
+        letter.build(sampleChoices(given.style));
+        const int picturesInLetter = [&] {
+            int count = 0;
+            for (const LetterLine& line : linesOf(letter.model()))
+                count += int(line.text.count(QStringLiteral(".bmp>")));
+            return count;
+        }();
+        const QString docx = QDir(work.path()).filePath(QStringLiteral("letter.docx"));
+        letter.saveAs(docx);
+
+        QString error;
+        const Rendering rendering = render(docx, work.path(), &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QVERIFY(!rendering.pages.empty());
+        QVERIFY(rendering.text.contains(QStringLiteral("Ada Lovelace")));
+
+        QCOMPARE(int(rendering.pictures.size()), picturesInLetter);
+        for (const PlacedPicture& picture : rendering.pictures) {
+            QCOMPARE_LE(picture.page, int(rendering.pages.size()));
+            QVERIFY2(inkIn(rendering.pages[size_t(picture.page - 1)], picture.rect) > 0.02,
+                     qPrintable(QStringLiteral("blank picture on page %1 at %2, %3")
+                                    .arg(picture.page)
+                                    .arg(picture.rect.x())
+                                    .arg(picture.rect.y())));
+        }
+
+        // The heading picture: the first one of the first page, at the top margin, on its side of the band.
+        const PlacedPicture& heading = rendering.pictures.front();
+        const QImage& firstPage = rendering.pages.front();
+        QCOMPARE(heading.page, 1);
+        QCOMPARE_LT(heading.rect.top(), 100);
+        const int pageCentre = firstPage.width() / 2;
+        switch (given.headingPicture) {
+        case BandSide::Left:
+            QCOMPARE_LT(heading.rect.right(), pageCentre);
+            break;
+        case BandSide::Right:
+            QCOMPARE_GT(heading.rect.left(), pageCentre);
+            break;
+        case BandSide::Centre:
+            QCOMPARE_LT(std::abs(heading.rect.center().x() - pageCentre), 20);
+            break;
+        }
+
+        if (given.style == Style::Classic) {
+            for (int ruleHeight : {288, 700})
+                QVERIFY2(inkIn(firstPage, QRect(60, ruleHeight - 2, 470, 5)) > 0.15,
+                         qPrintable(QStringLiteral("no rule at %1").arg(ruleHeight)));
+        }
+    }
+
+private:
+    static void everyStyle() {
+        QTest::addColumn<int>("renderCase");
+        for (int c = 0; c < int(std::size(RenderCases)); ++c)
+            QTest::newRow(qPrintable(styleName(RenderCases[c].style))) << c;
+    }
+};
+
 } // namespace tavrin::testing
+
+QTEST_GUILESS_MAIN(tavrin::testing::StylesAppsTest)
+#include "test_styles_apps.moc"
