@@ -3,7 +3,7 @@
 // The Classic letter: the date and the recipient beside the heading picture, Arial throughout, and two
 // rules drawn across the page, the first just under the recipient's address.
 
-#include "builder/styles/layoutrun.h"
+#include "layoutrun.h"
 
 namespace tavrin {
 

@@ -3,7 +3,7 @@
 // The Dark letter: the date and the recipient beside the heading picture, a thin rule under the band, the
 // closing block set to the right and the rule again, also to the right, at the foot of the letter.
 
-#include "builder/styles/layoutrun.h"
+#include "layoutrun.h"
 
 namespace tavrin {
 

@@ -3,7 +3,7 @@
 // The Elegant letter, laid out like a letterhead: the heading picture centred over the writer's name,
 // address and date, an ornament strip after the recipient and a closing flourish centred at the end.
 
-#include "builder/styles/layoutrun.h"
+#include "layoutrun.h"
 
 namespace tavrin {
 

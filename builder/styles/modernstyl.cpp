@@ -3,7 +3,7 @@
 // The Modernistic letter: a typewriter face, the heading picture beside the writer's name and address, an
 // ornament strip before the salutation, the closing set to the right and the strip again at the foot.
 
-#include "builder/styles/layoutrun.h"
+#include "layoutrun.h"
 
 namespace tavrin {
 

@@ -3,7 +3,7 @@
 // The Romantic letter: a script face throughout, the heading picture beside the writer's name and address,
 // an ornament strip before the salutation and again as the last line.
 
-#include "builder/styles/layoutrun.h"
+#include "layoutrun.h"
 
 namespace tavrin {
 

@@ -4,7 +4,7 @@
 // chose, with the letter's fixed paragraph format. Every statement ignores its own failure, so with no
 // word processor reachable the routine runs to its end and produces nothing.
 
-#include "builder/styles/layoutrun.h"
+#include "layoutrun.h"
 
 namespace tavrin {
 

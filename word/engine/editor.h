@@ -48,6 +48,7 @@
 // insertion point ends after the picture.
 
 #include "model.h"
+#include "picture.h"
 #include "position.h"
 
 #include <cstdint>
@@ -55,11 +56,6 @@
 #include <optional>
 
 namespace word::engine {
-
-// Points.
-struct PictureSize {
-    float width = 0, height = 0;
-};
 
 class Editor {
 public:

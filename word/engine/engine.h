@@ -43,10 +43,9 @@
 // - Every failure is an AutomationError; so is running out of memory (errors::CommandFailed).
 
 #include "model.h"
+#include "page.h"
 #include "position.h"
 #include "word/word.h"
-
-#include <QLocale>
 
 #include <memory>
 #include <vector>
@@ -93,8 +92,5 @@ struct SelectionState {
     int shape = -1;    // the selected shape's index
 };
 SelectionState selectionOf(const word::Ref<word::Document>& document);
-
-// The page of a new document: A4 for metric measurement, US Letter for imperial.
-PageSetup pageSetupFor(QLocale::MeasurementSystem system);
 
 } // namespace word::engine

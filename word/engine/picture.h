@@ -6,6 +6,11 @@
 
 namespace word::engine {
 
+// A picture's displayed size, in points.
+struct PictureSize {
+    float width = 0, height = 0;
+};
+
 // Reads a picture file at the time of the call, by its content, whatever its name ends in.
 // JPEG and PNG files are embedded with their bytes as they are; every other format Qt reads (BMP, GIF...)
 // is converted to PNG. The displayed size comes from the pixels and the resolution the file states, or

@@ -1,7 +1,7 @@
 #include "writer.h"
 
 #include "unotext.h"
-#include "word/engine/engine.h"
+#include "word/engine/page.h"
 #include "word/engine/paragraph.h"
 #include "word/engine/picture.h"
 #include "word/engine/text.h"

@@ -25,8 +25,8 @@
 
 #include "formats.h"
 #include "session.h"
-#include "word/engine/editor.h"
 #include "word/engine/model.h"
+#include "word/engine/picture.h"
 
 #include <com/sun/star/drawing/XShape.hpp>
 #include <com/sun/star/text/XText.hpp>
