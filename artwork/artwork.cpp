@@ -202,8 +202,9 @@ bool PictureFolder::write(StylePicture picture) const {
     if (bitmap.isEmpty() || path(picture).isEmpty())
         return false;
     // Whatever stands at the target (a file, or a link planted by someone else) is replaced, never
-    // written through.
-    return word::files::replaceFile(path(picture), bitmap).ok();
+    // written through. The file lives only until the letter is built, so it need never reach the disk:
+    // syncing it would cost more than the whole letter.
+    return word::files::replaceFile(path(picture), bitmap, word::files::Durability::Batched).ok();
 }
 
 bool PictureFolder::remove(StylePicture picture) const {

@@ -2,10 +2,9 @@
 
 // Files of a batch written whole into a folder, never over anything already there.
 //
-// Each file goes to a temporary file in the folder first and is then given the first free name of
-// "<base><ext>", "<base> (2)<ext>", ... in one step that fails rather than replace a file or follow a
-// link. Durability is batched: nothing is synced per file; syncFolder() flushes the folder's file system
-// once, when the batch is done.
+// Each file is written by word/files under the first free name of "<base><ext>", "<base> (2)<ext>", ...,
+// never replacing a file or following a link. Durability is batched: nothing is synced per file;
+// syncFolder() flushes the folder's file system once, when the batch is done.
 
 #include <QByteArray>
 #include <QString>

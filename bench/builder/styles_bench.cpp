@@ -1,8 +1,11 @@
 // Each styled letter from the wizard's snapshot to the saved .docx: attach, assemble, lay out (picture
 // files written, embedded and deleted), save. One fresh engine and Form1 per letter, as in a real run.
+// The same letter up to the package's bytes shows what the save's two syncs (the file and its folder)
+// add: on a shared virtual disk they cost several times the rest.
 
 #include "bench/benchletter.h"
 #include "builder/form1.h"
+#include "word/engine/docx.h"
 #include "word/engine/engine.h"
 
 #include <benchmark/benchmark.h>
@@ -20,22 +23,39 @@ public:
     void resetMousePointer() override {}
 };
 
+// Builds the letter as Finish does, in the engine given, with its pictures in programDirectory.
+void buildLetter(word::engine::Engine& engine, const WizardChoices& choices,
+                 const QString& programDirectory) {
+    NoUserInterface ui;
+    MBas mBas;
+    Form1 form({engine, mBas, ui, programDirectory});
+    form.Command1_Click();
+    mBas.alignment = 0;
+    form.Sapolnenie(choices);
+}
+
 void styledLetterToSavedFile(benchmark::State& state, Style style) {
     QTemporaryDir programDirectory;
     const WizardChoices choices = bench::benchmarkLetter(style);
-    NoUserInterface ui;
     int letters = 0;
     for (auto _ : state) {
         // A new name each time: saving never replaces a letter.
         const QString letterPath =
             QDir(programDirectory.path()).filePath(QStringLiteral("letter-%1.docx").arg(++letters));
         word::engine::Engine engine;
-        MBas mBas;
-        Form1 form({engine, mBas, ui, programDirectory.path()});
-        form.Command1_Click();
-        mBas.alignment = 0;
-        form.Sapolnenie(choices);
+        buildLetter(engine, choices, programDirectory.path());
         engine.Global()->ActiveDocument()->SaveAs(letterPath);
+    }
+}
+
+void styledLetterToPackageBytes(benchmark::State& state, Style style) {
+    QTemporaryDir programDirectory;
+    const WizardChoices choices = bench::benchmarkLetter(style);
+    for (auto _ : state) {
+        word::engine::Engine engine;
+        buildLetter(engine, choices, programDirectory.path());
+        benchmark::DoNotOptimize(
+            word::engine::docxBytes(word::engine::modelOf(engine.Global()->ActiveDocument())));
     }
 }
 
@@ -44,5 +64,10 @@ BENCHMARK_CAPTURE(styledLetterToSavedFile, Dark, Style::Dark)->Unit(benchmark::k
 BENCHMARK_CAPTURE(styledLetterToSavedFile, Classic, Style::Classic)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(styledLetterToSavedFile, Elegant, Style::Elegant)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(styledLetterToSavedFile, Modernistic, Style::Modern)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(styledLetterToPackageBytes, Romantic, Style::Romantic)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(styledLetterToPackageBytes, Dark, Style::Dark)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(styledLetterToPackageBytes, Classic, Style::Classic)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(styledLetterToPackageBytes, Elegant, Style::Elegant)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(styledLetterToPackageBytes, Modernistic, Style::Modern)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -264,4 +264,30 @@ TEST_F(WritingFiles, FailedNewFileLeavesNothing) {
     EXPECT_EQ(writeNewFile(path("missing"), numbered, 2, "x").step, Step::NoFolder);
 }
 
+// Batching changes when the files reach the disk and nothing else: the same names, bytes and
+// permissions, planted links never followed, failures that leave nothing behind.
+TEST_F(WritingFiles, BatchedFilesAreWrittenAsAnyOtherAndSyncedTogether) {
+    ASSERT_TRUE(QFile::link(path("target"), path("Letter.docx")));
+    writeFile("b.txt", "old");
+    const Written added = writeNewFile(folder_.path(), numbered, 10, "one", Durability::Batched);
+    const Written replaced = replaceFile(path("b.txt"), "two", Durability::Batched);
+    Written failed;
+    {
+        const FileSizeLimit limit(16);
+        failed = writeNewFile(folder_.path(), numbered, 10, QByteArray(64, 'x'), Durability::Batched);
+    }
+
+    ASSERT_TRUE(added.ok()) << added.reason().toStdString();
+    ASSERT_TRUE(replaced.ok()) << replaced.reason().toStdString();
+    EXPECT_EQ(added.path, path("Letter (2).docx"));
+    EXPECT_EQ(contentsOf(added.path), "one");
+    EXPECT_EQ(modeOf(added.path), usualMode());
+    EXPECT_EQ(contentsOf(path("b.txt")), "two");
+    EXPECT_EQ(failed.step, Step::Writing);
+    EXPECT_FALSE(QFileInfo::exists(path("target")));
+    EXPECT_EQ(entries(), (QStringList{"Letter (2).docx", "Letter.docx", "b.txt"}));
+    EXPECT_EQ(syncFileSystem(folder_.path()), 0);
+    EXPECT_EQ(syncFileSystem(path("missing")), ENOENT);
+}
+
 } // namespace

@@ -120,9 +120,12 @@ public:
         return S_ISREG(status.st_mode) ? 0 : EINVAL;
     }
 
-    // Gives the file its permissions and sends it to the disk. Returns 0 or the error number.
-    int finish(mode_t mode) {
-        if (::fchmod(file_.get(), mode) != 0 || ::fsync(file_.get()) != 0)
+    // Gives the file its permissions and, unless that is left for later, sends it to the disk. Returns 0
+    // or the error number.
+    int finish(mode_t mode, Durability durability) {
+        if (::fchmod(file_.get(), mode) != 0)
+            return errno;
+        if (durability == Durability::Now && ::fsync(file_.get()) != 0)
             return errno;
         return file_.close();
     }
@@ -142,8 +145,9 @@ Descriptor openFolder(const QString& folder) {
 
 // The rename is only durable once the folder's entry is on the disk. The file is in place either way, so
 // a folder that cannot be synced (some file systems refuse) does not make the write a failure.
-void syncFolder(int folder) {
-    ::fsync(folder);
+void syncFolder(int folder, Durability durability) {
+    if (durability == Durability::Now)
+        ::fsync(folder);
 }
 
 // Gives `from` the name `to` unless something already has it; returns 0 or the error number.
@@ -161,7 +165,7 @@ int renameWithoutReplacing(int folder, const QByteArray& from, const QByteArray&
 
 using Produce = std::function<int(TemporaryFile&)>; // returns 0 or the error number
 
-Written replaceWith(const QString& path, const Produce& produce) {
+Written replaceWith(const QString& path, Durability durability, const Produce& produce) {
     const QFileInfo target(path);
     if (path.isEmpty() || target.fileName().isEmpty())
         return failedAt(Step::NoFileName);
@@ -181,25 +185,26 @@ Written replaceWith(const QString& path, const Produce& produce) {
         return failedAt(Step::Writing, error);
     // A replaced file keeps its permissions; a new one gets the usual ones less the umask.
     const mode_t mode = exists && S_ISREG(existing.st_mode) ? existing.st_mode & 07777 : newFileMode();
-    if (const int error = file.finish(mode))
+    if (const int error = file.finish(mode, durability))
         return failedAt(Step::Writing, error);
     // rename() replaces a link at the target instead of writing where it points.
     if (::renameat(folder.get(), file.name().constData(), folder.get(), name.constData()) != 0)
         return failedAt(Step::Placing, errno);
     file.markPlaced();
-    syncFolder(folder.get());
+    syncFolder(folder.get(), durability);
     return {Step::Done, 0, target.absoluteFilePath()};
 }
 
 } // namespace
 
-Written replaceFile(const QString& path, const QByteArray& bytes) {
-    return replaceWith(path, [&](TemporaryFile& file) { return writeAll(file.descriptor(), bytes); });
+Written replaceFile(const QString& path, const QByteArray& bytes, Durability durability) {
+    return replaceWith(path, durability,
+                       [&](TemporaryFile& file) { return writeAll(file.descriptor(), bytes); });
 }
 
 Written replaceFile(const QString& path, const std::function<bool(const QString& temporaryPath)>& produce) {
     const QString folder = QFileInfo(path).absolutePath();
-    return replaceWith(path, [&](TemporaryFile& file) {
+    return replaceWith(path, Durability::Now, [&](TemporaryFile& file) {
         const QString temporaryPath = folder + u'/' + QFile::decodeName(file.name());
         if (!produce(temporaryPath))
             return EIO;
@@ -208,7 +213,7 @@ Written replaceFile(const QString& path, const std::function<bool(const QString&
 }
 
 Written writeNewFile(const QString& folderPath, const std::function<QString(int number)>& name, int count,
-                     const QByteArray& bytes) {
+                     const QByteArray& bytes, Durability durability) {
     const Descriptor folder = openFolder(folderPath);
     if (!folder.valid())
         return failedAt(errno == ENOENT || errno == ENOTDIR ? Step::NoFolder : Step::Creating, errno);
@@ -217,20 +222,27 @@ Written writeNewFile(const QString& folderPath, const std::function<QString(int 
         return failedAt(Step::Creating, error);
     if (const int error = writeAll(file.descriptor(), bytes))
         return failedAt(Step::Writing, error);
-    if (const int error = file.finish(newFileMode()))
+    if (const int error = file.finish(newFileMode(), durability))
         return failedAt(Step::Writing, error);
     for (int number = 1; number <= count; ++number) {
         const QString candidate = name(number);
         const int error = renameWithoutReplacing(folder.get(), file.name(), QFile::encodeName(candidate));
         if (error == 0) {
             file.markPlaced();
-            syncFolder(folder.get());
+            syncFolder(folder.get(), durability);
             return {Step::Done, 0, QDir(folderPath).filePath(candidate)};
         }
         if (error != EEXIST)
             return failedAt(Step::Placing, error);
     }
     return failedAt(Step::NamesTaken);
+}
+
+int syncFileSystem(const QString& folderPath) {
+    const Descriptor folder = openFolder(folderPath);
+    if (!folder.valid())
+        return errno;
+    return ::syncfs(folder.get()) == 0 ? 0 : errno;
 }
 
 } // namespace word::files

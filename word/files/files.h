@@ -6,6 +6,10 @@
 // temporary name is never followed. On any failure the old file stays as it was and the temporary file is
 // removed.
 //
+// Syncing costs far more than writing a small file. A program writing a batch of files may leave it to
+// one syncFileSystem() at the end (Durability::Batched): each file still takes its name only once it is
+// written whole, but reaches the disk with the others.
+//
 // - replaceFile puts the new file in place of whatever stands at the target (a replaced file's
 //   permissions are kept; a link there is replaced, not written through).
 // - writeNewFile gives the file the first free name of a numbered series and never replaces anything.
@@ -41,7 +45,13 @@ struct Written {
     QString reason() const { return systemError(error); }
 };
 
-Written replaceFile(const QString& path, const QByteArray& bytes);
+// When a written file reaches the disk.
+enum class Durability {
+    Now,     // before the call returns: the file is synced before it takes its name, the folder after
+    Batched, // with the caller's syncFileSystem(), or never for a file that lives only as long as the run
+};
+
+Written replaceFile(const QString& path, const QByteArray& bytes, Durability durability = Durability::Now);
 
 // As above, with the content made by `produce` at the temporary file's path (another program writing
 // it, say); produce returns false, or throws, to abandon the write.
@@ -50,6 +60,10 @@ Written replaceFile(const QString& path, const std::function<bool(const QString&
 // Writes bytes into folder under the first of name(1), name(2) ... name(count) that nothing has, file or
 // link; an existing name is never replaced.
 Written writeNewFile(const QString& folder, const std::function<QString(int number)>& name, int count,
-                     const QByteArray& bytes);
+                     const QByteArray& bytes, Durability durability = Durability::Now);
+
+// Sends everything written to the folder's file system to the disk, the folder's entries with it: one
+// call makes a whole batch of files durable. Returns 0 or the error number.
+int syncFileSystem(const QString& folder);
 
 } // namespace word::files
