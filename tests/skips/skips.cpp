@@ -74,10 +74,10 @@ Report readJUnit(const QByteArray& xml) {
             if (element == u"testsuite") {
                 inSuite = true;
             } else if (element == u"testcase" && inSuite) {
-                current = {reader.attributes().value(u"name").toString(),
-                           reader.attributes().value(u"status").toString(), {}, {}};
+                current = {reader.attributes().value(QStringLiteral("name")).toString(),
+                           reader.attributes().value(QStringLiteral("status")).toString(), {}, {}};
             } else if (element == u"skipped") {
-                current.skippedMessage = reader.attributes().value(u"message").toString();
+                current.skippedMessage = reader.attributes().value(QStringLiteral("message")).toString();
             } else if (element == u"system-out") {
                 current.output = reader.readElementText(QXmlStreamReader::IncludeChildElements);
             }

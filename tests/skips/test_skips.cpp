@@ -12,12 +12,12 @@ namespace {
 
 // What `ctest --output-junit` writes: one testcase per CTest test, the test's output kept.
 QByteArray report(const QByteArray& testCases) {
-    return R"(<?xml version="1.0" encoding="UTF-8"?>
+    return R"xml(<?xml version="1.0" encoding="UTF-8"?>
 <testsuite name="(empty)" tests="1" failures="0" disabled="0" skipped="0" hostname="" time="0">
-)" + testCases + "</testsuite>";
+)xml" + testCases + "</testsuite>";
 }
 
-const QByteArray QtProgramWithASkippedRow = R"(
+const QByteArray QtProgramWithASkippedRow = R"xml(
 	<testcase name="artwork" classname="artwork" time="0.03" status="run">
 		<system-out>********* Start testing of ArtworkTest *********
 PASS   : ArtworkTest::initTestCase()
@@ -29,9 +29,9 @@ SKIP   : ArtworkTest::wholeFunction() not yet
 Totals: 2 passed, 0 failed, 2 skipped, 0 blacklisted, 12ms
 </system-out>
 	</testcase>
-)";
+)xml";
 
-const QByteArray GTestSkipSeenByCTest = R"(
+const QByteArray GTestSkipSeenByCTest = R"xml(
 	<testcase name="Printing.ToPdf" classname="Printing.ToPdf" time="0.03" status="notrun">
 		<skipped message="SKIP_REGULAR_EXPRESSION_MATCHED"/>
 		<system-out>Note: Google Test filter = Printing.ToPdf
@@ -45,10 +45,10 @@ poppler-utils is not installed
 [  SKIPPED ] Printing.ToPdf
 </system-out>
 	</testcase>
-)";
+)xml";
 
 // A GoogleTest program registered as one CTest test, which CTest counts as passed.
-const QByteArray GTestProgramWithASkip = R"(
+const QByteArray GTestProgramWithASkip = R"xml(
 	<testcase name="word_printing" classname="word_printing" time="1.2" status="run">
 		<system-out>[ RUN      ] Pages/Render.Letter/0
 [       OK ] Pages/Render.Letter/0 (12 ms)
@@ -60,9 +60,9 @@ printing.cpp:40: Skipped
 [  SKIPPED ] Pages/Render.Letter/1
 </system-out>
 	</testcase>
-)";
+)xml";
 
-const QByteArray CTestSkipsAndDisabled = R"(
+const QByteArray CTestSkipsAndDisabled = R"xml(
 	<testcase name="needs_display" classname="needs_display" time="0.01" status="notrun">
 		<skipped message="SKIP_RETURN_CODE=77"/>
 		<system-out>no display
@@ -71,9 +71,9 @@ const QByteArray CTestSkipsAndDisabled = R"(
 	<testcase name="switched_off" classname="switched_off" time="0" status="disabled">
 		<system-out>Disabled</system-out>
 	</testcase>
-)";
+)xml";
 
-const QByteArray PassedAndFailed = R"(
+const QByteArray PassedAndFailed = R"xml(
 	<testcase name="builder_test_assembly" classname="builder_test_assembly" time="0.1" status="run">
 		<system-out>PASS   : AssemblyTest::lists()
 Totals: 1 passed
@@ -84,7 +84,7 @@ Totals: 1 passed
 		<system-out>FAIL!  : X::y() Compared values are not the same
 </system-out>
 	</testcase>
-)";
+)xml";
 
 } // namespace
 

@@ -147,7 +147,7 @@ TEST(TwoRunsInOneFolder, BothLettersKeepAllTheirPictures) {
     const QString secondOutput = outputs.filePath(QStringLiteral("second"));
     ASSERT_TRUE(QDir().mkpath(firstOutput) && QDir().mkpath(secondOutput));
     const QString signal = outputs.filePath(QStringLiteral("go"));
-    constexpr int Rounds = 8;
+    constexpr int Rounds = 5;
 
     LettersInFolder first(program.path(), firstOutput, Rounds, signal);
     LettersInFolder second(program.path(), secondOutput, Rounds, signal);
