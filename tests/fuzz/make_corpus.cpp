@@ -6,7 +6,7 @@
 //                       alone, the way the target takes them after a first odd byte
 //   fuzz_engine_typing  operation scripts in the target's own encoding: a letter typed with its fonts and
 //                       paragraph formats, a heading band with a picture cell, drawn lines
-//   fuzz_docx_model     inputs whose models hold a table, a picture, line shapes, many paragraphs
+//   fuzz_docx_model     inputs whose models hold a table, a picture, both, line shapes, nine blocks
 //
 // Usage: make_corpus OUTPUT_FOLDER. The corpus is committed under fuzz/corpus; run this again after the
 // targets' input encodings change.
@@ -227,7 +227,8 @@ bool writeTypingSeeds() {
            writeSeed(target, QStringLiteral("lines-and-odd-table"), lines.bytes());
 }
 
-// fuzz_docx_model: the first inputs from a fixed random stream whose models show each feature.
+// fuzz_docx_model: the first inputs from a fixed random stream whose models show each feature, one
+// input for each.
 bool writeModelSeeds() {
     const QString target = QStringLiteral("fuzz_docx_model");
     struct Wanted {
@@ -250,13 +251,14 @@ bool writeModelSeeds() {
         return false;
     };
     std::vector<Wanted> wanted{
-        {QStringLiteral("table"), hasTable},
-        {QStringLiteral("picture"), hasPicture},
+        {QStringLiteral("table"), [&](const DocumentModel& m) { return hasTable(m) && !hasPicture(m); }},
+        {QStringLiteral("picture"), [&](const DocumentModel& m) { return hasPicture(m) && !hasTable(m); }},
         {QStringLiteral("line-shapes"), [](const DocumentModel& m) { return !m.shapes.empty(); }},
-        {QStringLiteral("many-paragraphs"), [](const DocumentModel& m) { return m.body.size() >= 12; }},
+        {QStringLiteral("nine-blocks"), [](const DocumentModel& m) { return m.body.size() >= 9; }},
         {QStringLiteral("table-and-picture"), [&](const DocumentModel& m) { return hasTable(m) && hasPicture(m); }},
     };
     std::mt19937 random(20261208);
+    QList<QByteArray> written;
     bool ok = true;
     for (int attempt = 0; attempt < 20000; ++attempt) {
         QByteArray input(qsizetype(64 + random() % 2048), Qt::Uninitialized);
@@ -266,8 +268,9 @@ bool writeModelSeeds() {
         const DocumentModel model = docxtest::randomModel(
             [&](std::uint32_t n) { return n == 0 ? 0 : provider.ConsumeIntegralInRange<std::uint32_t>(0, n - 1); });
         for (Wanted& want : wanted) {
-            if (!want.found && want.shows(model)) {
+            if (!want.found && want.shows(model) && !written.contains(input)) {
                 want.found = true;
+                written.append(input);
                 ok &= writeSeed(target, want.name, input);
             }
         }
