@@ -103,7 +103,8 @@ Picture pictureOf(artwork::StylePicture stylePicture, const char* format, const 
 
 QByteArray picturePackage() {
     Paragraph paragraph = paragraphOf(QStringLiteral("A picture: "));
-    paragraph.content.push_back(pictureOf(artwork::StylePicture::PictureDark, "PNG", QStringLiteral("image/png")));
+    paragraph.content.push_back(
+        pictureOf(artwork::StylePicture::PictureDark, "PNG", QStringLiteral("image/png")));
     paragraph.content.push_back(
         pictureOf(artwork::StylePicture::RomanticLine, "JPEG", QStringLiteral("image/jpeg")));
     DocumentModel model;
@@ -117,13 +118,14 @@ const QByteArray DocumentStart =
 
 // 5,000 grid columns and 5,000 empty rows: 25 million cells from well under a kilobyte.
 QByteArray hugeGridXml() {
-    return DocumentStart + "<w:body><w:tbl><w:tblGrid>" + QByteArray(R"(<w:gridCol w:w="10"/>)").repeated(5000) +
-           "</w:tblGrid>" + QByteArray("<w:tr/>").repeated(5000) + "</w:tbl></w:body></w:document>";
+    return DocumentStart + "<w:body><w:tbl><w:tblGrid>" +
+           QByteArray(R"(<w:gridCol w:w="10"/>)").repeated(5000) + "</w:tblGrid>" +
+           QByteArray("<w:tr/>").repeated(5000) + "</w:tbl></w:body></w:document>";
 }
 
 QByteArray deepXml() {
-    return DocumentStart + "<w:body><w:p>" + QByteArray("<w:r>").repeated(200) + QByteArray("</w:r>").repeated(200) +
-           "</w:p></w:body></w:document>";
+    return DocumentStart + "<w:body><w:p>" + QByteArray("<w:r>").repeated(200) +
+           QByteArray("</w:r>").repeated(200) + "</w:p></w:body></w:document>";
 }
 
 bool writeDocxOpenSeeds() {
@@ -141,12 +143,14 @@ bool writeDocxOpenSeeds() {
     }
     const QByteArray table = tablePackage();
     ok &= writeSeed(target, QStringLiteral("table.docx"), asPackage(table));
-    ok &= writeSeed(target, QStringLiteral("table-document.xml"), asDocumentPart(partOf(table, "word/document.xml")));
+    ok &= writeSeed(target, QStringLiteral("table-document.xml"),
+                    asDocumentPart(partOf(table, "word/document.xml")));
     ok &= writeSeed(target, QStringLiteral("pictures.docx"), asPackage(picturePackage()));
 
     QByteArray flipped = romantic;
     flipped[flipped.size() / 2] = char(flipped[flipped.size() / 2] ^ 0x5a);
-    ok &= writeSeed(target, QStringLiteral("damaged-cut-short.docx"), asPackage(romantic.left(romantic.size() / 2)));
+    ok &= writeSeed(target, QStringLiteral("damaged-cut-short.docx"),
+                    asPackage(romantic.left(romantic.size() / 2)));
     ok &= writeSeed(target, QStringLiteral("damaged-flipped-byte.docx"), asPackage(flipped));
     ok &= writeSeed(target, QStringLiteral("damaged-no-document.docx"),
                     asPackage(withoutPart(romantic, "word/document.xml")));
@@ -196,15 +200,35 @@ private:
 };
 
 enum Operation {
-    TypeText = 0, TypeParagraph = 1, MoveRight = 2, MoveDown = 3, EndOf = 4, FontName = 5, FontSize = 6,
-    FontColour = 7, Bold = 8, Alignment = 9, LeftIndent = 10, SpaceAfter = 11, LineSpacing = 12,
-    AddTable = 13, SelectCell = 14, InsideRules = 15, AddLine = 16, OutlineLevel = 17,
+    TypeText = 0,
+    TypeParagraph = 1,
+    MoveRight = 2,
+    MoveDown = 3,
+    EndOf = 4,
+    FontName = 5,
+    FontSize = 6,
+    FontColour = 7,
+    Bold = 8,
+    Alignment = 9,
+    LeftIndent = 10,
+    SpaceAfter = 11,
+    LineSpacing = 12,
+    AddTable = 13,
+    SelectCell = 14,
+    InsideRules = 15,
+    AddLine = 16,
+    OutlineLevel = 17,
 };
 
 bool writeTypingSeeds() {
     const QString target = QStringLiteral("fuzz_engine_typing");
     TypingScript letter;
-    letter.step(FontName).text(QStringLiteral("Arial")).step(FontSize).number(10).step(Alignment).integer(-1, 4, 1);
+    letter.step(FontName)
+        .text(QStringLiteral("Arial"))
+        .step(FontSize)
+        .number(10)
+        .step(Alignment)
+        .integer(-1, 4, 1);
     letter.step(TypeText).text(QStringLiteral("12 Elm Street\r\nLondon")).step(TypeParagraph);
     letter.step(FontColour).integer(-2, 18, 2).step(Bold).integer(0, 255, 1);
     letter.step(TypeText).text(QStringLiteral("Dear [Click here and type names.] ")).step(TypeParagraph);
@@ -213,14 +237,29 @@ bool writeTypingSeeds() {
     letter.step(OutlineLevel).integer(0, 11, 1).step(TypeText).text(QStringLiteral("Yours, \u00e9\u4e2d"));
 
     TypingScript band;
-    band.step(AddTable).integer(0, 4, 2).integer(0, 4, 2).step(InsideRules).integer(1, 2, 1).integer(-1, 17, 8);
+    band.step(AddTable)
+        .integer(0, 4, 2)
+        .integer(0, 4, 2)
+        .step(InsideRules)
+        .integer(1, 2, 1)
+        .integer(-1, 17, 8);
     band.step(SelectCell).integer(1, 2, 1).integer(0, 4, 1).integer(0, 4, 1);
-    band.step(TypeText).text(QStringLiteral("Ada Lovelace")).step(MoveRight).step(TypeText).text(QStringLiteral("x"));
-    band.step(MoveDown).step(MoveDown).step(TypeParagraph).step(TypeText).text(QStringLiteral("After the band"));
+    band.step(TypeText)
+        .text(QStringLiteral("Ada Lovelace"))
+        .step(MoveRight)
+        .step(TypeText)
+        .text(QStringLiteral("x"));
+    band.step(MoveDown)
+        .step(MoveDown)
+        .step(TypeParagraph)
+        .step(TypeText)
+        .text(QStringLiteral("After the band"));
 
     TypingScript lines;
-    lines.step(AddLine).number(72).number(100).number(500).number(100).step(TypeText).text(QStringLiteral("rule"));
-    lines.step(AddLine).number(-10).number(900).number(0).number(0).step(AddTable).integer(0, 4, 0).integer(0, 4, 3);
+    lines.step(AddLine).number(72).number(100).number(500).number(100).step(TypeText).text(
+        QStringLiteral("rule"));
+    lines.step(AddLine).number(-10).number(900).number(0).number(0).step(AddTable).integer(0, 4, 0).integer(
+        0, 4, 3);
 
     return writeSeed(target, QStringLiteral("letter"), letter.bytes()) &&
            writeSeed(target, QStringLiteral("heading-band"), band.bytes()) &&
@@ -255,7 +294,8 @@ bool writeModelSeeds() {
         {QStringLiteral("picture"), [&](const DocumentModel& m) { return hasPicture(m) && !hasTable(m); }},
         {QStringLiteral("line-shapes"), [](const DocumentModel& m) { return !m.shapes.empty(); }},
         {QStringLiteral("nine-blocks"), [](const DocumentModel& m) { return m.body.size() >= 9; }},
-        {QStringLiteral("table-and-picture"), [&](const DocumentModel& m) { return hasTable(m) && hasPicture(m); }},
+        {QStringLiteral("table-and-picture"),
+         [&](const DocumentModel& m) { return hasTable(m) && hasPicture(m); }},
     };
     std::mt19937 random(20261208);
     QList<QByteArray> written;
@@ -264,9 +304,11 @@ bool writeModelSeeds() {
         QByteArray input(qsizetype(64 + random() % 2048), Qt::Uninitialized);
         for (char& byte : input)
             byte = char(random());
-        FuzzedDataProvider provider(reinterpret_cast<const std::uint8_t*>(input.constData()), size_t(input.size()));
-        const DocumentModel model = docxtest::randomModel(
-            [&](std::uint32_t n) { return n == 0 ? 0 : provider.ConsumeIntegralInRange<std::uint32_t>(0, n - 1); });
+        FuzzedDataProvider provider(reinterpret_cast<const std::uint8_t*>(input.constData()),
+                                    size_t(input.size()));
+        const DocumentModel model = docxtest::randomModel([&](std::uint32_t n) {
+            return n == 0 ? 0 : provider.ConsumeIntegralInRange<std::uint32_t>(0, n - 1);
+        });
         for (Wanted& want : wanted) {
             if (!want.found && want.shows(model) && !written.contains(input)) {
                 want.found = true;

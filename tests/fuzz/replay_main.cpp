@@ -31,7 +31,8 @@ int main(int argc, char** argv) {
             const QByteArray input = file.readAll();
             std::printf("%s (%lld bytes)\n", qPrintable(name), static_cast<long long>(input.size()));
             std::fflush(stdout);
-            LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(input.constData()), std::size_t(input.size()));
+            LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(input.constData()),
+                                   std::size_t(input.size()));
         }
     }
     return 0;

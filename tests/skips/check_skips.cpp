@@ -24,7 +24,8 @@ bool readFile(const char* path, QByteArray& bytes) {
 }
 
 void print(const char* label, const skips::Skip& skip, const QString& reason) {
-    std::printf("%s %s (in %s): %s\n", label, qPrintable(skip.name), qPrintable(skip.test), qPrintable(reason));
+    std::printf("%s %s (in %s): %s\n", label, qPrintable(skip.name), qPrintable(skip.test),
+                qPrintable(reason));
 }
 
 } // namespace

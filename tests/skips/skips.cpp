@@ -37,7 +37,8 @@ QList<Skip> skipsInOutput(const QString& test, const QString& output) {
         const QString line = lines[i].trimmed();
         if (const auto qt = QtSkip.match(line); qt.hasMatch())
             add(qt.captured(1), qt.captured(2).trimmed());
-        else if (const auto gtest = GTestSkip.match(line); gtest.hasMatch() && !GTestSummary.match(line).hasMatch())
+        else if (const auto gtest = GTestSkip.match(line);
+                 gtest.hasMatch() && !GTestSummary.match(line).hasMatch())
             add(gtest.captured(1), gtestReason(lines, i));
     }
     return found;
@@ -75,7 +76,9 @@ Report readJUnit(const QByteArray& xml) {
                 inSuite = true;
             } else if (element == u"testcase" && inSuite) {
                 current = {reader.attributes().value(QStringLiteral("name")).toString(),
-                           reader.attributes().value(QStringLiteral("status")).toString(), {}, {}};
+                           reader.attributes().value(QStringLiteral("status")).toString(),
+                           {},
+                           {}};
             } else if (element == u"skipped") {
                 current.skippedMessage = reader.attributes().value(QStringLiteral("message")).toString();
             } else if (element == u"system-out") {
@@ -103,8 +106,9 @@ AllowedSkips readAllowedSkips(const QString& text) {
         const QString name = line.left(bar).trimmed();
         const QString reason = bar < 0 ? QString() : line.mid(bar + 1).trimmed();
         if (name.isEmpty() || reason.isEmpty())
-            allowed.errors.append(QStringLiteral("line %1: \"%2\" has no %3").arg(i + 1).arg(line,
-                                                                                  name.isEmpty() ? "name" : "reason"));
+            allowed.errors.append(QStringLiteral("line %1: \"%2\" has no %3")
+                                      .arg(i + 1)
+                                      .arg(line, name.isEmpty() ? "name" : "reason"));
         else
             allowed.reasons.insert(name, reason);
     }

@@ -14,7 +14,8 @@ namespace {
 QByteArray report(const QByteArray& testCases) {
     return R"xml(<?xml version="1.0" encoding="UTF-8"?>
 <testsuite name="(empty)" tests="1" failures="0" disabled="0" skipped="0" hostname="" time="0">
-)xml" + testCases + "</testsuite>";
+)xml" + testCases +
+           "</testsuite>";
 }
 
 const QByteArray QtProgramWithASkippedRow = R"xml(
@@ -103,8 +104,7 @@ private slots:
             << GTestSkipSeenByCTest
             << QList<Skip>{{"Printing.ToPdf", "Printing.ToPdf", "poppler-utils is not installed"}};
         QTest::newRow("GoogleTest skip inside a passed test, no reason given")
-            << GTestProgramWithASkip
-            << QList<Skip>{{"Pages/Render.Letter/1", "word_printing", ""}};
+            << GTestProgramWithASkip << QList<Skip>{{"Pages/Render.Letter/1", "word_printing", ""}};
         QTest::newRow("CTest's own skips and disabled tests")
             << CTestSkipsAndDisabled
             << QList<Skip>{{"needs_display", "needs_display", "SKIP_RETURN_CODE=77"},
@@ -156,8 +156,8 @@ private slots:
         QCOMPARE(allowed.errors.size(), 3);
         QVERIFY(allowed.errors[0].startsWith(QStringLiteral("line 5:")));
 
-        const skips::Report read = skips::readJUnit(
-            report(QtProgramWithASkippedRow + GTestSkipSeenByCTest + CTestSkipsAndDisabled));
+        const skips::Report read =
+            skips::readJUnit(report(QtProgramWithASkippedRow + GTestSkipSeenByCTest + CTestSkipsAndDisabled));
         QStringList left;
         for (const Skip& skip : skips::unlisted(read.skips, allowed))
             left << skip.name;

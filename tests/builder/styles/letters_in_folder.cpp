@@ -1,6 +1,6 @@
 // Writes the letters of every style with pictures, round after round, the way Finish builds them, from a
-// program directory given to it, and saves each as "<style name>-<round>.docx". The two-runs test starts two of
-// these at once on one folder.
+// program directory given to it, and saves each as "<style name>-<round>.docx". The two-runs test starts two
+// of these at once on one folder.
 //
 // Usage: letters_in_folder PROGRAM_DIRECTORY OUTPUT_DIRECTORY ROUNDS START_SIGNAL
 // The letters begin once the file START_SIGNAL exists, so that both runs begin together.
@@ -50,7 +50,8 @@ int main(int argc, char** argv) {
                 continue;
             tavrin::testing::StyledLetter letter(programDirectory);
             letter.build(tavrin::testing::sampleChoices(style));
-            const QString path = QStringLiteral("%1/%2-%3.docx").arg(output, tavrin::styleName(style)).arg(round);
+            const QString path =
+                QStringLiteral("%1/%2-%3.docx").arg(output, tavrin::styleName(style)).arg(round);
             try {
                 letter.saveAs(path);
             } catch (const word::AutomationError& error) {

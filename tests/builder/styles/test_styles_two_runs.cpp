@@ -77,7 +77,8 @@ std::map<Style, std::vector<Picture>> expectedPictures() {
 
 class LettersInFolder {
 public:
-    LettersInFolder(const QString& programDirectory, const QString& output, int rounds, const QString& signal) {
+    LettersInFolder(const QString& programDirectory, const QString& output, int rounds,
+                    const QString& signal) {
         const QByteArray arguments[] = {LETTERS_IN_FOLDER, QFile::encodeName(programDirectory),
                                         QFile::encodeName(output), QByteArray::number(rounds),
                                         QFile::encodeName(signal)};
