@@ -148,7 +148,7 @@ TEST(TwoRunsInOneFolder, BothLettersKeepAllTheirPictures) {
     const QString secondOutput = outputs.filePath(QStringLiteral("second"));
     ASSERT_TRUE(QDir().mkpath(firstOutput) && QDir().mkpath(secondOutput));
     const QString signal = outputs.filePath(QStringLiteral("go"));
-    constexpr int Rounds = 5;
+    constexpr int Rounds = 10;
 
     LettersInFolder first(program.path(), firstOutput, Rounds, signal);
     LettersInFolder second(program.path(), secondOutput, Rounds, signal);
