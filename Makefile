@@ -9,7 +9,7 @@ endif
 SANITIZE ?= OFF
 TEST_BUILD := $(if $(filter ON,$(SANITIZE)),build-sanitize,build)
 
-.PHONY: all setup setup-tests setup-package build run test bench package format clean
+.PHONY: all setup setup-tests setup-package build run test fuzz bench package format clean
 
 all: build
 
@@ -32,7 +32,17 @@ run: build
 test: setup-tests
 	cmake -S . -B $(TEST_BUILD) -DTAVRIN_SANITIZE=$(SANITIZE) -DTAVRIN_BUILD_BENCHMARKS=ON
 	cmake --build $(TEST_BUILD) -j $(JOBS)
-	cd $(TEST_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	cd $(TEST_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) \
+	  --output-junit junit.xml --test-output-size-passed 4194304
+
+# The fuzz targets, built with clang and libFuzzer, each run for FUZZ_SECONDS from its seed corpus.
+FUZZ_SECONDS ?= 25
+FUZZ_TARGETS := fuzz_docx_model fuzz_docx_open fuzz_engine_typing
+fuzz: setup-tests
+	cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DTAVRIN_FUZZ=ON -DTAVRIN_BUILD_TESTS=OFF \
+	  -DTAVRIN_BUILD_BENCHMARKS=OFF
+	cmake --build build-fuzz -j $(JOBS) --target $(FUZZ_TARGETS)
+	tools/run-fuzzers.sh build-fuzz $(FUZZ_SECONDS)
 
 # The Debian package, build/tavrin_<version>_<architecture>.deb, built with Debian's hardening flags.
 package: setup-package
@@ -51,4 +61,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf build build-sanitize build-bench
+	rm -rf build build-sanitize build-bench build-fuzz

@@ -3,6 +3,7 @@
 #include "word/files/files.h"
 
 #include <QBuffer>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +12,13 @@
 #include <QMutex>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
+#include <QThread>
+
+#include <cerrno>
+#include <chrono>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 // Resources must be registered from the global namespace.
 static void registerPictureResources() {
@@ -93,6 +101,43 @@ bool canCreateFilesIn(const QString& directory) {
     return probe.open();
 }
 
+// How long a run waits for another run in the same program directory to finish with the pictures there
+// before it takes a private folder instead.
+constexpr std::chrono::milliseconds LockPatience{1000};
+constexpr std::chrono::milliseconds LockRetryInterval{10};
+
+// An advisory lock on the program directory itself, held while one run's pictures are in it. Locking the
+// directory rather than a file in it leaves nothing behind and has no lock file to plant or to remove.
+// The system releases it with the descriptor, so a run that ends in any way never holds up the next.
+class DirectoryLock {
+public:
+    DirectoryLock() = default;
+    DirectoryLock(const DirectoryLock&) = delete;
+    DirectoryLock& operator=(const DirectoryLock&) = delete;
+    ~DirectoryLock() {
+        if (descriptor_ >= 0)
+            ::close(descriptor_);
+    }
+
+    // Waits up to `patience` for the lock; false when another run keeps it, or when the directory's
+    // file system cannot lock it at all.
+    bool acquire(const QString& directory, std::chrono::milliseconds patience) {
+        descriptor_ = ::open(QFile::encodeName(directory).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (descriptor_ < 0)
+            return false;
+        const QDeadlineTimer deadline(patience);
+        while (::flock(descriptor_, LOCK_EX | LOCK_NB) != 0) {
+            if ((errno != EWOULDBLOCK && errno != EINTR) || deadline.hasExpired())
+                return false;
+            QThread::msleep(static_cast<unsigned long>(LockRetryInterval.count()));
+        }
+        return true;
+    }
+
+private:
+    int descriptor_ = -1;
+};
+
 std::unique_ptr<QTemporaryDir> makePrivateFolder() {
     // The temporary path is empty when TMPDIR names a folder that does not exist: then there is no
     // private folder, rather than one in the file system's root.
@@ -149,17 +194,21 @@ QImage preview(StylePreview style) {
 
 struct PictureFolder::Private {
     QString directory;
+    DirectoryLock lock;
     std::unique_ptr<QTemporaryDir> privateFolder;
 };
 
 PictureFolder::PictureFolder(const QString& programDirectory) : d_(std::make_unique<Private>()) {
     const QString directory = QDir::cleanPath(programDirectory);
-    if (canCreateFilesIn(directory)) {
+    // The file names are fixed, so two runs from one program directory would replace and remove each
+    // other's pictures: the directory is used only while this run holds its lock.
+    if (canCreateFilesIn(directory) && d_->lock.acquire(directory, LockPatience)) {
         d_->directory = directory;
         return;
     }
-    // An installed program usually lives where its user cannot write; its pictures go to a folder
-    // of this run's own instead, so that the letter still gets them.
+    // An installed program usually lives where its user cannot write, and another run may be using the
+    // pictures there; this run's pictures then go to a folder of its own, so that the letter still gets
+    // them.
     d_->privateFolder = makePrivateFolder();
     if (d_->privateFolder)
         d_->directory = d_->privateFolder->path();

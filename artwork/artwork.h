@@ -38,7 +38,9 @@ QImage preview(StylePreview style);
 QByteArray storedBytes(StylePreview style);
 
 // The folder the pictures of one layout run are written to: the program's directory when it can be
-// written, otherwise a private temporary folder made for this run and removed with this object.
+// written and no other run is using it, otherwise a private temporary folder made for this run and
+// removed with this object. The program's directory stays this run's, for every process, as long as the
+// object lives; a run that finds it taken waits a second at most before it takes the private folder.
 class PictureFolder {
 public:
     explicit PictureFolder(const QString& programDirectory);

@@ -383,14 +383,15 @@ void FrmMain::Option1_Click(short index) {
         sampleText_->ContentCombo->setEnabled(true);
 }
 
-// Every entry is compared, in list order; a category's paragraph replaces whatever the box held.
+// Every entry is compared, in list order; a category's paragraph replaces whatever the box held, as one
+// edit that Undo in the box takes back, so that text the user typed is never lost to a choice in the list.
 void FrmMain::ContentCombo_Click() {
     const QString t = sampleText_->ContentCombo->currentText();
     if (t == sampleText_->contentEntries.value(0))
-        sampleText_->Text1->setPlainText(QString());
+        replaceAllText(sampleText_->Text1, QString());
     for (int k = 1; k <= 7; ++k)
         if (t == sampleText_->contentEntries.value(k))
-            sampleText_->Text1->setPlainText(sampleText_->sampleParagraphs.value(k));
+            replaceAllText(sampleText_->Text1, sampleText_->sampleParagraphs.value(k));
 }
 
 void FrmMain::OptAlignCenter_Click() {

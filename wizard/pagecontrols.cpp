@@ -10,6 +10,8 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QTextCursor>
+#include <QTextDocument>
 
 #include <algorithm>
 
@@ -89,6 +91,15 @@ QPlainTextEdit* addMultiLineText(QWidget* page, const QString& name, const Twips
     text->setVerticalScrollBarPolicy(verticalScrollBar);
     text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return text;
+}
+
+void replaceAllText(QPlainTextEdit* box, const QString& text) {
+    QTextCursor cursor(box->document());
+    cursor.beginEditBlock();
+    cursor.select(QTextCursor::Document);
+    cursor.insertText(text);
+    cursor.endEditBlock();
+    box->moveCursor(QTextCursor::Start);
 }
 
 QLabel* addPreview(QWidget* page, int index, artwork::StylePreview style, const TwipsRect& rect) {

@@ -46,6 +46,10 @@ QPlainTextEdit* addMultiLineText(QWidget* page, const QString& name, const Twips
                                  Qt::ScrollBarPolicy verticalScrollBar);
 QLabel* addPreview(QWidget* page, int index, artwork::StylePreview style, const TwipsRect& rect);
 
+// Replaces the box's whole text as one edit of its own, which Undo takes back, rather than starting its
+// undo history anew as setting the text does. The box then shows the text from its beginning.
+void replaceAllText(QPlainTextEdit* box, const QString& text);
+
 // Names a text box or list after the label in front of it, and lets the label pass focus on to it.
 void labelFor(QLabel* label, QWidget* control, const QString& description = {});
 

@@ -172,6 +172,36 @@ private slots:
         QCOMPARE(text->toPlainText(), texts::sampleParagraphs().at(category));
     }
 
+    // The user's own words come back with Undo in the note box after a category replaced them, and Redo
+    // brings the category's paragraph back: each choice is one edit.
+    void categoryIsUndoneInOneStep_data() {
+        QTest::addColumn<QList<int>>("categories");
+        QTest::addColumn<QStringList>("afterEachUndo");
+        const QString typed = QStringLiteral("Dear all, I wrote this myself.");
+        const QStringList samples = texts::sampleParagraphs();
+        QTest::newRow("category over typed text") << QList<int>{3} << QStringList{typed};
+        QTest::newRow("empty category over typed text") << QList<int>{0} << QStringList{typed};
+        QTest::newRow("two categories") << QList<int>{2, 6} << QStringList{samples.at(2), typed};
+    }
+    void categoryIsUndoneInOneStep() {
+        QFETCH(QList<int>, categories);
+        QFETCH(QStringList, afterEachUndo);
+        Wizard w;
+        auto* text = w.control<QPlainTextEdit>(QStringLiteral("Text1"));
+        QTest::keyClicks(text, QStringLiteral("Dear all, I wrote this myself."));
+        for (int category : categories)
+            w.choose(QStringLiteral("ContentCombo"), category);
+        QString beforeUndo = texts::sampleParagraphs().at(categories.last());
+        QCOMPARE(text->toPlainText(), beforeUndo);
+        for (const QString& expected : afterEachUndo) {
+            beforeUndo = text->toPlainText();
+            QTest::keyClick(text, Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(text->toPlainText(), expected);
+        }
+        QTest::keyClick(text, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(text->toPlainText(), beforeUndo);
+    }
+
     void alignmentUnderline_data() {
         QTest::addColumn<QStringList>("clicks");
         QTest::addColumn<QString>("underlinedOption");
