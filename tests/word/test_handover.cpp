@@ -40,7 +40,11 @@ DocumentModel letterSaying(const QString& text) {
 struct TestDesktop {
     QStringList opened, printed;
     Desktop desktop(const QString& folder) {
-        return {folder, [this](const QString& path) { opened.append(path); },
+        return {folder,
+                [this](const QString& path) {
+                    opened.append(path);
+                    return QString();
+                },
                 [this](const QString& line) { printed.append(line); }};
     }
 };
