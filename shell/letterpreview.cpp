@@ -74,8 +74,8 @@ void LetterPreview::print() {
 }
 
 void LetterPreview::saveAsPdf() {
-    const QString path =
-        QFileDialog::getSaveFileName(this, text("Save the letter as PDF"), suggestedPdf_, text("PDF files (*.pdf)"));
+    const QString path = QFileDialog::getSaveFileName(this, text("Save the letter as PDF"), suggestedPdf_,
+                                                      text("PDF files (*.pdf)"));
     if (path.isEmpty())
         return;
     try {
@@ -85,7 +85,8 @@ void LetterPreview::saveAsPdf() {
     }
 }
 
-void showLetterPreview(const word::engine::DocumentModel& model, const QString& docxPath, const QString& message) {
+void showLetterPreview(const word::engine::DocumentModel& model, const QString& docxPath,
+                       const QString& message) {
     LetterPreview preview(model, docxPath, message);
     preview.exec();
 }

@@ -31,6 +31,7 @@ private:
 };
 
 // Shows the preview, modal; returns when the user closes it.
-void showLetterPreview(const word::engine::DocumentModel& model, const QString& docxPath, const QString& message);
+void showLetterPreview(const word::engine::DocumentModel& model, const QString& docxPath,
+                       const QString& message);
 
 } // namespace tavrin

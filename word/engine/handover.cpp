@@ -41,11 +41,11 @@ QString letterName(QDate today, int number) {
 
 struct Saved {
     QString path;           // empty when it failed or was discarded
-    QString error;          // why it is not in the documents folder
+    QString error = {};     // why it is not in the documents folder
     bool elsewhere = false; // saved, but not in the documents folder
     bool discarded = false;
-    QString chosenPath;  // where the user chose to save it, when that failed too
-    QString chosenError; // why it is not there
+    QString chosenPath = {};  // where the user chose to save it, when that failed too
+    QString chosenError = {}; // why it is not there
 };
 
 Saved failed(const QString& reason) {
@@ -91,8 +91,9 @@ Saved saveInDocuments(const QByteArray& bytes, const QString& folder, QDate toda
         return failed(QStringLiteral("there is no documents folder"));
     if (!QDir().mkpath(folder)) {
         const QFileInfo standing(folder);
-        return failed(standing.exists() && !standing.isDir() ? QStringLiteral("a file is in its place")
-                                                              : QStringLiteral("the folder cannot be created"));
+        return failed(standing.exists() && !standing.isDir()
+                          ? QStringLiteral("a file is in its place")
+                          : QStringLiteral("the folder cannot be created"));
     }
     return writeLetter(bytes, folder, today);
 }
@@ -151,8 +152,8 @@ Saved saveElsewhere(const QByteArray& bytes, const Saved& notInDocuments, const 
                     Fallbacks& fallbacks, QDate today) {
     Saved elsewhere{{}, notInDocuments.error, true};
     if (desktop.askWhereToSave) {
-        const SavePlace place = desktop.askWhereToSave(suggestedPath(desktop, today),
-                                                       notSavedIn(desktop.documentsFolder, notInDocuments.error));
+        const SavePlace place = desktop.askWhereToSave(
+            suggestedPath(desktop, today), notSavedIn(desktop.documentsFolder, notInDocuments.error));
         if (place.answer == SavePlace::Answer::Discard)
             return {{}, notInDocuments.error, false, true};
         if (place.answer == SavePlace::Answer::Chosen) {
@@ -196,7 +197,8 @@ QString failureOf(const std::function<void()>& step) {
 Saved saveGuarded(const DocumentModel& model, const Desktop& desktop, Fallbacks& fallbacks, QDate today,
                   const PackageWriter& package) {
     Saved saved;
-    if (const QString failure = failureOf([&] { saved = saveLetter(model, desktop, fallbacks, today, package); });
+    if (const QString failure =
+            failureOf([&] { saved = saveLetter(model, desktop, fallbacks, today, package); });
         !failure.isEmpty())
         return failed(failure);
     return saved;
@@ -208,8 +210,8 @@ QString savedElsewhereMessage(const Saved& saved, const QString& documentsFolder
     if (saved.chosenPath.isEmpty())
         return QStringLiteral("The letter could not be saved in %1: %2. It is saved as %3.")
             .arg(documents, saved.error, path);
-    return QCoreApplication::translate("HandOver",
-                                       "The letter could not be saved in %1: %2, nor as %3: %4. It is saved as %5.")
+    return QCoreApplication::translate(
+               "HandOver", "The letter could not be saved in %1: %2, nor as %3: %4. It is saved as %5.")
         .arg(documents, saved.error, QDir::toNativeSeparators(saved.chosenPath), saved.chosenError, path);
 }
 
@@ -245,10 +247,12 @@ void showLetter(const DocumentModel& model, const QString& path, bool open, cons
     }
     const QString message =
         notOpened + u' ' +
-        QCoreApplication::translate("HandOver", "It is shown here, from where it can be printed or saved as PDF.") +
+        QCoreApplication::translate("HandOver",
+                                    "It is shown here, from where it can be printed or saved as PDF.") +
         u' ' + completing;
     result.shownInstead.append(message);
-    if (const QString failure = failureOf([&] { desktop.showInstead(model, path, message); }); !failure.isEmpty())
+    if (const QString failure = failureOf([&] { desktop.showInstead(model, path, message); });
+        !failure.isEmpty())
         result.failures.append(notShownMessage(path, failure));
 }
 
@@ -315,14 +319,14 @@ QString runOpener(const QString& path) {
 } // namespace
 
 QString openWithDesktopApplication(const QString& path) {
-    if (const std::optional<QString> application = defaultApplication(); application && application->isEmpty())
+    if (const std::optional<QString> application = defaultApplication();
+        application && application->isEmpty())
         return QCoreApplication::translate("HandOver", "this desktop has no application for .docx files");
     return runOpener(path);
 }
 
 Desktop Desktop::user() {
-    return {QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-            openWithDesktopApplication,
+    return {QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), openWithDesktopApplication,
             [](const QString& line) {
                 std::fputs((line + QLatin1Char('\n')).toLocal8Bit().constData(), stdout);
                 std::fflush(stdout);
