@@ -29,6 +29,7 @@
 #include <functional>
 #include <grp.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -265,8 +266,9 @@ void HandOverDialogsTest::documentsFolderThatCannotTakeTheLetter() {
         const HandOverResult result =
             handOver({{&letter, false}}, testDesktop(documents, home, temporary.path()), Day);
         QByteArray bytes;
-        QDataStream(&bytes, QIODevice::WriteOnly) << Outcome{
-            result.saved, result.savedElsewhere, result.failures, user.windowsSeen(), user.allDone()};
+        QDataStream out(&bytes, QIODevice::WriteOnly);
+        out << Outcome{result.saved, result.savedElsewhere, result.failures, user.windowsSeen(),
+                       user.allDone()};
         writeAll(report[1], bytes);
         ::_exit(ChildDone);
     }
@@ -278,7 +280,8 @@ void HandOverDialogsTest::documentsFolderThatCannotTakeTheLetter() {
     QVERIFY(WIFEXITED(status));
     QCOMPARE(WEXITSTATUS(status), ChildDone);
     Outcome outcome;
-    QDataStream(bytes) >> outcome;
+    QDataStream in(bytes);
+    in >> outcome;
 
     QVERIFY(outcome.allDone);
     QCOMPARE(outcome.windowsSeen, QStringList{"SaveLetter"});
