@@ -12,14 +12,6 @@ namespace tavrin {
 
 using word::engine::SavePlace;
 
-namespace {
-
-QString text(const char* source) {
-    return QCoreApplication::translate("HandOverDialogs", source);
-}
-
-} // namespace
-
 SavePlace askWhereToSave(const QString& suggestedPath, const QString& why) {
     QFileDialog dialog(nullptr, why);
     dialog.setObjectName(QStringLiteral("SaveLetter"));
@@ -27,7 +19,7 @@ SavePlace askWhereToSave(const QString& suggestedPath, const QString& why) {
     dialog.setFileMode(QFileDialog::AnyFile);
     // A name that is taken is not replaced: the letter gets the next free one, which the message names.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setNameFilter(text("Word documents (*.docx)"));
+    dialog.setNameFilter(QCoreApplication::translate("HandOverDialogs", "Word documents (*.docx)"));
     dialog.setDefaultSuffix(QStringLiteral("docx"));
     dialog.setDirectory(QFileInfo(suggestedPath).absolutePath());
     dialog.selectFile(QFileInfo(suggestedPath).fileName());
@@ -38,11 +30,15 @@ SavePlace askWhereToSave(const QString& suggestedPath, const QString& why) {
 
 bool userDiscardsTheLetter() {
     QMessageBox question(QMessageBox::Question, QCoreApplication::applicationName(),
-                         text("Do you want to discard the letter? If you keep it, it is saved in your home "
-                              "folder."));
+                         QCoreApplication::translate(
+                             "HandOverDialogs",
+                             "Do you want to discard the letter? If you keep it, it is saved in your home "
+                             "folder."));
     question.setObjectName(QStringLiteral("DiscardLetter"));
-    QPushButton* keep = question.addButton(text("Keep the Letter"), QMessageBox::AcceptRole);
-    QPushButton* discard = question.addButton(text("Discard"), QMessageBox::DestructiveRole);
+    QPushButton* keep = question.addButton(QCoreApplication::translate("HandOverDialogs", "Keep the Letter"),
+                                           QMessageBox::AcceptRole);
+    QPushButton* discard = question.addButton(QCoreApplication::translate("HandOverDialogs", "Discard"),
+                                              QMessageBox::DestructiveRole);
     question.setDefaultButton(keep);
     question.setEscapeButton(keep);
     question.exec();

@@ -19,10 +19,6 @@ namespace tavrin {
 
 namespace {
 
-QString text(const char* source) {
-    return QCoreApplication::translate("LetterPreview", source);
-}
-
 QString pdfBeside(const QString& docxPath) {
     const QFileInfo docx(docxPath);
     return docx.dir().filePath(docx.completeBaseName() + QStringLiteral(".pdf"));
@@ -35,7 +31,7 @@ LetterPreview::LetterPreview(const word::engine::DocumentModel& model, const QSt
     : QDialog(parent), model_(model), suggestedPdf_(pdfBeside(docxPath)),
       preview_(new QPrintPreviewWidget(&printer_, this)) {
     setObjectName(QStringLiteral("LetterPreview"));
-    setWindowTitle(text("The letter: print preview"));
+    setWindowTitle(tr("The letter: print preview"));
 
     auto* where = new QLabel(message, this);
     where->setObjectName(QStringLiteral("message"));
@@ -44,14 +40,14 @@ LetterPreview::LetterPreview(const word::engine::DocumentModel& model, const QSt
     where->setTextInteractionFlags(Qt::TextSelectableByMouse); // the path can be copied
 
     auto* tools = new QToolBar(this);
-    QAction* printing = tools->addAction(text("Print..."), this, &LetterPreview::print);
+    QAction* printing = tools->addAction(tr("Print..."), this, &LetterPreview::print);
     printing->setObjectName(QStringLiteral("print"));
-    QAction* pdf = tools->addAction(text("Save as PDF..."), this, &LetterPreview::saveAsPdf);
+    QAction* pdf = tools->addAction(tr("Save as PDF..."), this, &LetterPreview::saveAsPdf);
     pdf->setObjectName(QStringLiteral("saveAsPdf"));
     tools->addSeparator();
-    tools->addAction(text("Zoom In"), preview_, [this] { preview_->zoomIn(); });
-    tools->addAction(text("Zoom Out"), preview_, [this] { preview_->zoomOut(); });
-    tools->addAction(text("Fit Width"), preview_, &QPrintPreviewWidget::fitToWidth);
+    tools->addAction(tr("Zoom In"), preview_, [this] { preview_->zoomIn(); });
+    tools->addAction(tr("Zoom Out"), preview_, [this] { preview_->zoomOut(); });
+    tools->addAction(tr("Fit Width"), preview_, &QPrintPreviewWidget::fitToWidth);
 
     connect(preview_, &QPrintPreviewWidget::paintRequested, this,
             [this](QPrinter* target) { word::engine::print::paintDocument(model_, *target); });
@@ -74,8 +70,8 @@ void LetterPreview::print() {
 }
 
 void LetterPreview::saveAsPdf() {
-    const QString path = QFileDialog::getSaveFileName(this, text("Save the letter as PDF"), suggestedPdf_,
-                                                      text("PDF files (*.pdf)"));
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save the letter as PDF"), suggestedPdf_,
+                                                      tr("PDF files (*.pdf)"));
     if (path.isEmpty())
         return;
     try {
