@@ -1,4 +1,5 @@
 #include "formicon.h"
+#include "handoverdialogs.h"
 #include "program.h"
 #include "qtuserinterface.h"
 #include "translations/translations.h"
@@ -43,5 +44,9 @@ int main(int argc, char** argv) {
 #endif
     // The built-in engine's letters live in this process: they go to the user's documents folder when the
     // program ends. A letter written in LibreOffice stays open there.
-    return tavrin::runProgram(wordProcessor, ui, [&] { return handOverOpenDocuments(wordProcessor); });
+    // A letter the documents folder cannot take goes where the user chooses; one no application opens is
+    // shown in the program's print preview.
+    return tavrin::runProgram(wordProcessor, ui, [&] {
+        return handOverOpenDocuments(wordProcessor, tavrin::withDialogs(word::engine::Desktop::user()));
+    });
 }

@@ -20,7 +20,7 @@ using HandOverLetters = std::function<word::engine::HandOverResult()>;
 
 // Runs the program in the QApplication that exists already and returns its exit code. When the last form
 // has gone, the letters are handed over; a letter that cannot be saved, or is saved outside the documents
-// folder, is reported in a message box.
+// folder, is reported in a message box (a letter shown in the print preview has its message there).
 int runProgram(word::Provider& wordProcessor, UserInterface& ui, const HandOverLetters& handOverLetters);
 
 } // namespace tavrin

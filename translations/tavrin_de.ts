@@ -25,6 +25,57 @@ Tavrin schreibt Ihren Brief stattdessen mit seiner eigenen Textverarbeitung. Er 
         <source>The letter could not be saved in %1: %2.</source>
         <translation>Der Brief konnte nicht in %1 gespeichert werden: %2.</translation>
     </message>
+    <message>
+        <source>The letter could not be saved in %1: %2, nor as %3: %4. It is saved as %5.</source>
+        <translation>Der Brief konnte nicht in %1 gespeichert werden: %2, auch nicht als %3: %4. Er ist als %5 gespeichert.</translation>
+    </message>
+    <message>
+        <source>The letter is saved as %1, but it could not be opened: %2.</source>
+        <translation>Der Brief ist als %1 gespeichert, konnte aber nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>A word processor such as LibreOffice Writer completes it.</source>
+        <translation>Ein Textverarbeitungsprogramm wie LibreOffice Writer vervollständigt ihn.</translation>
+    </message>
+    <message>
+        <source>It is shown here, from where it can be printed or saved as PDF.</source>
+        <translation>Er wird hier angezeigt und kann von hier aus gedruckt oder als PDF gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s opener, xdg-open, ended with status %1</source>
+        <translation>das Öffnungsprogramm der Arbeitsumgebung, xdg-open, endete mit Status %1</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s opener, xdg-open, was ended by signal %1</source>
+        <translation>das Öffnungsprogramm der Arbeitsumgebung, xdg-open, wurde durch Signal %1 beendet</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s opener, xdg-open, cannot be run (%1)</source>
+        <translation>das Öffnungsprogramm der Arbeitsumgebung, xdg-open, kann nicht gestartet werden (%1)</translation>
+    </message>
+    <message>
+        <source>this desktop has no application for .docx files</source>
+        <translation>diese Arbeitsumgebung hat kein Programm für .docx-Dateien</translation>
+    </message>
+</context>
+<context>
+    <name>HandOverDialogs</name>
+    <message>
+        <source>Word documents (*.docx)</source>
+        <translation>Word-Dokumente (*.docx)</translation>
+    </message>
+    <message>
+        <source>Do you want to discard the letter? If you keep it, it is saved in your home folder.</source>
+        <translation>Möchten Sie den Brief verwerfen? Wenn Sie ihn behalten, wird er in Ihrem persönlichen Ordner gespeichert.</translation>
+    </message>
+    <message>
+        <source>Keep the Letter</source>
+        <translation>Brief behalten</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
 </context>
 <context>
     <name>LetterTexts</name>
@@ -409,6 +460,41 @@ Tavrin schreibt Ihren Brief stattdessen mit seiner eigenen Textverarbeitung. Er 
     <message>
         <source>Finish</source>
         <translation>Fertig</translation>
+    </message>
+</context>
+<context>
+    <name>tavrin::LetterPreview</name>
+    <message>
+        <source>The letter: print preview</source>
+        <translation>Der Brief: Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Drucken...</translation>
+    </message>
+    <message>
+        <source>Save as PDF...</source>
+        <translation>Als PDF speichern...</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>An Breite anpassen</translation>
+    </message>
+    <message>
+        <source>Save the letter as PDF</source>
+        <translation>Den Brief als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
 </context>
 </TS>

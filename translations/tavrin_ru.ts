@@ -25,6 +25,57 @@ Tavrin writes your letter with its own word processor instead. It is saved in yo
         <source>The letter could not be saved in %1: %2.</source>
         <translation>Не удалось сохранить письмо в папке %1: %2.</translation>
     </message>
+    <message>
+        <source>The letter could not be saved in %1: %2, nor as %3: %4. It is saved as %5.</source>
+        <translation>Не удалось сохранить письмо в %1: %2, а также как %3: %4. Письмо сохранено как %5.</translation>
+    </message>
+    <message>
+        <source>The letter is saved as %1, but it could not be opened: %2.</source>
+        <translation>Письмо сохранено как %1, но открыть его не удалось: %2.</translation>
+    </message>
+    <message>
+        <source>A word processor such as LibreOffice Writer completes it.</source>
+        <translation>Завершить его можно в текстовом редакторе, например LibreOffice Writer.</translation>
+    </message>
+    <message>
+        <source>It is shown here, from where it can be printed or saved as PDF.</source>
+        <translation>Оно показано здесь; отсюда его можно напечатать или сохранить в PDF.</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s opener, xdg-open, ended with status %1</source>
+        <translation>программа открытия файлов xdg-open завершилась с кодом %1</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s opener, xdg-open, was ended by signal %1</source>
+        <translation>программа открытия файлов xdg-open прервана сигналом %1</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s opener, xdg-open, cannot be run (%1)</source>
+        <translation>не удаётся запустить программу открытия файлов xdg-open (%1)</translation>
+    </message>
+    <message>
+        <source>this desktop has no application for .docx files</source>
+        <translation>в этой среде нет приложения для файлов .docx</translation>
+    </message>
+</context>
+<context>
+    <name>HandOverDialogs</name>
+    <message>
+        <source>Word documents (*.docx)</source>
+        <translation>Документы Word (*.docx)</translation>
+    </message>
+    <message>
+        <source>Do you want to discard the letter? If you keep it, it is saved in your home folder.</source>
+        <translation>Удалить письмо? Если вы его оставите, оно будет сохранено в вашей домашней папке.</translation>
+    </message>
+    <message>
+        <source>Keep the Letter</source>
+        <translation>Оставить письмо</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Удалить</translation>
+    </message>
 </context>
 <context>
     <name>LetterTexts</name>
@@ -409,6 +460,41 @@ Tavrin writes your letter with its own word processor instead. It is saved in yo
     <message>
         <source>Finish</source>
         <translation>Готово</translation>
+    </message>
+</context>
+<context>
+    <name>tavrin::LetterPreview</name>
+    <message>
+        <source>The letter: print preview</source>
+        <translation>Письмо: предварительный просмотр</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Печать...</translation>
+    </message>
+    <message>
+        <source>Save as PDF...</source>
+        <translation>Сохранить в PDF...</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Увеличить</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Уменьшить</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>По ширине</translation>
+    </message>
+    <message>
+        <source>Save the letter as PDF</source>
+        <translation>Сохранить письмо в PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Файлы PDF (*.pdf)</translation>
     </message>
 </context>
 </TS>

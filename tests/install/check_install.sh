@@ -84,6 +84,9 @@ check_finish() {
   mkdir -p "$home/bin"
   printf '#!/bin/sh\nexit 0\n' >"$home/bin/xdg-open"
   chmod +x "$home/bin/xdg-open"
+  # A desktop with an application for .docx, so that the letter is opened rather than previewed.
+  printf '#!/bin/sh\necho writer.desktop\n' >"$home/bin/xdg-mime"
+  chmod +x "$home/bin/xdg-mime"
   local status=0
   (cd "$home" && env "${environment[@]}" PATH="$home/bin:$PATH" timeout 120 "$destdir/usr/$BINDIR/tavrin") \
     >"$work/finish.out" 2>&1 || status=$?

@@ -90,7 +90,10 @@ class EndToEndTest : public QObject {
     word::engine::Desktop desktop() {
         word::engine::Desktop desktop;
         desktop.documentsFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        desktop.open = [this](const QString& path) { opened_ << path; };
+        desktop.open = [this](const QString& path) {
+            opened_ << path;
+            return QString(); // opened
+        };
         desktop.print = [this](const QString& line) { printed_ << line; };
         return desktop;
     }

@@ -40,7 +40,11 @@ DocumentModel letterSaying(const QString& text) {
 struct TestDesktop {
     QStringList opened, printed;
     Desktop desktop(const QString& folder) {
-        return {folder, [this](const QString& path) { opened.append(path); },
+        return {folder,
+                [this](const QString& path) {
+                    opened.append(path);
+                    return QString();
+                },
                 [this](const QString& line) { printed.append(line); }};
     }
 };
@@ -88,6 +92,10 @@ private slots:
     void readOnlyDocumentsFolderForAnUnprivilegedUser();
     void exceptionWhileOneLetterIsSavedSparesTheOther_data();
     void exceptionWhileOneLetterIsSavedSparesTheOther();
+    void askedWhereToSave_data();
+    void askedWhereToSave();
+    void letterNoApplicationOpens_data();
+    void letterNoApplicationOpens();
 };
 
 void HandOverTest::newNamesNeverReplace_data() {
@@ -386,6 +394,132 @@ void HandOverTest::exceptionWhileOneLetterIsSavedSparesTheOther() {
     QCOMPARE(result.failures, QStringList{QStringLiteral("The letter could not be saved in %1: %2.")
                                               .arg(QDir::toNativeSeparators(folder.path()), reason)});
     QCOMPARE(entriesOf(folder.path()), QStringList{QFileInfo(result.saved.at(0)).fileName()});
+}
+
+void HandOverTest::askedWhereToSave_data() {
+    QTest::addColumn<int>("answer");     // a SavePlace::Answer
+    QTest::addColumn<QString>("chosen"); // relative to the test's folder
+    QTest::addColumn<bool>("homeExists");
+    QTest::addColumn<QString>("expected"); // relative to the test's folder; "temporary/": the private one
+    QTest::addColumn<QString>("chosenError");
+    const int chosen = int(SavePlace::Answer::Chosen), keep = int(SavePlace::Answer::Keep),
+              discard = int(SavePlace::Answer::Discard);
+    QTest::newRow("the chosen place") << chosen << "other/Mine.docx" << true << "other/Mine.docx"
+                                      << "";
+    QTest::newRow("a taken name is not replaced")
+        << chosen << "other/Taken.docx" << true << "other/Taken (2).docx"
+        << "";
+    QTest::newRow("the chosen place fails too: the home folder")
+        << chosen << "Documents/Mine.docx" << true << "home/Letter 2026-12-08.docx"
+        << QString::fromLocal8Bit(std::strerror(ENOTDIR));
+    QTest::newRow("kept: the home folder") << keep << "" << true << "home/Letter 2026-12-08.docx"
+                                           << "";
+    QTest::newRow("kept without a home: a private temporary folder")
+        << keep << "" << false << "temporary/Letter 2026-12-08.docx"
+        << "";
+    QTest::newRow("discarded") << discard << "" << true << ""
+                               << "";
+}
+
+// The user's answers as the desktop gives them: where a letter goes, and what the message says.
+void HandOverTest::askedWhereToSave() {
+    QFETCH(int, answer);
+    QFETCH(QString, chosen);
+    QFETCH(bool, homeExists);
+    QFETCH(QString, expected);
+    QFETCH(QString, chosenError);
+    QTemporaryDir root, temporary;
+    const QDir dir(root.path());
+    QVERIFY(dir.mkpath("other"));
+    if (homeExists)
+        QVERIFY(dir.mkpath("home"));
+    for (const QString& name : {QStringLiteral("Documents"), QStringLiteral("other/Taken.docx")}) {
+        QFile file(dir.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("the user's own file");
+    }
+    const QString documents = dir.filePath("Documents/Letters");
+    const DocumentModel letter = letterSaying("Asked");
+    TestDesktop test;
+    Desktop desktop = test.desktop(documents);
+    desktop.homeFolder = dir.filePath("home");
+    desktop.temporaryFolder = temporary.path();
+    QStringList asked;
+    desktop.askWhereToSave = [&](const QString& suggestedPath, const QString& why) {
+        asked << suggestedPath << why;
+        return SavePlace{SavePlace::Answer(answer), chosen.isEmpty() ? QString() : dir.filePath(chosen)};
+    };
+
+    const HandOverResult result = handOver({{&letter, true}}, desktop, Day);
+
+    const QString notInDocuments =
+        "The letter could not be saved in " + documents + ": the folder cannot be created.";
+    QCOMPARE(asked, (QStringList{dir.filePath("home/Letter 2026-12-08.docx"), notInDocuments}));
+    QVERIFY(result.failures.isEmpty());
+    QCOMPARE(contentOf(dir.filePath("other/Taken.docx")), QByteArray("the user's own file"));
+    if (expected.isEmpty()) {
+        QCOMPARE(result.discarded, 1);
+        QVERIFY(result.saved.isEmpty() && result.savedElsewhere.isEmpty() && test.opened.isEmpty());
+        QCOMPARE(entriesOf(dir.filePath("home")), QStringList());
+        QCOMPARE(entriesOf(temporary.path()), QStringList());
+        return;
+    }
+    QString path = dir.filePath(expected);
+    if (expected.startsWith("temporary/")) {
+        const QStringList made = entriesOf(temporary.path());
+        QCOMPARE(made.size(), 1);
+        path = QDir(temporary.path()).filePath(made.at(0) + expected.mid(9));
+    }
+    QCOMPARE(result.discarded, 0);
+    QCOMPARE(result.saved, QStringList{path});
+    QCOMPARE(openDocx(path), docxStoredForm(letter));
+    QCOMPARE(test.opened, QStringList{path});
+    const QString where = chosenError.isEmpty()
+                              ? notInDocuments.chopped(1) + ". It is saved as " + path + "."
+                              : notInDocuments.chopped(1) + ", nor as " + dir.filePath(chosen) + ": " +
+                                    chosenError + ". It is saved as " + path + ".";
+    QCOMPARE(result.savedElsewhere, QStringList{where});
+}
+
+void HandOverTest::letterNoApplicationOpens_data() {
+    QTest::addColumn<bool>("withStandIn");
+    QTest::newRow("shown by the stand-in") << true;
+    QTest::newRow("no stand-in: reported") << false;
+}
+
+// The desktop's answer decides; the letter stays saved and the user learns where it is either way.
+void HandOverTest::letterNoApplicationOpens() {
+    QFETCH(bool, withStandIn);
+    QTemporaryDir folder;
+    const DocumentModel shown = letterSaying("Shown"), hidden = letterSaying("Hidden");
+    TestDesktop test;
+    Desktop desktop = test.desktop(folder.path());
+    desktop.open = [](const QString&) { return QStringLiteral("no application"); };
+    std::vector<std::pair<const DocumentModel*, QString>> standIn;
+    if (withStandIn)
+        desktop.showInstead = [&](const DocumentModel& model, const QString& path, const QString& message) {
+            standIn.emplace_back(&model, path + '|' + message);
+        };
+
+    const HandOverResult result = handOver({{&hidden, false}, {&shown, true}}, desktop, Day);
+
+    QCOMPARE(result.saved.size(), 2);
+    QCOMPARE(openDocx(result.saved.at(1)), docxStoredForm(shown));
+    const QString notOpened =
+        "The letter is saved as " + result.saved.at(1) + ", but it could not be opened: no application.";
+    const QString completing = "A word processor such as LibreOffice Writer completes it.";
+    if (!withStandIn) {
+        QVERIFY(result.shownInstead.isEmpty());
+        QCOMPARE(result.failures, QStringList{notOpened + ' ' + completing});
+        return;
+    }
+    const QString message =
+        notOpened + " It is shown here, from where it can be printed or saved as PDF. " + completing;
+    QVERIFY(result.failures.isEmpty());
+    QCOMPARE(result.shownInstead, QStringList{message});
+    QCOMPARE(standIn.size(), size_t(1));
+    QCOMPARE(standIn.at(0).first, &shown);
+    QCOMPARE(standIn.at(0).second, result.saved.at(1) + '|' + message);
 }
 
 QTEST_GUILESS_MAIN(HandOverTest)

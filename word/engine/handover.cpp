@@ -5,16 +5,22 @@
 #include "word/files/files.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QStandardPaths>
-#include <QUrl>
+#include <QThread>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
 #include <new>
+#include <optional>
+#include <spawn.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace word::engine {
@@ -34,35 +40,72 @@ QString letterName(QDate today, int number) {
 }
 
 struct Saved {
-    QString path;           // empty when it failed
-    QString error;          // why it is not in the documents folder
+    QString path;           // empty when it failed or was discarded
+    QString error = {};     // why it is not in the documents folder
     bool elsewhere = false; // saved, but not in the documents folder
+    bool discarded = false;
+    QString chosenPath = {};  // where the user chose to save it, when that failed too
+    QString chosenError = {}; // why it is not there
 };
 
 Saved failed(const QString& reason) {
     return {{}, reason};
 }
 
-Saved writeLetter(const QByteArray& bytes, const QString& folder, QDate today) {
-    const files::Written written = files::writeNewFile(
-        folder, [today](int number) { return letterName(today, number); }, MaxLetterNumber, bytes);
-    if (written.ok())
-        return {written.path, {}};
+Saved failedAt(const files::Written& written) {
     if (written.step == files::Step::NamesTaken)
         return failed(QStringLiteral("every name for today's letters is taken"));
     return failed(written.reason());
 }
 
+Saved writeLetter(const QByteArray& bytes, const QString& folder, QDate today) {
+    const files::Written written = files::writeNewFile(
+        folder, [today](int number) { return letterName(today, number); }, MaxLetterNumber, bytes);
+    return written.ok() ? Saved{written.path, {}} : failedAt(written);
+}
+
+// "name.docx", then "name (2).docx" and so on: a name the user chose is never given to another file.
+std::function<QString(int)> namesAfter(const QString& fileName) {
+    const QFileInfo chosen(fileName);
+    const QString base = chosen.completeBaseName(), suffix = chosen.suffix();
+    return [=](int number) {
+        if (number == 1)
+            return fileName;
+        if (suffix.isEmpty())
+            return QStringLiteral("%1 (%2)").arg(base).arg(number);
+        return QStringLiteral("%1 (%2).%3").arg(base).arg(number).arg(suffix);
+    };
+}
+
+Saved writeLetterAt(const QByteArray& bytes, const QString& path) {
+    const QFileInfo chosen(path);
+    if (chosen.fileName().isEmpty())
+        return failed(QStringLiteral("the path names no file"));
+    const files::Written written =
+        files::writeNewFile(chosen.absolutePath(), namesAfter(chosen.fileName()), MaxLetterNumber, bytes);
+    return written.ok() ? Saved{written.path, {}} : failedAt(written);
+}
+
 Saved saveInDocuments(const QByteArray& bytes, const QString& folder, QDate today) {
     if (folder.isEmpty())
         return failed(QStringLiteral("there is no documents folder"));
-    if (!QDir().mkpath(folder))
-        return failed(QStringLiteral("the folder cannot be created"));
+    if (!QDir().mkpath(folder)) {
+        const QFileInfo standing(folder);
+        return failed(standing.exists() && !standing.isDir()
+                          ? QStringLiteral("a file is in its place")
+                          : QStringLiteral("the folder cannot be created"));
+    }
     return writeLetter(bytes, folder, today);
 }
 
-// The places a letter goes when the documents folder cannot take it, in order: the home folder, then a
-// folder of the user's own under the temporary folder, made once for all the letters of a hand-over.
+QString notSavedIn(const QString& documentsFolder, const QString& error) {
+    return QCoreApplication::translate("HandOver", "The letter could not be saved in %1: %2.")
+        .arg(QDir::toNativeSeparators(documentsFolder), error);
+}
+
+// The places a letter goes when the documents folder cannot take it and the user chose no place that
+// could, in order: the home folder, then a folder of the user's own under the temporary folder, made
+// once for all the letters of a hand-over.
 class Fallbacks {
 public:
     explicit Fallbacks(const Desktop& desktop) : desktop_(desktop) {}
@@ -97,39 +140,53 @@ private:
     QString privateFolder_;
 };
 
+// The day's first name in the home folder: what Return in the save dialog accepts.
+QString suggestedPath(const Desktop& desktop, QDate today) {
+    const QString home = desktop.homeFolder.isEmpty() ? QDir::homePath() : desktop.homeFolder;
+    return QDir(home).filePath(letterName(today, 1));
+}
+
+// A letter the documents folder could not take: where the user chooses, unless discarded; where that
+// fails too, or no place was chosen, the fallbacks.
+Saved saveElsewhere(const QByteArray& bytes, const Saved& notInDocuments, const Desktop& desktop,
+                    Fallbacks& fallbacks, QDate today) {
+    Saved elsewhere{{}, notInDocuments.error, true};
+    if (desktop.askWhereToSave) {
+        const SavePlace place = desktop.askWhereToSave(
+            suggestedPath(desktop, today), notSavedIn(desktop.documentsFolder, notInDocuments.error));
+        if (place.answer == SavePlace::Answer::Discard)
+            return {{}, notInDocuments.error, false, true};
+        if (place.answer == SavePlace::Answer::Chosen) {
+            const Saved chosen = writeLetterAt(bytes, place.path);
+            if (!chosen.path.isEmpty()) {
+                elsewhere.path = chosen.path;
+                return elsewhere;
+            }
+            elsewhere.chosenPath = place.path;
+            elsewhere.chosenError = chosen.error;
+        }
+    }
+    elsewhere.path = fallbacks.save(bytes, today).path;
+    return elsewhere.path.isEmpty() ? notInDocuments : elsewhere;
+}
+
 Saved saveLetter(const DocumentModel& model, const Desktop& desktop, Fallbacks& fallbacks, QDate today,
                  const PackageWriter& package) {
     const QByteArray bytes = package ? package(model) : docxBytes(model);
-    Saved saved = saveInDocuments(bytes, desktop.documentsFolder, today);
+    const Saved saved = saveInDocuments(bytes, desktop.documentsFolder, today);
     if (!saved.path.isEmpty())
         return saved;
-    const Saved elsewhere = fallbacks.save(bytes, today);
-    if (elsewhere.path.isEmpty())
-        return saved;
-    return {elsewhere.path, saved.error, true};
+    return saveElsewhere(bytes, saved, desktop, fallbacks, today);
 }
 
-// One letter's failure, whatever it is, stays that letter's: the others are still handed over.
-Saved saveGuarded(const DocumentModel& model, const Desktop& desktop, Fallbacks& fallbacks, QDate today,
-                  const PackageWriter& package) {
+// Runs one step of handing a letter over; returns why it failed, empty when it did not. One letter's
+// failure, whatever it is, stays that letter's: the others are still handed over.
+QString failureOf(const std::function<void()>& step) {
     try {
-        return saveLetter(model, desktop, fallbacks, today, package);
-    } catch (const AutomationError& error) {
-        return failed(error.description);
-    } catch (const std::bad_alloc&) {
-        return failed(QStringLiteral("there was not enough memory"));
-    } catch (const std::exception& error) {
-        return failed(QString::fromLocal8Bit(error.what()));
-    }
-}
-
-// A saved letter stays saved even when the desktop cannot show it; returns why it could not.
-QString showLetter(const QString& path, bool open, const Desktop& desktop) {
-    try {
-        desktop.print(path);
-        if (open)
-            desktop.open(path);
+        step();
         return {};
+    } catch (const AutomationError& error) {
+        return error.description;
     } catch (const std::bad_alloc&) {
         return QStringLiteral("there was not enough memory");
     } catch (const std::exception& error) {
@@ -137,11 +194,139 @@ QString showLetter(const QString& path, bool open, const Desktop& desktop) {
     }
 }
 
+Saved saveGuarded(const DocumentModel& model, const Desktop& desktop, Fallbacks& fallbacks, QDate today,
+                  const PackageWriter& package) {
+    Saved saved;
+    if (const QString failure =
+            failureOf([&] { saved = saveLetter(model, desktop, fallbacks, today, package); });
+        !failure.isEmpty())
+        return failed(failure);
+    return saved;
+}
+
+QString savedElsewhereMessage(const Saved& saved, const QString& documentsFolder) {
+    const QString documents = QDir::toNativeSeparators(documentsFolder);
+    const QString path = QDir::toNativeSeparators(saved.path);
+    if (saved.chosenPath.isEmpty())
+        return QStringLiteral("The letter could not be saved in %1: %2. It is saved as %3.")
+            .arg(documents, saved.error, path);
+    return QCoreApplication::translate(
+               "HandOver", "The letter could not be saved in %1: %2, nor as %3: %4. It is saved as %5.")
+        .arg(documents, saved.error, QDir::toNativeSeparators(saved.chosenPath), saved.chosenError, path);
+}
+
+QString notShownMessage(const QString& path, const QString& failure) {
+    return QStringLiteral("The letter was saved as %1 but could not be shown: %2.")
+        .arg(QDir::toNativeSeparators(path), failure);
+}
+
+// Prints the saved letter's path and opens it when its application was visible; a letter no application
+// can open is shown by the desktop's stand-in. A saved letter stays saved whatever fails here.
+void showLetter(const DocumentModel& model, const QString& path, bool open, const Desktop& desktop,
+                HandOverResult& result) {
+    QString whyNotOpened;
+    if (const QString failure = failureOf([&] {
+            desktop.print(path);
+            if (open)
+                whyNotOpened = desktop.open(path);
+        });
+        !failure.isEmpty()) {
+        result.failures.append(notShownMessage(path, failure));
+        return;
+    }
+    if (whyNotOpened.isEmpty())
+        return;
+    const QString notOpened =
+        QCoreApplication::translate("HandOver", "The letter is saved as %1, but it could not be opened: %2.")
+            .arg(QDir::toNativeSeparators(path), whyNotOpened);
+    const QString completing =
+        QCoreApplication::translate("HandOver", "A word processor such as LibreOffice Writer completes it.");
+    if (!desktop.showInstead) {
+        result.failures.append(notOpened + u' ' + completing);
+        return;
+    }
+    const QString message =
+        notOpened + u' ' +
+        QCoreApplication::translate("HandOver",
+                                    "It is shown here, from where it can be printed or saved as PDF.") +
+        u' ' + completing;
+    result.shownInstead.append(message);
+    if (const QString failure = failureOf([&] { desktop.showInstead(model, path, message); });
+        !failure.isEmpty())
+        result.failures.append(notShownMessage(path, failure));
+}
+
+// --- The desktop's application for .docx -------------------------------------------------------------
+
+constexpr auto DocxType = "application/vnd.openxmlformats-officedocument.wordprocessingml.document"_L1;
+// How long the desktop may take to name its application.
+constexpr int DesktopAnswerMilliseconds = 5000;
+// How long an opener that fails gets to say so. Some openers run the application and return only when
+// it ends; one still running after this time is showing the letter.
+constexpr int OpenerAnswerMilliseconds = 3000;
+constexpr unsigned long OpenerPollMilliseconds = 50;
+
+// The desktop file of the desktop's default application for .docx, empty when it knows none; nothing
+// when it cannot be asked (no xdg-mime, or it fails).
+std::optional<QString> defaultApplication() {
+    QProcess query;
+    query.setStandardErrorFile(QProcess::nullDevice());
+    query.start(u"xdg-mime"_s, {u"query"_s, u"default"_s, DocxType});
+    if (!query.waitForFinished(DesktopAnswerMilliseconds)) {
+        query.kill();
+        query.waitForFinished();
+        return std::nullopt;
+    }
+    if (query.exitStatus() != QProcess::NormalExit || query.exitCode() != 0)
+        return std::nullopt;
+    return QString::fromLocal8Bit(query.readAllStandardOutput()).trimmed();
+}
+
+QString openerEnded(int status) {
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 0)
+        return {};
+    if (WIFEXITED(status))
+        return QCoreApplication::translate("HandOver", "the desktop's opener, xdg-open, ended with status %1")
+            .arg(WEXITSTATUS(status));
+    return QCoreApplication::translate("HandOver", "the desktop's opener, xdg-open, was ended by signal %1")
+        .arg(WTERMSIG(status));
+}
+
+// Runs xdg-open without waiting for the application it starts; it is not a child Qt knows of, so
+// leaving it running ends nothing.
+QString runOpener(const QString& path) {
+    // An absolute path never reads as an option.
+    const QByteArray file = QFile::encodeName(QFileInfo(path).absoluteFilePath());
+    char program[] = "xdg-open";
+    char* arguments[] = {program, const_cast<char*>(file.constData()), nullptr};
+    pid_t opener = 0;
+    if (const int error = ::posix_spawnp(&opener, program, nullptr, nullptr, arguments, environ))
+        return QCoreApplication::translate("HandOver", "the desktop's opener, xdg-open, cannot be run (%1)")
+            .arg(files::systemError(error));
+    const QDeadlineTimer answer(OpenerAnswerMilliseconds);
+    while (!answer.hasExpired()) {
+        int status = 0;
+        const pid_t ended = ::waitpid(opener, &status, WNOHANG);
+        if (ended == opener)
+            return openerEnded(status);
+        if (ended < 0 && errno != EINTR)
+            return {}; // no longer ours to ask: it was not seen failing
+        QThread::msleep(OpenerPollMilliseconds);
+    }
+    return {};
+}
+
 } // namespace
 
+QString openWithDesktopApplication(const QString& path) {
+    if (const std::optional<QString> application = defaultApplication();
+        application && application->isEmpty())
+        return QCoreApplication::translate("HandOver", "this desktop has no application for .docx files");
+    return runOpener(path);
+}
+
 Desktop Desktop::user() {
-    return {QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-            [](const QString& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); },
+    return {QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), openWithDesktopApplication,
             [](const QString& line) {
                 std::fputs((line + QLatin1Char('\n')).toLocal8Bit().constData(), stdout);
                 std::fflush(stdout);
@@ -155,22 +340,18 @@ HandOverResult handOver(const std::vector<DocumentToHandOver>& documents, const 
     Fallbacks fallbacks(desktop);
     for (const DocumentToHandOver& document : documents) {
         const Saved saved = saveGuarded(*document.model, desktop, fallbacks, today, package);
+        if (saved.discarded) {
+            ++result.discarded;
+            continue;
+        }
         if (saved.path.isEmpty()) {
-            result.failures.append(
-                QCoreApplication::translate("HandOver", "The letter could not be saved in %1: %2.")
-                    .arg(QDir::toNativeSeparators(desktop.documentsFolder), saved.error));
+            result.failures.append(notSavedIn(desktop.documentsFolder, saved.error));
             continue;
         }
         result.saved.append(saved.path);
         if (saved.elsewhere)
-            result.savedElsewhere.append(
-                QStringLiteral("The letter could not be saved in %1: %2. It is saved as %3.")
-                    .arg(QDir::toNativeSeparators(desktop.documentsFolder), saved.error,
-                         QDir::toNativeSeparators(saved.path)));
-        const QString notShown = showLetter(saved.path, document.applicationVisible, desktop);
-        if (!notShown.isEmpty())
-            result.failures.append(QStringLiteral("The letter was saved as %1 but could not be shown: %2.")
-                                       .arg(QDir::toNativeSeparators(saved.path), notShown));
+            result.savedElsewhere.append(savedElsewhereMessage(saved, desktop.documentsFolder));
+        showLetter(*document.model, saved.path, document.applicationVisible, desktop, result);
     }
     return result;
 }
