@@ -15,7 +15,7 @@ packages=(
   xdg-utils
 )
 test_packages=(
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libxcb1-dev
   clang libclang-rt-14-dev
   libreoffice-writer-nogui poppler-utils
   # The LibreOffice SDK: the live word processor is built and its tests run against Writer headless.

@@ -52,8 +52,10 @@ public:
     virtual bool isConnected() const = 0;
     // Why the last connection was lost; empty while it answers or when there was none.
     virtual QString lostReason() const = 0;
-    // Asks LibreOffice for an answer over the connection; throws errors::ApplicationUnavailable when it
-    // is gone or does not answer in time.
+    // Shows the windows of new documents still waiting for theirs (a visible application's documents are
+    // written hidden and shown once), then asks LibreOffice for an answer over the connection; throws
+    // errors::ApplicationUnavailable when it is gone or does not answer in time. The program's end calls
+    // it for every LibreOffice that holds a letter, and so does ending the backend.
     virtual void checkConnection() = 0;
     // Has LibreOffice load its word processor, in the background: what it does once before its first
     // Writer document is then done before a letter is written. Returns at once; the next call waits for it.

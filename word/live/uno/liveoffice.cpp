@@ -89,7 +89,18 @@ void loadWriter(const uno::Reference<frame::XDesktop2>& desktop) {
 
 Office::Office(OfficeSettings settings) : settings_(std::move(settings)) {}
 
-Office::~Office() = default;
+// A letter's window is not left hidden when the program lets go of LibreOffice.
+Office::~Office() {
+    if (!isConnected())
+        return;
+    try {
+        session_->call([session = session_] {
+            showWaitingWindows(*session);
+            return 0;
+        });
+    } catch (const AutomationError&) {
+    }
+}
 
 std::shared_ptr<Session> Office::connected() {
     if (!isConnected())
@@ -193,7 +204,10 @@ void Office::checkConnection() {
     if (!session_)
         throw AutomationError(errors::ApplicationUnavailable,
                               QStringLiteral("LibreOffice is no longer running."));
-    session_->call([session = session_] { return session->desktop->getFrames()->getCount(); });
+    session_->call([session = session_] {
+        showWaitingWindows(*session);
+        return session->desktop->getFrames()->getCount();
+    });
 }
 
 void Office::prepareWriter() {

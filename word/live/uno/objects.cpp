@@ -75,7 +75,8 @@ uno::Reference<frame::XFrame> frameOf(const DocumentState& document) {
     return controller.is() ? controller->getFrame() : uno::Reference<frame::XFrame>();
 }
 
-void showWindow(const DocumentState& document, bool visible) {
+void showWindow(DocumentState& document, bool visible) {
+    document.waitingForWindow = false;
     if (const auto frame = frameOf(document); frame.is())
         frame->getContainerWindow()->setVisible(visible);
 }
@@ -558,7 +559,7 @@ public:
             makeActive(application, document);
             if (const auto frame = frameOf(*document); frame.is()) {
                 frame->activate();
-                if (application.visible)
+                if (application.visible && !document->waitingForWindow)
                     if (const uno::Reference<awt::XTopWindow> window(frame->getContainerWindow(),
                                                                      uno::UNO_QUERY);
                         window.is())
@@ -572,6 +573,8 @@ public:
     }
     void PrintPreview() override {
         onWriter([document = document()](WriterDocument&) {
+            if (document->waitingForWindow)
+                showWindow(*document, true);
             const auto frame = frameOf(*document);
             const uno::Reference<awt::XWindow2> window(frame.is() ? frame->getContainerWindow() : nullptr,
                                                        uno::UNO_QUERY);
@@ -629,6 +632,14 @@ public:
 
 uno::Sequence<beans::PropertyValue> loadArguments(const ApplicationState& application) {
     return sequenceOf({property("Hidden", uno::Any(!application.visible))});
+}
+
+// A new document is made hidden even in a visible application: making its window costs Writer a fifth
+// of a second on top of the letter, and a visible window is laid out and painted again after every
+// statement. Its window shows once, when the application is made visible or the session ends, whichever
+// comes first (showWaitingWindows).
+uno::Sequence<beans::PropertyValue> newDocumentArguments() {
+    return sequenceOf({property("Hidden", uno::Any(true))});
 }
 
 std::shared_ptr<DocumentState> remember(const std::shared_ptr<Session>& session,
@@ -735,6 +746,19 @@ private:
 
 } // namespace
 
+void showWaitingWindows(Session& session) {
+    for (const auto& document : openDocuments(session.application)) {
+        if (!document->waitingForWindow)
+            continue;
+        showWindow(*document, true);
+        if (const auto frame = frameOf(*document);
+            frame.is() && session.application.active.lock() == document)
+            if (const uno::Reference<awt::XTopWindow> window(frame->getContainerWindow(), uno::UNO_QUERY);
+                window.is())
+                window->toFront();
+    }
+}
+
 word::Ref<word::Application> applicationObject(const std::shared_ptr<Session>& session) {
     return make<ApplicationObject>(session);
 }
@@ -748,10 +772,9 @@ word::Ref<word::Document> addDocument(const std::shared_ptr<Session>& session) {
         [session] {
             uno::Reference<lang::XComponent> component;
             try {
-                component =
-                    as<frame::XComponentLoader>(session->desktop)
-                        ->loadComponentFromURL(OUString("private:factory/swriter"), OUString("_blank"), 0,
-                                               loadArguments(session->application));
+                component = as<frame::XComponentLoader>(session->desktop)
+                                ->loadComponentFromURL(OUString("private:factory/swriter"),
+                                                       OUString("_blank"), 0, newDocumentArguments());
             } catch (const lang::IllegalArgumentException&) {
                 component.clear(); // no filter for Writer: told below
             }
@@ -759,7 +782,9 @@ word::Ref<word::Document> addDocument(const std::shared_ptr<Session>& session) {
                 fail(errors::CannotCreateObject,
                      QStringLiteral("LibreOffice cannot make a text document: Writer is not installed."));
             WriterDocument::prepareNew(component);
-            return remember(session, component, QString());
+            const auto document = remember(session, component, QString());
+            document->waitingForWindow = session->application.visible;
+            return document;
         },
         Session::Limit::Start);
     return make<DocumentObject>(document);

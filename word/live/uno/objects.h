@@ -4,7 +4,8 @@
 // shared state, so a call that outlives its caller (after a time-out) finds everything it uses alive.
 //
 // - Documents.Add: a new Writer document, set up as the engine's new document is (font, page, paragraph
-//   defaults), hidden while the application is not visible; it becomes the active document.
+//   defaults); it becomes the active document. It is made hidden: in a visible application its window
+//   shows once written, at showWaitingWindows, so that Writer makes, lays out and paints it once.
 // - Documents.Open: a document already open from the same file is activated and returned; otherwise the
 //   file is loaded. Count: the text documents open in LibreOffice.
 // - Document.Activate: the active document of the interface (what the global object's ActiveDocument and
@@ -29,5 +30,8 @@ word::Ref<word::Application> applicationObject(const std::shared_ptr<Session>& s
 word::Ref<word::Global> globalObject(const std::shared_ptr<Session>& session);
 // A new document in the session's LibreOffice.
 word::Ref<word::Document> addDocument(const std::shared_ptr<Session>& session);
+// Shows the windows of the new documents of a visible application that wait for theirs, the active one in
+// front. On the call thread. Application.Visible and PrintPreview show them too.
+void showWaitingWindows(Session& session);
 
 } // namespace word::live

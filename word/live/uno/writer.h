@@ -64,6 +64,8 @@ struct DocumentState {
     css::uno::Reference<css::lang::XComponent> component;
     QString fullName; // the file it was opened from or last saved to
     bool closed = false;
+    // Made hidden in a visible application: its window shows once the letter is written (see objects.cpp).
+    bool waitingForWindow = false;
     SelectionState selection;
     std::vector<RuleColours> ruleColours;
 };
