@@ -63,11 +63,27 @@ fi
 
 # The letter styles name faces that Debian does not ship; an alias file points each at a free face of
 # the same spirit, and another keeps every program on the OpenType files of those faces, the ones
-# LibreOffice reads, for every program that looks fonts up through fontconfig.
-for faces_conf in "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"/fonts/*.conf; do
-  installed_conf="/etc/fonts/conf.d/$(basename "$faces_conf")"
-  if ! cmp -s "$faces_conf" "$installed_conf"; then
-    "${sudo[@]}" install -m 0644 "$faces_conf" "$installed_conf"
+# LibreOffice reads, for every program that looks fonts up through fontconfig. As Debian's font packages
+# do, the files are made available in a conf.avail folder, the local one, and enabled by links in
+# /etc/fonts/conf.d/. The links are named apart from the Debian package's, so that installing or
+# removing the package neither takes nor leaves behind what the set-up made; where both are there,
+# fontconfig reads the same rules twice, to the same effect.
+fonts_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/fonts"
+local_avail=/usr/local/share/fontconfig/conf.avail
+for faces_conf in "$fonts_dir"/*.conf; do
+  name=$(basename "$faces_conf")
+  available="$local_avail/$name"
+  link="/etc/fonts/conf.d/${name%.conf}-local.conf"
+  # Earlier set-ups copied the file into /etc/fonts/conf.d/ under the package's own name.
+  earlier_copy="/etc/fonts/conf.d/$name"
+  if [[ -f $earlier_copy && ! -L $earlier_copy ]] && ! dpkg-query -S "$earlier_copy" >/dev/null 2>&1; then
+    "${sudo[@]}" rm -f "$earlier_copy"
+  fi
+  if ! cmp -s "$faces_conf" "$available"; then
+    "${sudo[@]}" install -D -m 0644 "$faces_conf" "$available"
+  fi
+  if [[ $(readlink "$link") != "$available" ]]; then
+    "${sudo[@]}" ln -sfn "$available" "$link"
   fi
 done
 
