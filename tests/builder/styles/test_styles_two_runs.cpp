@@ -9,7 +9,7 @@
 #include "builder/style.h"
 #include "word/engine/docx.h"
 
-#include <gtest/gtest.h>
+#include <QTest>
 
 #include <QDir>
 #include <QFile>
@@ -131,74 +131,89 @@ void expectCompleteLetters(const QString& output, int rounds,
     for (int round = 1; round <= rounds; ++round) {
         for (const auto& [style, pictures] : expected) {
             const QString path = QStringLiteral("%1/%2-%3.docx").arg(output, styleName(style)).arg(round);
-            SCOPED_TRACE(path.toStdString());
-            ASSERT_TRUE(QFileInfo::exists(path));
+            QVERIFY2(QFileInfo::exists(path), qPrintable(path));
             const std::vector<Picture> written = picturesOf(word::engine::openDocx(path));
-            EXPECT_EQ(marks(written), marks(pictures));
-            EXPECT_TRUE(written == pictures);
+            QVERIFY2(marks(written) == marks(pictures), qPrintable(path));
+            QVERIFY2(written == pictures, qPrintable(path));
         }
     }
-}
-
-TEST(TwoRunsInOneFolder, BothLettersKeepAllTheirPictures) {
-    const auto expected = expectedPictures();
-    QTemporaryDir program, outputs;
-    ASSERT_TRUE(program.isValid() && outputs.isValid());
-    const QString firstOutput = outputs.filePath(QStringLiteral("first"));
-    const QString secondOutput = outputs.filePath(QStringLiteral("second"));
-    ASSERT_TRUE(QDir().mkpath(firstOutput) && QDir().mkpath(secondOutput));
-    const QString signal = outputs.filePath(QStringLiteral("go"));
-    constexpr int Rounds = 10;
-
-    LettersInFolder first(program.path(), firstOutput, Rounds, signal);
-    LettersInFolder second(program.path(), secondOutput, Rounds, signal);
-    ASSERT_TRUE(first.started() && second.started());
-    ASSERT_TRUE(touch(signal));
-    const auto deadline = std::chrono::steady_clock::now() + Patience;
-    EXPECT_EQ(first.exitStatus(deadline), 0);
-    EXPECT_EQ(second.exitStatus(deadline), 0);
-
-    expectCompleteLetters(firstOutput, Rounds, expected);
-    expectCompleteLetters(secondOutput, Rounds, expected);
-    EXPECT_EQ(entriesOf(program.path()), QStringList());
-}
-
-// A run that finds the folder taken for longer than it waits writes its pictures elsewhere, and the
-// pictures of the run holding the folder stay exactly as that run wrote them.
-TEST(TwoRunsInOneFolder, RunFindingTheFolderTakenUsesItsOwn) {
-    const auto expected = expectedPictures();
-    QTemporaryDir program, outputs;
-    ASSERT_TRUE(program.isValid() && outputs.isValid());
-    const QString signal = outputs.filePath(QStringLiteral("go"));
-    ASSERT_TRUE(touch(signal));
-
-    std::map<artwork::StylePicture, ino_t> held;
-    {
-        const artwork::PictureFolder holding(program.path());
-        for (auto picture : {artwork::StylePicture::PictureDark, artwork::StylePicture::DarkLine,
-                             artwork::StylePicture::PictureRomantic}) {
-            ASSERT_TRUE(holding.write(picture));
-            struct stat status {};
-            ASSERT_EQ(stat(QFile::encodeName(holding.path(picture)).constData(), &status), 0);
-            held[picture] = status.st_ino;
-        }
-
-        LettersInFolder waiting(program.path(), outputs.path(), 1, signal);
-        ASSERT_TRUE(waiting.started());
-        EXPECT_EQ(waiting.exitStatus(std::chrono::steady_clock::now() + Patience), 0);
-        expectCompleteLetters(outputs.path(), 1, expected);
-
-        for (const auto& [picture, inode] : held) {
-            struct stat status {};
-            ASSERT_EQ(stat(QFile::encodeName(holding.path(picture)).constData(), &status), 0)
-                << "removed by the other run: " << artwork::fileName(picture).toStdString();
-            EXPECT_EQ(status.st_ino, inode) << "replaced by the other run";
-            EXPECT_EQ(QImage(holding.path(picture)).size(), artwork::image(picture).size());
-            EXPECT_TRUE(holding.remove(picture));
-        }
-    }
-    EXPECT_EQ(entriesOf(program.path()), QStringList());
 }
 
 } // namespace
+
+class TwoRunsInOneFolder : public QObject {
+    Q_OBJECT
+
+private slots:
+    void bothLettersKeepAllTheirPictures() {
+        const auto expected = expectedPictures();
+        QTemporaryDir program, outputs;
+        QVERIFY(program.isValid() && outputs.isValid());
+        const QString firstOutput = outputs.filePath(QStringLiteral("first"));
+        const QString secondOutput = outputs.filePath(QStringLiteral("second"));
+        QVERIFY(QDir().mkpath(firstOutput) && QDir().mkpath(secondOutput));
+        const QString signal = outputs.filePath(QStringLiteral("go"));
+        constexpr int Rounds = 10;
+
+        LettersInFolder first(program.path(), firstOutput, Rounds, signal);
+        LettersInFolder second(program.path(), secondOutput, Rounds, signal);
+        QVERIFY(first.started() && second.started());
+        QVERIFY(touch(signal));
+        const auto deadline = std::chrono::steady_clock::now() + Patience;
+        QCOMPARE(first.exitStatus(deadline), std::optional<int>(0));
+        QCOMPARE(second.exitStatus(deadline), std::optional<int>(0));
+
+        expectCompleteLetters(firstOutput, Rounds, expected);
+        if (QTest::currentTestFailed())
+            return;
+        expectCompleteLetters(secondOutput, Rounds, expected);
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(entriesOf(program.path()), QStringList());
+    }
+
+    // A run that finds the folder taken for longer than it waits writes its pictures elsewhere, and the
+    // pictures of the run holding the folder stay exactly as that run wrote them.
+    void runFindingTheFolderTakenUsesItsOwn() {
+        const auto expected = expectedPictures();
+        QTemporaryDir program, outputs;
+        QVERIFY(program.isValid() && outputs.isValid());
+        const QString signal = outputs.filePath(QStringLiteral("go"));
+        QVERIFY(touch(signal));
+
+        std::map<artwork::StylePicture, ino_t> held;
+        {
+            const artwork::PictureFolder holding(program.path());
+            for (auto picture : {artwork::StylePicture::PictureDark, artwork::StylePicture::DarkLine,
+                                 artwork::StylePicture::PictureRomantic}) {
+                QVERIFY(holding.write(picture));
+                struct stat status {};
+                QCOMPARE(stat(QFile::encodeName(holding.path(picture)).constData(), &status), 0);
+                held[picture] = status.st_ino;
+            }
+
+            LettersInFolder waiting(program.path(), outputs.path(), 1, signal);
+            QVERIFY(waiting.started());
+            QCOMPARE(waiting.exitStatus(std::chrono::steady_clock::now() + Patience), std::optional<int>(0));
+            expectCompleteLetters(outputs.path(), 1, expected);
+            if (QTest::currentTestFailed())
+                return;
+
+            for (const auto& [picture, inode] : held) {
+                struct stat status {};
+                QVERIFY2(
+                    stat(QFile::encodeName(holding.path(picture)).constData(), &status) == 0,
+                    qPrintable(QStringLiteral("removed by the other run: ") + artwork::fileName(picture)));
+                QVERIFY2(status.st_ino == inode, "replaced by the other run");
+                QCOMPARE(QImage(holding.path(picture)).size(), artwork::image(picture).size());
+                QVERIFY(holding.remove(picture));
+            }
+        }
+        QCOMPARE(entriesOf(program.path()), QStringList());
+    }
+};
+
 } // namespace tavrin::testing
+
+QTEST_GUILESS_MAIN(tavrin::testing::TwoRunsInOneFolder)
+#include "test_styles_two_runs.moc"
