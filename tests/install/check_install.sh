@@ -98,7 +98,11 @@ check_finish() {
   [[ -f ${letters[0]} ]] || fail "no letter in the documents folder"
   [[ -f ${letters[0]} ]] && grep -Fq "${letters[0]}" "$work/finish.out" || fail "the letter's path is not printed"
   if [[ -f ${letters[0]} ]]; then
-    unzip -l "${letters[0]}" | grep -q 'word/media/' || fail "the Classic letter carries no picture"
+    # The listing is taken whole first: grep -q would stop reading early, and under pipefail the writer's
+    # broken pipe would fail the check however the letter looks.
+    local members
+    members=$(unzip -Z1 "${letters[0]}")
+    grep -q '^word/media/' <<<"$members" || fail "the Classic letter carries no picture"
   fi
   [[ -z $(find "$destdir/usr/$BINDIR" -name '*.bmp') ]] || fail "style pictures were left beside the program"
   if [[ -n $LIVE_PLUGIN_DIR ]]; then
@@ -137,7 +141,7 @@ check_package() {
   local unpacked=$packages/unpacked
   dpkg-deb -x "$deb" "$unpacked"
   for elf in "$unpacked/usr/$BINDIR/tavrin" ${LIVE_PLUGIN_DIR:+"$unpacked/usr/$LIVE_PLUGIN_DIR/libtavrin_live.so"}; do
-    file "$elf" | grep -q ', stripped' || fail "$elf is not stripped"
+    grep -q ', stripped' <<<"$(file "$elf")" || fail "$elf is not stripped"
   done
   # dpkg's triggers refresh the icon cache, the menu, the manual's index and fontconfig; the package needs
   # no maintainer scripts. CPack adds ldconfig calls when the plugin lies in a folder right below
