@@ -11,7 +11,6 @@
 #include <com/sun/star/style/LineSpacingMode.hpp>
 #include <com/sun/star/style/ParagraphAdjust.hpp>
 
-#include <initializer_list>
 #include <utility>
 
 namespace word::live {
@@ -41,7 +40,7 @@ void write(const Target& target, const Properties& properties) {
 }
 
 // The values of the named properties, in one call where the target takes several at once.
-std::vector<uno::Any> read(const Target& target, std::initializer_list<const char*> names) {
+std::vector<uno::Any> read(const Target& target, const std::vector<const char*>& names) {
     std::vector<uno::Any> values;
     const uno::Reference<beans::XMultiPropertySet> multiple(target, uno::UNO_QUERY);
     if (!multiple.is()) {
@@ -205,11 +204,14 @@ void writeCharFormat(const Target& target, const engine::CharFormat& format) {
     write(target, all);
 }
 
-engine::ParaFormat readParaFormat(const Target& target) {
-    const auto v = read(target, {"ParaAdjust", "ParaLeftMargin", "ParaRightMargin", "ParaFirstLineIndent",
-                                 "ParaTopMargin", "ParaBottomMargin", "ParaLineSpacing", "ParaWidows",
-                                 "ParaKeepTogether", "ParaSplit", "BreakType", "ParaLineNumberCount",
-                                 "ParaIsHyphenation", "OutlineLevel"});
+engine::ParaFormat readParaFormat(const Target& target, Reach reach) {
+    std::vector<const char*> names = {
+        "ParaAdjust",       "ParaLeftMargin",      "ParaRightMargin",  "ParaFirstLineIndent", "ParaTopMargin",
+        "ParaBottomMargin", "ParaLineSpacing",     "ParaWidows",       "ParaKeepTogether",    "ParaSplit",
+        "BreakType",        "ParaLineNumberCount", "ParaIsHyphenation"};
+    if (reach == Reach::WholeParagraph)
+        names.push_back("OutlineLevel");
+    const auto v = read(target, names);
     engine::ParaFormat f;
     f.alignment = alignmentOf(as<sal_Int16>(v[0]));
     f.leftIndent = pointsOf(as<sal_Int32>(v[1]));
@@ -224,8 +226,10 @@ engine::ParaFormat readParaFormat(const Target& target) {
     f.pageBreakBefore = as<style::BreakType>(v[10]) == style::BreakType_PAGE_BEFORE;
     f.noLineNumber = !as<bool>(v[11]);
     f.hyphenation = as<bool>(v[12]);
-    const sal_Int16 level = as<sal_Int16>(v[13]);
-    f.outlineLevel = level >= 1 && level <= 9 ? int(level) : int(wdOutlineLevelBodyText);
+    if (reach == Reach::WholeParagraph) {
+        const sal_Int16 level = as<sal_Int16>(v[13]);
+        f.outlineLevel = level >= 1 && level <= 9 ? int(level) : int(wdOutlineLevelBodyText);
+    }
     return f;
 }
 
@@ -233,12 +237,17 @@ void writeParaMember(const Target& target, ParaMember member, const engine::Para
     write(target, paraProperties(member, format));
 }
 
-void writeParaFormat(const Target& target, const engine::ParaFormat& format) {
+void writeParaFormat(const Target& target, const engine::ParaFormat& format, Reach reach) {
     Properties all;
     for (ParaMember member : AllParaMembers)
-        for (auto& property : paraProperties(member, format))
-            all.push_back(std::move(property));
+        if (reach == Reach::WholeParagraph || cursorTakes(member))
+            for (auto& property : paraProperties(member, format))
+                all.push_back(std::move(property));
     write(target, all);
+}
+
+bool cursorTakes(ParaMember member) {
+    return member != ParaMember::OutlineLevel;
 }
 
 } // namespace word::live

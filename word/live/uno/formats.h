@@ -46,9 +46,16 @@ engine::CharFormat readCharFormat(const Target& target);
 void writeCharMember(const Target& target, CharMember member, const engine::CharFormat& format);
 void writeCharFormat(const Target& target, const engine::CharFormat& format);
 
-engine::ParaFormat readParaFormat(const Target& target);
+// What a paragraph target reaches: the paragraph object takes every member, a text cursor all but the
+// outline level (which Writer keeps over a paragraph end).
+enum class Reach { WholeParagraph, Cursor };
+engine::ParaFormat readParaFormat(const Target& target, Reach reach = Reach::WholeParagraph);
 void writeParaMember(const Target& target, ParaMember member, const engine::ParaFormat& format);
-void writeParaFormat(const Target& target, const engine::ParaFormat& format);
+void writeParaFormat(const Target& target, const engine::ParaFormat& format,
+                     Reach reach = Reach::WholeParagraph);
+// Whether a text cursor takes the member for the paragraph it stands in (only the paragraph object takes
+// the outline level).
+bool cursorTakes(ParaMember member);
 
 // Writer's colour for a colour index, and back.
 sal_Int32 writerColor(int colorIndex);

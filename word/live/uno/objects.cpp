@@ -264,7 +264,8 @@ private:
     }
     void set(ParaMember member, const ParaFormat& format) {
         onWriter([member, format](WriterDocument& writer) {
-            writer.formatParagraphs([&](const Target& target) { writeParaMember(target, member, format); });
+            writer.formatParagraphs(member,
+                                    [&](const Target& target) { writeParaMember(target, member, format); });
         });
     }
     void setFlag(ParaMember member, bool ParaFormat::*flag, bool on) {

@@ -289,11 +289,14 @@ int columnCount(const uno::Reference<text::XTextTable>& table) {
 uno::Reference<text::XTextViewCursor> WriterDocument::viewCursor() const {
     if (d_.closed)
         fail(errors::CommandFailed, QStringLiteral("The document has been closed."));
+    if (d_.view.is())
+        return d_.view;
     const auto controller = as<frame::XModel>(d_.component)->getCurrentController();
     const uno::Reference<text::XTextViewCursorSupplier> supplier(controller, uno::UNO_QUERY);
     if (!supplier.is())
         fail(errors::CommandFailed, QStringLiteral("The document's window does not show its text."));
-    return supplier->getViewCursor();
+    d_.view = supplier->getViewCursor();
+    return d_.view;
 }
 
 void WriterDocument::requireText() const {
@@ -458,9 +461,9 @@ void WriterDocument::splitParagraph(const uno::Reference<text::XText>& text,
 // keep-with-next are dropped, a page break stays with the first half); both halves keep the whole format.
 void WriterDocument::splitKeepingFormat(const uno::Reference<text::XText>& text,
                                         const uno::Reference<text::XTextCursor>& cursor) {
-    const engine::ParaFormat format = readParaFormat(paragraphHolding(range(cursor)));
+    const engine::ParaFormat format = readParaFormat(props(cursor), Reach::Cursor);
     text->insertControlCharacter(range(cursor), text::ControlCharacter::PARAGRAPH_BREAK, false);
-    writeParaFormat(paragraphHolding(range(cursor)), format);
+    writeParaFormat(props(cursor), format, Reach::Cursor);
 }
 
 engine::PictureSize WriterDocument::insertPicture(engine::Picture picture) {
@@ -562,14 +565,15 @@ engine::ParaFormat WriterDocument::paragraphFormat() {
     return paragraphAt(range(caret())).paragraph.format;
 }
 
-void WriterDocument::formatParagraphs(const std::function<void(const Target&)>& write) {
+void WriterDocument::formatParagraphs(ParaMember member, const std::function<void(const Target&)>& write) {
     requireText();
     if (d_.selection.kind == Kind::Cell) {
         for (const Target& paragraph : paragraphsOf(selectedCellText()))
             write(paragraph);
         return;
     }
-    write(paragraphHolding(range(caret())));
+    const auto at = caret();
+    write(cursorTakes(member) ? props(at) : paragraphHolding(range(at)));
 }
 
 // --- Moving -----------------------------------------------------------------------------------------

@@ -66,6 +66,8 @@ struct DocumentState {
     bool closed = false;
     // Made hidden in a visible application: its window shows once the letter is written (see objects.cpp).
     bool waitingForWindow = false;
+    // Writer's view cursor, looked up once: the document keeps its controller for its whole life.
+    css::uno::Reference<css::text::XTextViewCursor> view;
     SelectionState selection;
     std::vector<RuleColours> ruleColours;
 };
@@ -95,7 +97,9 @@ public:
     void formatCharacters(const std::function<void(engine::CharFormat&)>& change,
                           const std::function<void(const Target&, const engine::CharFormat&)>& write);
     engine::ParaFormat paragraphFormat();
-    void formatParagraphs(const std::function<void(const Target&)>& write);
+    // The paragraphs of the selection get the change. Members a text cursor takes are written through a
+    // cursor at the insertion point, which saves looking up the paragraph object.
+    void formatParagraphs(ParaMember member, const std::function<void(const Target&)>& write);
 
     // Moving
     void endOfWord();
