@@ -8,13 +8,8 @@
 // on a private pipe and profile.
 
 #include "bench/benchletter.h"
-#include "builder/form1.h"
-#include "word/live/choosingprovider.h"
-#include "word/live/installation.h"
+#include "livebench.h"
 
-#include <benchmark/benchmark.h>
-
-#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -99,29 +94,15 @@ private:
     xcb_connection_t* connection_;
 };
 
-class NoUserInterface : public UserInterface {
-public:
-    void messageBox(const QString& text) override { told.append(text); }
-    void resetMousePointer() override {}
-    QStringList told;
-};
-
 word::live::ChooserSettings programSettings(const QString& profile, const QString& pipe) {
-    word::live::ChooserSettings settings;
-    settings.pluginPath = QStringLiteral(TAVRIN_LIVE_PLUGIN);
-    settings.office.programDirectory = QStringLiteral(TAVRIN_LIVE_PROGRAM_DIR);
-    settings.office.profileDirectory = profile;
-    settings.office.pipeName = pipe;
+    word::live::ChooserSettings settings = bench::privateOffice(profile, pipe);
     settings.startInBackground = true;
     return settings;
 }
 
 bool canShowWriter(benchmark::State& state, Screen& screen) {
-    const auto installation = word::live::inspectInstallation(QStringLiteral(TAVRIN_LIVE_PROGRAM_DIR));
-    if (!installation.canShowWindows) {
-        state.SkipWithError(installation.whyNot.toUtf8().constData());
+    if (!bench::libreOfficeCan(state, bench::Needs::WriterWindows))
         return false;
-    }
     if (!screen.isOpen()) {
         state.SkipWithError("No X display to show Writer's window on.");
         return false;
@@ -137,14 +118,12 @@ void finishToShownLetter(benchmark::State& state, Style style) {
     QTemporaryDir profile;
     const WizardChoices choices = bench::benchmarkLetter(style);
     std::vector<double> milliseconds;
-    int run = 0;
     for (auto _ : state) {
-        const QString pipe =
-            QStringLiteral("tavrin-bench-finish-%1-%2").arg(QCoreApplication::applicationPid()).arg(++run);
+        const QString pipe = bench::privatePipe("finish");
         QStringList told;
         word::live::ChoosingProvider provider(programSettings(profile.path(), pipe),
                                               [&told](const QString& message) { told.append(message); });
-        NoUserInterface ui;
+        bench::NoUserInterface ui;
         MBas mBas;
         QTemporaryDir programDirectory;
         {
@@ -183,25 +162,16 @@ void finishToShownLetter(benchmark::State& state, Style style) {
     state.counters["fastest_ms"] = milliseconds.front();
     state.counters["slowest_ms"] = milliseconds.back();
 }
-BENCHMARK_CAPTURE(finishToShownLetter, Simple, Style::Simple)
-    ->Unit(benchmark::kMillisecond)
-    ->UseManualTime()
-    ->Iterations(5);
-BENCHMARK_CAPTURE(finishToShownLetter, Romantic, Style::Romantic)
-    ->Unit(benchmark::kMillisecond)
-    ->UseManualTime()
-    ->Iterations(5);
-BENCHMARK_CAPTURE(finishToShownLetter, Modernistic, Style::Modern)
-    ->Unit(benchmark::kMillisecond)
-    ->UseManualTime()
-    ->Iterations(5);
+#define TAVRIN_FINISH(name, style)                                                                           \
+    BENCHMARK_CAPTURE(finishToShownLetter, name, style)                                                      \
+        ->Unit(benchmark::kMillisecond)                                                                      \
+        ->UseManualTime()                                                                                    \
+        ->Iterations(5)
+TAVRIN_FINISH(Simple, Style::Simple);
+TAVRIN_FINISH(Romantic, Style::Romantic);
+TAVRIN_FINISH(Dark, Style::Dark);
+TAVRIN_FINISH(Classic, Style::Classic);
+TAVRIN_FINISH(Elegant, Style::Elegant);
+TAVRIN_FINISH(Modernistic, Style::Modern);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    QCoreApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

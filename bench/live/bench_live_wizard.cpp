@@ -1,19 +1,17 @@
 // What a user waits for with LibreOffice as the word processor, against the built-in engine:
 // - from the process starting to the wizard's first paint, with LibreOffice not running (Tavrin starts it
-//   behind the wizard), already running on the pipe, not installed, and with the engine-only program;
-// - from Finish to the letter shown in Writer's window, LibreOffice started by the wizard 5 s earlier.
+//   behind the wizard), already running on the pipe, not installed, and with the engine-only program.
+// From Finish to the letter shown in Writer's window is bench_live_finish's.
 //
 // The first-paint runs start this program again as a child that opens the wizard as the program does and
 // reports its first paint on its standard output; the parent times the child until that line. LibreOffice
-// runs on a private pipe and profile. Finish needs the full LibreOffice and a display (xvfb-run).
+// runs on a private pipe and profile.
 
-#include "builder/form1.h"
 #include "shell/formicon.h"
 #include "shell/formregistry.h"
 #include "shell/qtuserinterface.h"
 #include "word/engine/engine.h"
 #include "word/live/choosingprovider.h"
-#include "word/live/installation.h"
 
 #include <QApplication>
 #include <QDir>
@@ -138,55 +136,6 @@ void firstPaints(const char* program) {
     }
 }
 
-class NoUserInterface : public UserInterface {
-public:
-    void messageBox(const QString&) override {}
-    void resetMousePointer() override {}
-};
-
-// Finish: the second attach, the letter, made visible; then one answer from LibreOffice, so that
-// everything asked of it has been done.
-void finishToVisible() {
-    constexpr int Runs = 3;
-    QTemporaryDir profile;
-    std::vector<double> milliseconds;
-    for (int run = 0; run < Runs; ++run) {
-        const QString pipe =
-            QStringLiteral("tavrin-bench-finish-%1-%2").arg(QCoreApplication::applicationPid()).arg(run);
-        QStringList told;
-        word::live::ChoosingProvider provider(
-            programSettings(QStringLiteral(TAVRIN_LIVE_PROGRAM_DIR), profile.path(), pipe),
-            [&told](const QString& message) { told.append(message); });
-        NoUserInterface ui;
-        MBas mBas;
-        QTemporaryDir programDirectory;
-        WizardChoices choices;
-        choices.recNameText = QStringLiteral("Ada Lovelace");
-        choices.text1 = QStringLiteral("Thank you for a lovely weekend.");
-        choices.nameText = QStringLiteral("Charles Babbage");
-        choices.optRomantic = true;
-        Form1 form({provider, mBas, ui, programDirectory.path()});
-        form.Command1_Click(); // the wizard opens
-        QThread::sleep(5);
-        QElapsedTimer timer;
-        timer.start();
-        form.Command1_Click();
-        mBas.alignment = 0;
-        form.Sapolnenie(choices);
-        provider.liveOffice()->checkConnection();
-        milliseconds.push_back(timer.nsecsElapsed() / 1e6);
-        if (provider.backend() != word::live::ChoosingProvider::Backend::Live || !told.isEmpty())
-            QTextStream(stdout) << "the letter did not go to LibreOffice: " << provider.whyBuiltIn() << " "
-                                << told.join(u' ') << "\n";
-        provider.liveOffice()->shutDown();
-        killOnPipe(pipe);
-    }
-    std::sort(milliseconds.begin(), milliseconds.end());
-    QTextStream(stdout) << "Finish to the letter shown in Writer, " << Runs << " runs: median "
-                        << milliseconds[Runs / 2] << " ms, fastest " << milliseconds.front()
-                        << " ms, slowest " << milliseconds.back() << " ms\n";
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -195,10 +144,5 @@ int main(int argc, char** argv) {
                      QString::fromLocal8Bit(argv[4]));
     QApplication app(argc, argv);
     firstPaints(argv[0]);
-    if (word::live::inspectInstallation(QStringLiteral(TAVRIN_LIVE_PROGRAM_DIR)).canShowWindows)
-        finishToVisible();
-    else
-        QTextStream(stdout)
-            << "Finish to the letter shown in Writer: needs the full LibreOffice and a display\n";
     return 0;
 }

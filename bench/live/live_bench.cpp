@@ -6,14 +6,9 @@
 // LibreOffice runs headless with a private profile and pipe; a cold start makes a new profile each time.
 
 #include "bench/benchletter.h"
-#include "builder/form1.h"
+#include "livebench.h"
 #include "word/engine/engine.h"
-#include "word/live/choosingprovider.h"
-#include "word/live/installation.h"
 
-#include <benchmark/benchmark.h>
-
-#include <QCoreApplication>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -22,49 +17,24 @@ namespace {
 
 using namespace tavrin;
 
-class NoUserInterface : public UserInterface {
-public:
-    void messageBox(const QString& text) override { last = text; }
-    void resetMousePointer() override {}
-    QString last; // what the connection reported, if anything
-};
+using bench::Needs;
 
 word::live::ChooserSettings settingsFor(const QString& profile, const QString& pipe) {
-    word::live::ChooserSettings settings;
-    settings.pluginPath = QStringLiteral(TAVRIN_LIVE_PLUGIN);
-    settings.office.programDirectory = QStringLiteral(TAVRIN_LIVE_PROGRAM_DIR);
-    settings.office.profileDirectory = profile;
-    settings.office.pipeName = pipe;
+    word::live::ChooserSettings settings = bench::privateOffice(profile, pipe);
     settings.office.headless = true;
     return settings;
 }
 
-QString pipeNamed(const char* purpose) {
-    static int count = 0;
-    return QStringLiteral("tavrin-bench-%1-%2-%3")
-        .arg(QLatin1String(purpose))
-        .arg(QCoreApplication::applicationPid())
-        .arg(++count);
-}
-
-bool libreOfficeInstalled(benchmark::State& state) {
-    const auto installation = word::live::inspectInstallation(QStringLiteral(TAVRIN_LIVE_PROGRAM_DIR));
-    if (installation.installed && installation.hasWriter)
-        return true;
-    state.SkipWithError(installation.whyNot.toUtf8().constData());
-    return false;
-}
-
 // From nothing running to a connected LibreOffice: start, first start in a profile, accept, connect.
 void coldStartToConnected(benchmark::State& state, bool newProfile) {
-    if (!libreOfficeInstalled(state))
+    if (!bench::libreOfficeCan(state, Needs::Writer))
         return;
     QTemporaryDir sharedProfile;
     for (auto _ : state) {
         state.PauseTiming();
         QTemporaryDir ownProfile;
         const QString profile = newProfile ? ownProfile.path() : sharedProfile.path();
-        word::live::ChoosingProvider provider(settingsFor(profile, pipeNamed("start")), {});
+        word::live::ChoosingProvider provider(settingsFor(profile, bench::privatePipe("start")), {});
         state.ResumeTiming();
         provider.CreateApplication();
         state.PauseTiming();
@@ -84,7 +54,7 @@ BENCHMARK_CAPTURE(coldStartToConnected, ExistingProfile, false)->Unit(benchmark:
 // One LibreOffice for all the letters, as a user's running one.
 struct SharedOffice {
     QTemporaryDir profile;
-    word::live::ChooserSettings settings = settingsFor(profile.path(), pipeNamed("letters"));
+    word::live::ChooserSettings settings = settingsFor(profile.path(), bench::privatePipe("letters"));
     word::live::ChoosingProvider starter{settings, {}};
     SharedOffice() { starter.CreateApplication(); }
     ~SharedOffice() {
@@ -100,11 +70,11 @@ SharedOffice& sharedOffice() {
 // Every live letter is closed again once written, as a user would not keep thousands open. A letter that
 // did not stay live (LibreOffice not chosen, or lost during it) is counted, and the run goes on.
 void letter(benchmark::State& state, Style style, bool live) {
-    if (live && !libreOfficeInstalled(state))
+    if (live && !bench::libreOfficeCan(state, Needs::Writer))
         return;
     QTemporaryDir programDirectory;
     const WizardChoices choices = bench::benchmarkLetter(style);
-    NoUserInterface ui;
+    bench::NoUserInterface ui;
     int failed = 0;
     QString firstFailure;
     for (auto _ : state) {
@@ -134,8 +104,8 @@ void letter(benchmark::State& state, Style style, bool live) {
             if (!wentLive || !told.isEmpty()) {
                 ++failed;
                 if (firstFailure.isEmpty())
-                    firstFailure =
-                        QStringLiteral("%1 %2 %3").arg(chooser->whyBuiltIn(), ui.last, told.join(u' '));
+                    firstFailure = QStringLiteral("%1 %2 %3")
+                                       .arg(chooser->whyBuiltIn(), ui.told.join(u' '), told.join(u' '));
             }
             chooser.reset();
             state.ResumeTiming();
@@ -163,11 +133,3 @@ TAVRIN_LETTER(Elegant, Style::Elegant);
 TAVRIN_LETTER(Modernistic, Style::Modern);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    QCoreApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
