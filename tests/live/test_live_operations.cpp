@@ -8,11 +8,14 @@
 #include "word/engine/paragraph.h"
 
 #include <QImage>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace tavrin::testing {
 namespace {
@@ -375,6 +378,51 @@ TEST_F(LiveOperations, DocumentsCloseWithoutAskingAndOpenTheirFiles) {
     EXPECT_EQ(documents->Count(), before + 1); // the same document, not a second one
     opened->Close(false);
     EXPECT_THROW(documents->Open(folder.filePath(QStringLiteral("missing.docx"))), word::AutomationError);
+}
+
+// The frames LibreOffice has, by what their windows show, as a process of its own sees them.
+struct OfficeWindows {
+    std::vector<std::string> shown, hidden; // their titles
+};
+OfficeWindows officeWindows(const QString& pipeName) {
+    QProcess lister;
+    lister.start(QStringLiteral(TAVRIN_OFFICE_WINDOWS), {pipeName});
+    OfficeWindows windows;
+    if (!lister.waitForFinished(30000) || lister.exitCode() != 0) {
+        ADD_FAILURE() << "officewindows: " << lister.readAllStandardError().toStdString();
+        return windows;
+    }
+    for (const QString& line :
+         QString::fromUtf8(lister.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts))
+        (line.startsWith(u"shown ") ? windows.shown : windows.hidden)
+            .push_back(line.section(u' ', 1).toStdString());
+    return windows;
+}
+
+// A new document is typed without a window, so that Writer makes, lays out and paints it once: its window
+// shows when the application is asked to be visible, not while the letter is being written.
+TEST_F(LiveOperations, ANewDocumentIsWrittenHiddenAndShownOnceAsked) {
+    word::live::LiveOffice& office = *provider_->liveOffice();
+    const auto application = office.GetObject();
+    application->setVisible(true);
+    const OfficeWindows before = officeWindows(office_->pipeName());
+
+    const auto document = application->Documents()->Add();
+    const auto selection = document->ActiveWindow()->Selection();
+    selection->TypeText(QStringLiteral("Dear Ann,"));
+    selection->TypeParagraph();
+    selection->ParagraphFormat()->setAlignment(word::wdAlignParagraphCenter);
+    selection->Font()->setBold(true);
+    selection->TypeText(QStringLiteral("A letter nobody sees yet"));
+    const OfficeWindows typing = officeWindows(office_->pipeName());
+    EXPECT_EQ(typing.shown, before.shown);
+    EXPECT_EQ(typing.hidden.size(), before.hidden.size() + 1);
+
+    application->setVisible(true);
+    const OfficeWindows written = officeWindows(office_->pipeName());
+    EXPECT_EQ(written.shown.size(), before.shown.size() + 1);
+    EXPECT_EQ(written.hidden, before.hidden);
+    document->Close(false);
 }
 
 INSTANTIATE_TEST_SUITE_P(Scripts, LiveOperations, ::testing::ValuesIn(Scripts),
