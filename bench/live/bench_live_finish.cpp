@@ -167,11 +167,6 @@ void finishToShownLetter(benchmark::State& state, Style style) {
         ->Unit(benchmark::kMillisecond)                                                                      \
         ->UseManualTime()                                                                                    \
         ->Iterations(5)
-TAVRIN_FINISH(Simple, Style::Simple);
-TAVRIN_FINISH(Romantic, Style::Romantic);
-TAVRIN_FINISH(Dark, Style::Dark);
-TAVRIN_FINISH(Classic, Style::Classic);
-TAVRIN_FINISH(Elegant, Style::Elegant);
-TAVRIN_FINISH(Modernistic, Style::Modern);
+TAVRIN_FOR_EACH_STYLE(TAVRIN_FINISH);
 
 } // namespace

@@ -125,11 +125,6 @@ void letter(benchmark::State& state, Style style, bool live) {
 #define TAVRIN_LETTER(name, style)                                                                           \
     BENCHMARK_CAPTURE(letter, name##Live, style, true)->Unit(benchmark::kMillisecond)->Iterations(40);       \
     BENCHMARK_CAPTURE(letter, name##BuiltIn, style, false)->Unit(benchmark::kMillisecond)
-TAVRIN_LETTER(Simple, Style::Simple);
-TAVRIN_LETTER(Romantic, Style::Romantic);
-TAVRIN_LETTER(Dark, Style::Dark);
-TAVRIN_LETTER(Classic, Style::Classic);
-TAVRIN_LETTER(Elegant, Style::Elegant);
-TAVRIN_LETTER(Modernistic, Style::Modern);
+TAVRIN_FOR_EACH_STYLE(TAVRIN_LETTER);
 
 } // namespace

@@ -25,6 +25,15 @@ word::live::ChooserSettings privateOffice(const QString& profile, const QString&
 // A pipe name of this process's own, new on each call.
 QString privatePipe(const char* purpose);
 
+// Registers a benchmark for each of the six styles: REGISTER(name, style).
+#define TAVRIN_FOR_EACH_STYLE(REGISTER)                                                                      \
+    REGISTER(Simple, Style::Simple);                                                                         \
+    REGISTER(Romantic, Style::Romantic);                                                                     \
+    REGISTER(Dark, Style::Dark);                                                                             \
+    REGISTER(Classic, Style::Classic);                                                                       \
+    REGISTER(Elegant, Style::Elegant);                                                                       \
+    REGISTER(Modernistic, Style::Modern)
+
 enum class Needs { Writer, WriterWindows };
 // True when the build's LibreOffice can do what the benchmark needs; otherwise the benchmark is skipped
 // with the reason.
