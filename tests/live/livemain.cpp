@@ -1,5 +1,7 @@
 // The main of the live test programs that start their LibreOffice case by case.
 
+#include "livetesting.h"
+
 #include <QCoreApplication>
 
 #include <gtest/gtest.h>
@@ -7,5 +9,7 @@
 int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    tavrin::testing::waitForThreadsToSettle();
+    return result;
 }

@@ -5,6 +5,7 @@
 #include "word/live/installation.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -245,6 +246,22 @@ void startOfficeProcess(const QString& profileFolder, const QString& pipeName) {
     process.setStandardOutputFile(QProcess::nullDevice());
     process.setStandardErrorFile(QProcess::nullDevice());
     process.startDetached();
+}
+
+void waitForThreadsToSettle() {
+    const auto threadCount = [] {
+        return QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
+    };
+    const QDeadlineTimer deadline(10000);
+    QDeadlineTimer steady(1000);
+    auto count = threadCount();
+    while (!steady.hasExpired() && !deadline.hasExpired()) {
+        QThread::msleep(50);
+        if (const auto now = threadCount(); now != count) {
+            count = now;
+            steady.setRemainingTime(1000);
+        }
+    }
 }
 
 PrivateOffice::PrivateOffice(const QString& purpose)

@@ -39,6 +39,11 @@ void pauseOfficeProcesses(const QString& pipeName, bool paused);
 // Starts LibreOffice headless with the profile, accepting on the pipe unless it is empty.
 void startOfficeProcess(const QString& profileFolder, const QString& pipeName);
 
+// Waits until the process's threads have stopped ending (at most a few seconds), for the end of a test
+// program. A session's threads end on their own after its LibreOffice went away, and LeakSanitizer's
+// check at the program's end cannot scan a thread that is ending at that moment.
+void waitForThreadsToSettle();
+
 // A LibreOffice of the test's own, started on first use and ended with the object.
 class PrivateOffice {
 public:

@@ -117,7 +117,12 @@ INSTANTIATE_TEST_SUITE_P(EveryStyle, LiveStyles, ::testing::ValuesIn(allCases())
 int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
-    tavrin::testing::PrivateOffice office(QStringLiteral("styles"));
-    tavrin::testing::office = &office;
-    return RUN_ALL_TESTS();
+    int result = 0;
+    {
+        tavrin::testing::PrivateOffice office(QStringLiteral("styles"));
+        tavrin::testing::office = &office;
+        result = RUN_ALL_TESTS();
+    }
+    tavrin::testing::waitForThreadsToSettle();
+    return result;
 }

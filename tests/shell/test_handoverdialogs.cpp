@@ -4,6 +4,7 @@
 
 #include "shell/handoverdialogs.h"
 #include "shell/letterpreview.h"
+#include "tests/word/handovertesting.h"
 #include "word/engine/docx.h"
 
 #include <QApplication>
@@ -35,29 +36,12 @@
 #include <vector>
 
 using namespace word::engine;
+using namespace word::engine::testing;
 
 namespace {
 
 const QDate Day(2026, 12, 8);
 const QString DayName = QStringLiteral("Letter 2026-12-08.docx");
-
-DocumentModel letterSaying(const QString& text) {
-    DocumentModel model;
-    Paragraph paragraph;
-    paragraph.content.push_back(TextRun{CharFormat(), text});
-    model.body.push_back(paragraph);
-    return model;
-}
-
-QStringList entriesOf(const QString& folder) {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                  QDir::Name);
-}
-
-QByteArray contentOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // What the user does in each modal window as it comes up, in order. A window that does not come within
 // the time allowed fails the script; every window still open then is closed, so that the test ends.

@@ -1,6 +1,7 @@
 // Handing the letters over at the end: new names that never replace anything, what is printed and
 // opened, no file left when saving fails, and which engine documents go.
 
+#include "tests/word/handovertesting.h"
 #include "word/engine/docx.h"
 #include "word/engine/engine.h"
 #include "word/engine/handover.h"
@@ -23,18 +24,11 @@
 #include <unistd.h>
 
 using namespace word::engine;
+using namespace word::engine::testing;
 
 namespace {
 
 const QDate Day(2026, 12, 8);
-
-DocumentModel letterSaying(const QString& text) {
-    DocumentModel model;
-    Paragraph paragraph;
-    paragraph.content.push_back(TextRun{CharFormat(), text});
-    model.body.push_back(paragraph);
-    return model;
-}
 
 // A desktop in a temporary folder that remembers what it was asked to open and print.
 struct TestDesktop {
@@ -48,16 +42,6 @@ struct TestDesktop {
                 [this](const QString& line) { printed.append(line); }};
     }
 };
-
-QStringList entriesOf(const QString& folder) {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                  QDir::Name);
-}
-
-QByteArray contentOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // Files larger than `bytes` cannot be written while this lives, as on a full disk.
 class FileSizeLimit {
