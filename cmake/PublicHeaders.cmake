@@ -13,8 +13,11 @@ function(tavrin_public_headers library)
       message(FATAL_ERROR "${library} publishes ${header}, which is not there")
     endif()
     file(RELATIVE_PATH path ${PROJECT_SOURCE_DIR} ${source})
-    # Written only when it changes, so that a configure rebuilds nothing.
-    file(CONFIGURE OUTPUT ${folder}/${path} CONTENT "#include \"${source}\"\n" @ONLY)
+    # Relative to the forwarding header, so that two checkouts built alike compile the same text (a
+    # compiler cache then serves both). Written only when it changes, so that a configure rebuilds nothing.
+    get_filename_component(forwarding_folder ${folder}/${path} DIRECTORY)
+    file(RELATIVE_PATH target ${forwarding_folder} ${source})
+    file(CONFIGURE OUTPUT ${folder}/${path} CONTENT "#include \"${target}\"\n" @ONLY)
     list(APPEND published ${folder}/${path})
   endforeach()
   # A header no longer published is no longer found.
