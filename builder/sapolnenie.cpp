@@ -4,6 +4,7 @@
 
 #include "form1.h"
 #include "lettertexts.h"
+#include "stylecatalog.h"
 
 namespace tavrin {
 
@@ -53,26 +54,6 @@ void applyOtherBoxes(const WizardChoices& choices, LetterRecord& record) {
         record.SalutationText.setText(texts::salutationPlaceholder());
 }
 
-using LayoutRoutine = void (Form1::*)();
-
-LayoutRoutine layoutRoutine(Style style) {
-    switch (style) {
-    case Style::Simple:
-        return &Form1::TemplateStyl;
-    case Style::Romantic:
-        return &Form1::RomanticStyl;
-    case Style::Dark:
-        return &Form1::DarkStyl;
-    case Style::Classic:
-        return &Form1::ClassicStyl;
-    case Style::Elegant:
-        return &Form1::ElegantStyl;
-    case Style::Modern:
-        return &Form1::ModernStyl;
-    }
-    return &Form1::TemplateStyl; // not reached: every style has its case
-}
-
 } // namespace
 
 void Form1::Sapolnenie(const WizardChoices& choices) {
@@ -91,7 +72,7 @@ void Form1::Sapolnenie(const WizardChoices& choices, const std::function<void(Le
 
     // With no style option on, no layout runs.
     if (const auto style = choices.style())
-        (this->*layoutRoutine(*style))();
+        (this->*styleRow(*style).layout)();
 
     Unload();
 }

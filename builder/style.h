@@ -11,30 +11,15 @@
 
 namespace tavrin {
 
-// One per layout routine, in the order the wizard offers them.
+// One per layout routine, in the order the wizard offers them; each has its row in the style catalogue
+// (stylecatalog.h).
 enum class Style { Simple, Romantic, Dark, Classic, Elegant, Modern };
 
 inline constexpr std::array AllStyles = {Style::Simple,  Style::Romantic, Style::Dark,
                                          Style::Classic, Style::Elegant,  Style::Modern};
 
-// The name the wizard's option shows, untranslated: "Modernistic" for the Modern layout.
-inline QString styleName(Style style) {
-    switch (style) {
-    case Style::Simple:
-        return QStringLiteral("Simple");
-    case Style::Romantic:
-        return QStringLiteral("Romantic");
-    case Style::Dark:
-        return QStringLiteral("Dark");
-    case Style::Classic:
-        return QStringLiteral("Classic");
-    case Style::Elegant:
-        return QStringLiteral("Elegant");
-    case Style::Modern:
-        return QStringLiteral("Modernistic");
-    }
-    return {};
-}
+// The name the wizard's option shows, untranslated: "Modernistic" for the Modern layout (stylecatalog.h).
+QString styleName(Style style);
 
 // The values are the word processor's paragraph alignments, the ones the letter's alignment value holds.
 enum class Alignment {

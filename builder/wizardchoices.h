@@ -1,11 +1,11 @@
 #pragma once
 
 #include "style.h"
+#include "stylecatalog.h"
 
 #include <QString>
 
 #include <optional>
-#include <utility>
 
 namespace tavrin {
 
@@ -65,9 +65,10 @@ struct WizardChoices {
     std::optional<Alignment> alignment() const;
     std::optional<Style> style() const;
 
-    // Turns the one option on and the others of its page off, as a click on it does.
-    void selectAlignment(Alignment alignment);
-    void selectStyle(Style style);
+    // Turns the one option on and the others of its page off, as a click on it does; with none given,
+    // every option of the page is off.
+    void selectAlignment(std::optional<Alignment> alignment);
+    void selectStyle(std::optional<Style> style);
 };
 
 inline std::optional<Alignment> WizardChoices::alignment() const {
@@ -81,29 +82,21 @@ inline std::optional<Alignment> WizardChoices::alignment() const {
 }
 
 inline std::optional<Style> WizardChoices::style() const {
-    const std::pair<bool, Style> options[] = {
-        {optSimple, Style::Simple},   {optRomantic, Style::Romantic}, {optDark, Style::Dark},
-        {optClassic, Style::Classic}, {optElegant, Style::Elegant},   {optModern, Style::Modern},
-    };
-    for (const auto& [on, style] : options)
-        if (on)
-            return style;
+    for (const StyleRow& row : styleCatalogue())
+        if (this->*row.option)
+            return row.style;
     return std::nullopt;
 }
 
-inline void WizardChoices::selectAlignment(Alignment alignment) {
+inline void WizardChoices::selectAlignment(std::optional<Alignment> alignment) {
     optAlignLeft = alignment == Alignment::Left;
     optAlignCenter = alignment == Alignment::Center;
     optAlignRight = alignment == Alignment::Right;
 }
 
-inline void WizardChoices::selectStyle(Style style) {
-    optSimple = style == Style::Simple;
-    optRomantic = style == Style::Romantic;
-    optDark = style == Style::Dark;
-    optClassic = style == Style::Classic;
-    optElegant = style == Style::Elegant;
-    optModern = style == Style::Modern;
+inline void WizardChoices::selectStyle(std::optional<Style> style) {
+    for (const StyleRow& row : styleCatalogue())
+        this->*row.option = row.style == style;
 }
 
 inline bool isChecked(int checkBoxValue) {

@@ -2,6 +2,7 @@
 
 #include "builder/form1.h"
 #include "builder/lettertexts.h"
+#include "builder/stylecatalog.h"
 #include "word/engine/engine.h"
 
 #include <QRegularExpression>
@@ -21,6 +22,16 @@ const QString CarriageReturnLineFeed = QStringLiteral("\r\n");
 
 QString given(const std::optional<QString>& text, const Recipient& recipient) {
     return text ? withLineBreaks(personalised(*text, recipient)) : QString();
+}
+
+std::optional<Alignment> alignmentNamed(const QString& name) {
+    if (name == u"centered")
+        return Alignment::Center;
+    if (name == u"left")
+        return Alignment::Left;
+    if (name == u"right")
+        return Alignment::Right;
+    return std::nullopt;
 }
 
 } // namespace
@@ -45,15 +56,9 @@ QString withLineBreaks(const QString& text) {
 }
 
 void chooseStyleAndAlignment(WizardChoices& choices, const QString& style, const QString& align) {
-    choices.optSimple = style == u"simple";
-    choices.optClassic = style == u"classic";
-    choices.optDark = style == u"dark";
-    choices.optRomantic = style == u"romantic";
-    choices.optElegant = style == u"elegant";
-    choices.optModern = style == u"modernistic";
-    choices.optAlignCenter = align == u"centered";
-    choices.optAlignLeft = align == u"left";
-    choices.optAlignRight = align == u"right";
+    const StyleRow* row = styleRowForCommandLineName(style);
+    choices.selectStyle(row ? std::optional(row->style) : std::nullopt);
+    choices.selectAlignment(alignmentNamed(align));
 }
 
 WizardChoices choicesFor(const LetterOptions& options, const Recipient& recipient) {

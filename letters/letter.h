@@ -21,7 +21,8 @@ QString personalised(const QString& text, const Recipient& recipient);
 // boxes hand them over (carriage return and line feed).
 QString withLineBreaks(const QString& text);
 
-// The one place where the style and alignment names become the wizard's option buttons.
+// The style and alignment names become the wizard's option buttons, as a click on each would set them; a
+// name that stands for none leaves every option of its page off.
 void chooseStyleAndAlignment(WizardChoices& choices, const QString& style, const QString& align);
 
 // What the wizard would hand over for this recipient. Texts the wizard has no box for (salutation,

@@ -1,5 +1,7 @@
 #include "options.h"
 
+#include "builder/stylecatalog.h"
+
 #include <QCommandLineParser>
 #include <QFile>
 
@@ -73,8 +75,10 @@ std::optional<QString> readContentFile(const QString& path, QString& error) {
 } // namespace
 
 QStringList styleNames() {
-    return {QStringLiteral("simple"),   QStringLiteral("classic"), QStringLiteral("dark"),
-            QStringLiteral("romantic"), QStringLiteral("elegant"), QStringLiteral("modernistic")};
+    QStringList names;
+    for (const StyleRow& row : styleCatalogue())
+        names << row.commandLineName.toString();
+    return names;
 }
 QStringList alignmentNames() {
     return {QStringLiteral("centered"), QStringLiteral("left"), QStringLiteral("right")};

@@ -37,7 +37,7 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments);
 QString usageText();
 QString versionText();
 
-QStringList styleNames();     // simple, classic, dark, romantic, elegant, modernistic
+QStringList styleNames();     // the style catalogue's command-line names, in its order
 QStringList alignmentNames(); // centered, left, right
 QStringList envelopeNames();  // DL, C4, C5, C6, 10
 

@@ -1,5 +1,6 @@
 #include "pdfs.h"
 
+#include "builder/stylecatalog.h"
 #include "word/automationerror.h"
 #include "word/engine/print/lineheights.h"
 #include "word/engine/print/pagerenderer.h"
@@ -113,17 +114,8 @@ QSizeF envelopeSize(const QString& name) {
 }
 
 QString envelopeFace(const QString& style) {
-    if (style == u"romantic")
-        return QStringLiteral("Monotype Corsiva");
-    if (style == u"dark")
-        return QStringLiteral("Franklin Gothic Medium");
-    if (style == u"classic")
-        return QStringLiteral("Arial");
-    if (style == u"elegant")
-        return QStringLiteral("Garamond");
-    if (style == u"modernistic")
-        return QStringLiteral("Courier");
-    return QStringLiteral("Times New Roman");
+    const StyleRow* row = styleRowForCommandLineName(style);
+    return (row ? *row : styleRow(Style::Simple)).typeface.toString();
 }
 
 QPointF recipientBlockOrigin(const QSizeF& size) {

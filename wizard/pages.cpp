@@ -1,6 +1,7 @@
 #include "pages.h"
 
 #include "builder/lettertexts.h"
+#include "builder/stylecatalog.h"
 #include "frmmain.h"
 #include "linebreaks.h"
 #include "pagecontrols.h"
@@ -212,39 +213,45 @@ void SenderPage::handOver(WizardChoices& c) const {
 
 StylePage::StylePage(QWidget* page) {
     addLabel(page, indexed("Label1", 9), FrmMain::tr("Choose style:"), {120, 240, 1692, 252});
-    OptSimple = addOption(page, QStringLiteral("OptSimple"), FrmMain::tr("Simple (without graphics)"),
-                          {120, 600, 2772, 252});
-    OptSimple->setChecked(true);
+    addStyleOption(page, Style::Simple, QStringLiteral("OptSimple"), FrmMain::tr("Simple (without graphics)"),
+                   {120, 600, 2772, 252})
+        ->setChecked(true);
 
-    // The previews stand above the options they show. Like the thumbnails, they were drawn for
-    // 12 twips a pixel and are shrunk to fit their boxes.
-    addPreview(page, 3, artwork::StylePreview::Classic, {120, 960, 1104, 1116});
-    OptClassic =
-        addOption(page, QStringLiteral("OptClassic"), FrmMain::tr("Classic"), {120, 2160, 1092, 252});
-    addPreview(page, 7, artwork::StylePreview::Dark, {120, 2640, 1128, 1116});
-    OptDark = addOption(page, QStringLiteral("OptDark"), FrmMain::tr("Dark"), {120, 3960, 1332, 252});
-    addPreview(page, 4, artwork::StylePreview::Romantic, {1800, 1800, 1116, 1104});
-    OptRomantic =
-        addOption(page, QStringLiteral("OptRomantic"), FrmMain::tr("Romantic"), {1800, 3000, 1452, 252});
-    addPreview(page, 5, artwork::StylePreview::Elegant, {3600, 960, 1104, 1104});
-    OptElegant =
-        addOption(page, QStringLiteral("OptElegant"), FrmMain::tr("Elegant"), {3600, 2160, 1332, 252});
-    addPreview(page, 6, artwork::StylePreview::Modernistic, {3600, 2640, 1176, 1176});
-    OptModern =
-        addOption(page, QStringLiteral("OptModern"), FrmMain::tr("Modernistic"), {3600, 3960, 1452, 252});
+    // The previews stand above the options they show, each the one its style's row names. Like the
+    // thumbnails, they were drawn for 12 twips a pixel and are shrunk to fit their boxes.
+    addPreview(page, 3, *styleRow(Style::Classic).preview, {120, 960, 1104, 1116});
+    addStyleOption(page, Style::Classic, QStringLiteral("OptClassic"), FrmMain::tr("Classic"),
+                   {120, 2160, 1092, 252});
+    addPreview(page, 7, *styleRow(Style::Dark).preview, {120, 2640, 1128, 1116});
+    addStyleOption(page, Style::Dark, QStringLiteral("OptDark"), FrmMain::tr("Dark"), {120, 3960, 1332, 252});
+    addPreview(page, 4, *styleRow(Style::Romantic).preview, {1800, 1800, 1116, 1104});
+    addStyleOption(page, Style::Romantic, QStringLiteral("OptRomantic"), FrmMain::tr("Romantic"),
+                   {1800, 3000, 1452, 252});
+    addPreview(page, 5, *styleRow(Style::Elegant).preview, {3600, 960, 1104, 1104});
+    addStyleOption(page, Style::Elegant, QStringLiteral("OptElegant"), FrmMain::tr("Elegant"),
+                   {3600, 2160, 1332, 252});
+    addPreview(page, 6, *styleRow(Style::Modern).preview, {3600, 2640, 1176, 1176});
+    addStyleOption(page, Style::Modern, QStringLiteral("OptModern"), FrmMain::tr("Modernistic"),
+                   {3600, 3960, 1452, 252});
+}
+
+QRadioButton* StylePage::addStyleOption(QWidget* page, Style style, const QString& name,
+                                        const QString& caption, const TwipsRect& rect) {
+    auto* option = addOption(page, name, caption, rect);
+    options.emplace_back(style, option);
+    return option;
 }
 
 QList<QWidget*> StylePage::tabOrder() const {
-    return {OptSimple, OptClassic, OptDark, OptRomantic, OptElegant, OptModern};
+    QList<QWidget*> order;
+    for (const auto& [style, option] : options)
+        order << option;
+    return order;
 }
 
 void StylePage::handOver(WizardChoices& c) const {
-    c.optSimple = OptSimple->isChecked();
-    c.optRomantic = OptRomantic->isChecked();
-    c.optDark = OptDark->isChecked();
-    c.optClassic = OptClassic->isChecked();
-    c.optElegant = OptElegant->isChecked();
-    c.optModern = OptModern->isChecked();
+    for (const auto& [style, option] : options)
+        c.*styleRow(style).option = option->isChecked();
 }
 
 } // namespace tavrin

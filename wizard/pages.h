@@ -12,6 +12,8 @@
 #include <QStringList>
 
 #include <array>
+#include <utility>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -110,12 +112,12 @@ struct StylePage {
     void handOver(WizardChoices& choices) const;
     QList<QWidget*> tabOrder() const;
 
-    QRadioButton* OptSimple = nullptr;
-    QRadioButton* OptRomantic = nullptr;
-    QRadioButton* OptDark = nullptr;
-    QRadioButton* OptClassic = nullptr;
-    QRadioButton* OptElegant = nullptr;
-    QRadioButton* OptModern = nullptr;
+    // Each style's option, in the order the page makes them and Tab takes them.
+    std::vector<std::pair<Style, QRadioButton*>> options;
+
+private:
+    QRadioButton* addStyleOption(QWidget* page, Style style, const QString& name, const QString& caption,
+                                 const TwipsRect& rect);
 };
 
 } // namespace tavrin

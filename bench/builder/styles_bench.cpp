@@ -5,6 +5,7 @@
 
 #include "bench/benchletter.h"
 #include "builder/form1.h"
+#include "builder/stylecatalog.h"
 #include "word/engine/docx.h"
 #include "word/engine/engine.h"
 
@@ -12,6 +13,8 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+
+#include <string>
 
 namespace {
 
@@ -59,15 +62,18 @@ void styledLetterToPackageBytes(benchmark::State& state, Style style) {
     }
 }
 
-BENCHMARK_CAPTURE(styledLetterToSavedFile, Romantic, Style::Romantic)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(styledLetterToSavedFile, Dark, Style::Dark)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(styledLetterToSavedFile, Classic, Style::Classic)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(styledLetterToSavedFile, Elegant, Style::Elegant)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(styledLetterToSavedFile, Modernistic, Style::Modern)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(styledLetterToPackageBytes, Romantic, Style::Romantic)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(styledLetterToPackageBytes, Dark, Style::Dark)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(styledLetterToPackageBytes, Classic, Style::Classic)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(styledLetterToPackageBytes, Elegant, Style::Elegant)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(styledLetterToPackageBytes, Modernistic, Style::Modern)->Unit(benchmark::kMillisecond);
+// The styles with pictures, each under its wizard name ("styledLetterToSavedFile/Modernistic").
+void registerStyled(const std::string& family, void (*run)(benchmark::State&, Style)) {
+    for (const StyleRow& row : styleCatalogue()) {
+        if (row.pictures.empty())
+            continue;
+        const auto letter = [run, style = row.style](benchmark::State& state) { run(state, style); };
+        const std::string name = family + "/" + row.wizardName.toString().toStdString();
+        benchmark::RegisterBenchmark(name.c_str(), letter)->Unit(benchmark::kMillisecond);
+    }
+}
+[[maybe_unused]] const bool registered =
+    (registerStyled("styledLetterToSavedFile", styledLetterToSavedFile),
+     registerStyled("styledLetterToPackageBytes", styledLetterToPackageBytes), true);
 
 } // namespace

@@ -162,11 +162,13 @@ void finishToShownLetter(benchmark::State& state, Style style) {
     state.counters["fastest_ms"] = milliseconds.front();
     state.counters["slowest_ms"] = milliseconds.back();
 }
-#define TAVRIN_FINISH(name, style)                                                                           \
-    BENCHMARK_CAPTURE(finishToShownLetter, name, style)                                                      \
-        ->Unit(benchmark::kMillisecond)                                                                      \
-        ->UseManualTime()                                                                                    \
-        ->Iterations(5)
-TAVRIN_FOR_EACH_STYLE(TAVRIN_FINISH);
+void registerFinish(const std::string& name, Style style) {
+    const auto finish = [style](benchmark::State& state) { finishToShownLetter(state, style); };
+    benchmark::RegisterBenchmark(("finishToShownLetter/" + name).c_str(), finish)
+        ->Unit(benchmark::kMillisecond)
+        ->UseManualTime()
+        ->Iterations(5);
+}
+[[maybe_unused]] const bool registered = (bench::forEachStyle(registerFinish), true);
 
 } // namespace

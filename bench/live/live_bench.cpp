@@ -122,9 +122,16 @@ void letter(benchmark::State& state, Style style, bool live) {
     }
 }
 
-#define TAVRIN_LETTER(name, style)                                                                           \
-    BENCHMARK_CAPTURE(letter, name##Live, style, true)->Unit(benchmark::kMillisecond)->Iterations(40);       \
-    BENCHMARK_CAPTURE(letter, name##BuiltIn, style, false)->Unit(benchmark::kMillisecond)
-TAVRIN_FOR_EACH_STYLE(TAVRIN_LETTER);
+// Each style's letter, live and on the built-in engine ("letter/ModernisticLive").
+void registerLetters(const std::string& name, Style style) {
+    const auto live = [style](benchmark::State& state) { letter(state, style, true); };
+    const auto builtIn = [style](benchmark::State& state) { letter(state, style, false); };
+    benchmark::RegisterBenchmark(("letter/" + name + "Live").c_str(), live)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(40);
+    benchmark::RegisterBenchmark(("letter/" + name + "BuiltIn").c_str(), builtIn)
+        ->Unit(benchmark::kMillisecond);
+}
+[[maybe_unused]] const bool registered = (bench::forEachStyle(registerLetters), true);
 
 } // namespace

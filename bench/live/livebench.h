@@ -4,12 +4,15 @@
 // listens, and the check that the LibreOffice they need is there.
 
 #include "builder/form1.h"
+#include "builder/stylecatalog.h"
 #include "word/live/choosingprovider.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QString>
 #include <QStringList>
+
+#include <string>
 
 namespace tavrin::bench {
 
@@ -25,14 +28,11 @@ word::live::ChooserSettings privateOffice(const QString& profile, const QString&
 // A pipe name of this process's own, new on each call.
 QString privatePipe(const char* purpose);
 
-// Registers a benchmark for each of the six styles: REGISTER(name, style).
-#define TAVRIN_FOR_EACH_STYLE(REGISTER)                                                                      \
-    REGISTER(Simple, Style::Simple);                                                                         \
-    REGISTER(Romantic, Style::Romantic);                                                                     \
-    REGISTER(Dark, Style::Dark);                                                                             \
-    REGISTER(Classic, Style::Classic);                                                                       \
-    REGISTER(Elegant, Style::Elegant);                                                                       \
-    REGISTER(Modernistic, Style::Modern)
+// Calls registerOne(name, style) for each style of the catalogue, with the wizard's name ("Modernistic").
+template <class Register> void forEachStyle(Register registerOne) {
+    for (const StyleRow& row : styleCatalogue())
+        registerOne(row.wizardName.toString().toStdString(), row.style);
+}
 
 enum class Needs { Writer, WriterWindows };
 // True when the build's LibreOffice can do what the benchmark needs; otherwise the benchmark is skipped

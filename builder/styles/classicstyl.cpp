@@ -12,9 +12,8 @@ using namespace styles;
 using enum FontMember;
 
 namespace {
-const Face Arial{QStringLiteral("Arial"), 10, word::wdBlack};
+const Face ClassicFace{typefaceOf(Style::Classic), 10, word::wdBlack};
 const Face Corsiva{QStringLiteral("Monotype Corsiva"), 12, word::wdBlack};
-constexpr StylePicture Pictures[] = {StylePicture::PictureClassic};
 
 // The rules run across the text column, in points from the page's top-left corner.
 constexpr float RuleLeft = 50.2f;
@@ -41,10 +40,10 @@ float firstRuleHeight(const LetterRecord& record) {
 } // namespace
 
 void Form1::ClassicStyl() {
-    LayoutRun run(*this);
+    LayoutRun run(*this, Style::Classic);
     // Heading band: the date and the recipient on the left, the picture on the right.
-    run.newDocumentWithTwoCellBand(Pictures);
-    run.setFont(Arial, {Name, Colour, Size});
+    run.newDocumentWithTwoCellBand();
+    run.setFont(ClassicFace, {Name, Colour, Size});
     run.macrosAbsaz();
     // Left out with the recipient, the date goes too.
     run.typeDateAndRecipient(DateWithoutRecipient::GoesToo);
@@ -58,7 +57,7 @@ void Form1::ClassicStyl() {
     run.typeParagraph();
     run.typeParagraph();
     run.alignAsChosen();
-    run.setFont(Arial, {Name, Colour, Size});
+    run.setFont(ClassicFace, {Name, Colour, Size});
     run.typeParagraph();
     run.typeParagraph();
     run.macrosAbsaz();
@@ -82,7 +81,7 @@ void Form1::ClassicStyl() {
     run.addSelectedLine(RuleLeft, SecondRuleHeight, RuleRight, SecondRuleHeight);
 
     run.releaseSelection();
-    run.removePictures(Pictures);
+    run.removePictures();
 }
 
 } // namespace tavrin

@@ -12,8 +12,7 @@ using namespace styles;
 using enum FontMember;
 
 namespace {
-const Face Franklin{QStringLiteral("Franklin Gothic Medium"), 10, word::wdBlack};
-constexpr StylePicture Pictures[] = {StylePicture::PictureDark, StylePicture::DarkLine};
+const Face DarkFace{typefaceOf(Style::Dark), 10, word::wdBlack};
 constexpr int ParagraphEndsBeforeFinalRule = 24;
 
 // The writer's name and address are written here only, at the end of the closing block, and only when
@@ -28,10 +27,10 @@ QString closingBlock(const Form1& form) {
 } // namespace
 
 void Form1::DarkStyl() {
-    LayoutRun run(*this);
+    LayoutRun run(*this, Style::Dark);
     // Heading band: the date and the recipient on the left, the picture on the right.
-    run.newDocumentWithTwoCellBand(Pictures);
-    run.setFont(Franklin, {Name, Colour, Size});
+    run.newDocumentWithTwoCellBand();
+    run.setFont(DarkFace, {Name, Colour, Size});
     run.macrosAbsaz();
     run.typeDateAndRecipient(DateWithoutRecipient::Stays);
     run.endOf();
@@ -39,7 +38,7 @@ void Form1::DarkStyl() {
     run.insertPicture(StylePicture::PictureDark);
     run.moveRight();
     run.alignAsChosen();
-    run.setFont(Franklin, {Colour, Name, Size});
+    run.setFont(DarkFace, {Colour, Name, Size});
     run.macrosAbsaz();
 
     // The rule under the band, then the salutation and the body.
@@ -48,19 +47,19 @@ void Form1::DarkStyl() {
     run.insertPicture(StylePicture::DarkLine);
     run.typeParagraph();
     run.alignAsChosen();
-    run.setFont(Franklin, {Name, Colour, Size});
+    run.setFont(DarkFace, {Name, Colour, Size});
     run.typeParagraph();
     run.macrosAbsaz();
     run.endOf();
     run.typeText(LineBreak + record.SalutationText.text() + LineBreak + record.ContentText.text() +
                  lineBreaks(3));
     run.alignAsChosen();
-    run.setFont(Franklin, {Colour, Name, Size});
+    run.setFont(DarkFace, {Colour, Name, Size});
     run.macrosAbsaz();
     run.endOf();
 
     // The closing block and everything after it stand to the right, whatever the chosen alignment.
-    run.setFont(Franklin, {Colour, Name, Size});
+    run.setFont(DarkFace, {Colour, Name, Size});
     run.macrosAbsaz();
     run.align(word::wdAlignParagraphRight);
     run.typeText(closingBlock(*this));
@@ -71,7 +70,7 @@ void Form1::DarkStyl() {
 
     run.releaseSelection();
     run.makeApplicationVisible();
-    run.removePictures(Pictures);
+    run.removePictures();
 }
 
 } // namespace tavrin

@@ -12,9 +12,7 @@ using namespace styles;
 using enum FontMember;
 
 namespace {
-const Face Garamond{QStringLiteral("Garamond"), 12, word::wdBlack};
-constexpr StylePicture Pictures[] = {StylePicture::PictureElegant, StylePicture::ElegantLine,
-                                     StylePicture::ElegantDown};
+const Face ElegantFace{typefaceOf(Style::Elegant), 12, word::wdBlack};
 constexpr int BlankLinesAfterSignature = 8;
 
 // The letterhead lines under the picture: the writer and the date, each wanted or left out.
@@ -33,8 +31,8 @@ QString writerAndDate(const Form1& form) {
 } // namespace
 
 void Form1::ElegantStyl() {
-    LayoutRun run(*this);
-    run.writePictures(Pictures);
+    LayoutRun run(*this, Style::Elegant);
+    run.writePictures();
     run.newDocument();
     run.align(word::wdAlignParagraphCenter);
     run.endOf();
@@ -47,7 +45,7 @@ void Form1::ElegantStyl() {
     run.align(word::wdAlignParagraphCenter);
     run.insertPicture(StylePicture::PictureElegant);
     run.moveDown();
-    run.setFont(Garamond, {Colour, Name, Size});
+    run.setFont(ElegantFace, {Colour, Name, Size});
     run.macrosAbsaz();
     run.align(word::wdAlignParagraphCenter);
     run.typeParagraph();
@@ -57,7 +55,7 @@ void Form1::ElegantStyl() {
     run.moveDown();
 
     // The recipient and the letter at the chosen alignment.
-    run.setFont(Garamond, {Name, Colour, Size});
+    run.setFont(ElegantFace, {Name, Colour, Size});
     run.typeParagraph();
     run.macrosAbsaz();
     run.alignAsChosen();
@@ -69,7 +67,7 @@ void Form1::ElegantStyl() {
     run.typeParagraph();
     run.typeText(signedLetterBody(record, BlankLinesAfterSignature));
     run.alignAsChosen();
-    run.setFont(Garamond, {Colour, Name, Size});
+    run.setFont(ElegantFace, {Colour, Name, Size});
     run.macrosAbsaz();
     run.typeParagraph();
     run.endOf();
@@ -79,7 +77,7 @@ void Form1::ElegantStyl() {
 
     run.releaseSelection();
     run.makeApplicationVisible();
-    run.removePictures(Pictures);
+    run.removePictures();
 }
 
 } // namespace tavrin

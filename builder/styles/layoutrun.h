@@ -13,6 +13,7 @@
 #include "builder/form1.h"
 #include "builder/ignoreerror.h"
 #include "builder/lettertexts.h"
+#include "builder/stylecatalog.h"
 
 #include <QDate>
 #include <QLocale>
@@ -68,32 +69,38 @@ struct Face {
     float size;
     int colorIndex;
 };
+
+// The face the style's row names: the layout writes its text in it and the envelopes take it, so the two
+// never differ.
+inline QString typefaceOf(Style style) {
+    return styleRow(style).typeface.toString();
+}
 enum class FontMember { Name, Colour, Size };
 
 class LayoutRun {
 public:
     // The picture folder is chosen once per run: the program's directory, or a private folder when that
     // cannot be written.
-    explicit LayoutRun(Form1& form) : form_(form) {}
+    LayoutRun(Form1& form, Style style) : form_(form), pictures_(styleRow(style).pictures) {}
 
-    // Pictures are written before the document exists and removed after the last insertion, in the
-    // order the style lists them. A picture that cannot be written is simply missing from the letter.
-    void writePictures(std::span<const artwork::StylePicture> pictures) {
-        for (auto picture : pictures)
+    // The style's pictures are written before the document exists and removed after the last insertion,
+    // in the order its row lists them. A picture that cannot be written is simply missing from the letter.
+    void writePictures() {
+        for (auto picture : pictures_)
             folder().write(picture);
     }
     // The opening of the letters with a two-cell heading band: the pictures written, a new document
     // aligned as chosen and, at its end, the band's table with its rules made white.
-    void newDocumentWithTwoCellBand(std::span<const artwork::StylePicture> pictures) {
-        writePictures(pictures);
+    void newDocumentWithTwoCellBand() {
+        writePictures();
         newDocument();
         alignAsChosen();
         endOf();
         addTable(1, 2);
         whiteRules();
     }
-    void removePictures(std::span<const artwork::StylePicture> pictures) {
-        for (auto picture : pictures)
+    void removePictures() {
+        for (auto picture : pictures_)
             folder().remove(picture);
     }
     // Embedded inline at the global selection at its own size, not linked to the file.
@@ -193,6 +200,7 @@ private:
     }
 
     Form1& form_;
+    std::span<const artwork::StylePicture> pictures_;
     std::optional<artwork::PictureFolder> folder_;
     word::Ref<word::Selection> selection_;
 };

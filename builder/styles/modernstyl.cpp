@@ -12,14 +12,13 @@ using namespace styles;
 using enum FontMember;
 
 namespace {
-const Face Courier{QStringLiteral("Courier"), 10, word::wdBlack};
-constexpr StylePicture Pictures[] = {StylePicture::PictureModern, StylePicture::ModernLine};
+const Face ModernFace{typefaceOf(Style::Modern), 10, word::wdBlack};
 constexpr int LineBreaksAfterSignature = 7;
 } // namespace
 
 void Form1::ModernStyl() {
-    LayoutRun run(*this);
-    run.writePictures(Pictures);
+    LayoutRun run(*this, Style::Modern);
+    run.writePictures();
     run.newDocument();
     run.align(word::wdAlignParagraphCenter);
 
@@ -30,7 +29,7 @@ void Form1::ModernStyl() {
     run.insertPicture(StylePicture::PictureModern);
     run.endOf();
     run.moveRight();
-    run.setFont(Courier, {Colour, Name, Size});
+    run.setFont(ModernFace, {Colour, Name, Size});
     run.macrosAbsaz();
     run.alignAsChosen();
     run.typeParagraph();
@@ -43,7 +42,7 @@ void Form1::ModernStyl() {
     run.moveDown();
 
     // Under the band: the date line, the recipient, then the ornament.
-    run.setFont(Courier, {Name, Colour, Size});
+    run.setFont(ModernFace, {Name, Colour, Size});
     run.typeParagraph();
     run.macrosAbsaz();
     run.alignAsChosen();
@@ -57,14 +56,14 @@ void Form1::ModernStyl() {
         run.typeParagraph();
     }
     run.alignAsChosen();
-    run.setFont(Courier, {Name, Colour, Size});
+    run.setFont(ModernFace, {Name, Colour, Size});
     run.typeParagraph();
     run.macrosAbsaz();
     run.endOf();
     run.insertPicture(StylePicture::ModernLine);
 
     run.typeParagraph();
-    run.setFont(Courier, {Colour, Name, Size});
+    run.setFont(ModernFace, {Colour, Name, Size});
     run.macrosAbsaz();
     run.alignAsChosen();
     run.typeText(LineBreak + record.SalutationText.text() + LineBreak + record.ContentText.text() +
@@ -73,7 +72,7 @@ void Form1::ModernStyl() {
     run.endOf();
 
     // The closing stands to the right, the last ornament to the left, whatever the chosen alignment.
-    run.setFont(Courier, {Colour, Name, Size});
+    run.setFont(ModernFace, {Colour, Name, Size});
     run.macrosAbsaz();
     run.align(word::wdAlignParagraphRight);
     run.typeText(record.Conclusiontext.text() + LineBreak + record.ClosingText.text() + LineBreak +
@@ -84,7 +83,7 @@ void Form1::ModernStyl() {
 
     run.makeApplicationVisible();
     run.releaseSelection();
-    run.removePictures(Pictures);
+    run.removePictures();
 }
 
 } // namespace tavrin

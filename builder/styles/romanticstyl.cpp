@@ -12,21 +12,20 @@ using namespace styles;
 using enum FontMember;
 
 namespace {
-const Face Corsiva{QStringLiteral("Monotype Corsiva"), 12, word::wdBlack};
-constexpr StylePicture Pictures[] = {StylePicture::PictureRomantic, StylePicture::RomanticLine};
+const Face RomanticFace{typefaceOf(Style::Romantic), 12, word::wdBlack};
 constexpr int BlankLinesAfterSignature = 8;
 } // namespace
 
 void Form1::RomanticStyl() {
-    LayoutRun run(*this);
+    LayoutRun run(*this, Style::Romantic);
     // Heading band: the picture on the left, the writer on the right.
-    run.newDocumentWithTwoCellBand(Pictures);
+    run.newDocumentWithTwoCellBand();
     run.selectCell(1, 1);
     run.insertPicture(StylePicture::PictureRomantic);
     run.moveRight();
     run.typeParagraph();
     run.alignAsChosen();
-    run.setFont(Corsiva, {Colour, Name, Size});
+    run.setFont(RomanticFace, {Colour, Name, Size});
     run.macrosAbsaz();
     if (!isChecked(wizard().checkOmit2))
         run.typeText(record.NameText + LineBreak + record.AddressText);
@@ -36,7 +35,7 @@ void Form1::RomanticStyl() {
     // Below the band: the date and the recipient, then the ornament.
     run.typeParagraph();
     run.alignAsChosen();
-    run.setFont(Corsiva, {Name, Colour, Size});
+    run.setFont(RomanticFace, {Name, Colour, Size});
     run.macrosAbsaz();
     run.typeDateAndRecipient(DateWithoutRecipient::Stays);
     run.typeParagraph();
@@ -47,7 +46,7 @@ void Form1::RomanticStyl() {
 
     run.typeText(signedLetterBody(record, BlankLinesAfterSignature));
     run.alignAsChosen();
-    run.setFont(Corsiva, {Colour, Name, Size});
+    run.setFont(RomanticFace, {Colour, Name, Size});
     run.macrosAbsaz();
     run.typeParagraph();
     run.endOf();
@@ -56,7 +55,7 @@ void Form1::RomanticStyl() {
 
     run.releaseSelection();
     run.makeApplicationVisible();
-    run.removePictures(Pictures);
+    run.removePictures();
 }
 
 } // namespace tavrin

@@ -12,7 +12,7 @@ using namespace styles;
 using enum FontMember;
 
 namespace {
-const Face TimesNewRoman{QStringLiteral("Times New Roman"), 10, word::wdBlack};
+const Face SimpleFace{typefaceOf(Style::Simple), 10, word::wdBlack};
 
 // The date line (or an empty line), the recipient's name and address, then space before the salutation.
 QString recipientBlock(const Form1& form) {
@@ -36,10 +36,10 @@ QString closingBlock(const Form1& form) {
 } // namespace
 
 void Form1::TemplateStyl() {
-    LayoutRun run(*this);
+    LayoutRun run(*this, Style::Simple);
     run.newDocument();
     run.alignAsChosen();
-    run.setFont(TimesNewRoman, {Colour, Name, Size});
+    run.setFont(SimpleFace, {Colour, Name, Size});
     run.macrosAbsaz();
 
     // A left-out recipient block leaves out the date line too.
@@ -53,7 +53,7 @@ void Form1::TemplateStyl() {
     run.typeText(salutationAndBody(record));
 
     run.alignAsChosen();
-    run.setFont(TimesNewRoman, {Name, Colour, Size});
+    run.setFont(SimpleFace, {Name, Colour, Size});
     run.macrosAbsaz();
 
     run.endOf();
@@ -61,7 +61,7 @@ void Form1::TemplateStyl() {
     run.typeText(closingBlock(*this));
 
     run.alignAsChosen();
-    run.setFont(TimesNewRoman, {Colour, Name, Size});
+    run.setFont(SimpleFace, {Colour, Name, Size});
     run.macrosAbsaz();
 
     run.typeParagraph();

@@ -22,6 +22,7 @@ private slots:
     void styleFromTheOptions_data();
     void styleFromTheOptions();
     void selectingAnOptionTurnsTheOthersOff();
+    void selectingNoneTurnsEveryOptionOff();
 };
 
 void WizardChoicesTest::alignmentFromTheOptions_data() {
@@ -97,6 +98,17 @@ void WizardChoicesTest::selectingAnOptionTurnsTheOthersOff() {
         QCOMPARE(choices.alignment(), alignment);
         QCOMPARE(choices.optAlignCenter + choices.optAlignLeft + choices.optAlignRight, 1);
     }
+}
+
+void WizardChoicesTest::selectingNoneTurnsEveryOptionOff() {
+    WizardChoices choices;
+    choices.optSimple = choices.optRomantic = choices.optDark = choices.optClassic = choices.optElegant =
+        choices.optModern = true;
+    choices.optAlignCenter = choices.optAlignLeft = choices.optAlignRight = true;
+    choices.selectStyle(std::nullopt);
+    choices.selectAlignment(std::nullopt);
+    QVERIFY(!choices.style());
+    QVERIFY(!choices.alignment());
 }
 
 QTEST_APPLESS_MAIN(WizardChoicesTest)
