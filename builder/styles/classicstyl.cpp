@@ -26,6 +26,7 @@ QString closingBlock(const Form1& form) {
     const LetterRecord& record = form.record;
     const QString conclusionAndClosing =
         lineBreaks(2) + record.Conclusiontext.text() + LineBreak + record.ClosingText.text() + LineBreak;
+    // This layout writes the writer only when the box is 0; the others omit it only when it is 1 (ticked).
     if (form.wizard().checkOmit2 == 0)
         return conclusionAndClosing + record.NameText + LineBreak + record.AddressText;
     return conclusionAndClosing;

@@ -33,6 +33,7 @@ void Form1::ModernStyl() {
     run.macrosAbsaz();
     run.alignAsChosen();
     run.typeParagraph();
+    // This layout writes the writer only when the box is 0; the others omit it only when it is 1 (ticked).
     if (wizard().checkOmit2 == 0) {
         run.typeText(record.NameText);
         run.typeParagraph();

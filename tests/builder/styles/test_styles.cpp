@@ -1,6 +1,7 @@
 // The five styled letters as the built-in engine holds them after Finish: every paragraph in order with its
 // alignment, the fonts, the heading band and its white rules, the pictures and where they stand, the
-// Classic rules, and the picture files gone afterwards.
+// Classic rules, and the picture files gone afterwards; for all six styles, the writer by the value of its
+// Omit box.
 
 #include "letterview.h"
 #include "styledletter.h"
@@ -283,6 +284,30 @@ const std::vector<RuleCase> RuleCases = {
     {"AddressLongerThanThePageLeavesOnlyTheSecondRule", QStringLiteral("line\r\n").repeated(1000), 0, 0.0f},
 };
 
+// The writer's Omit box by its value: 0 unticked, 1 ticked, 2 greyed. Every layout writes the writer when the
+// box is 0 and leaves it out when it is 1; Classic and Modernistic write it only when the box is 0, the
+// others leave it out only when it is 1, so a greyed box sets them apart.
+struct WriterCase {
+    Style style;
+    bool writerWhenGreyed;
+};
+
+const std::vector<WriterCase> WriterCases = {
+    {Style::Simple, true},   {Style::Romantic, true}, {Style::Dark, true},
+    {Style::Classic, false}, {Style::Elegant, true},  {Style::Modern, false},
+};
+
+// Whether any paragraph of the letter holds the writer's name or a line of the writer's address.
+bool holdsTheWriter(const DocumentModel& model, const WizardChoices& choices) {
+    const QStringList writer =
+        QStringList{choices.nameText} + choices.addressText.split(QStringLiteral("\r\n"));
+    const auto lines = linesOf(model);
+    return std::any_of(lines.begin(), lines.end(), [&](const LetterLine& line) {
+        return std::any_of(writer.begin(), writer.end(),
+                           [&](const QString& part) { return line.text.contains(part); });
+    });
+}
+
 } // namespace
 
 class StylesTest : public QObject {
@@ -418,6 +443,31 @@ private slots:
         QVERIFY(markupArrived);
         QCOMPARE_GT(readBack.size(), size_t(5000));
         QCOMPARE(letter.programDirectoryFiles(), QStringList());
+    }
+
+    // A greyed box leaves the writer out of Classic and Modernistic and keeps it in the other letters.
+    void writerByTheOmitBoxValue_data() {
+        QTest::addColumn<int>("writerCase");
+        QTest::addColumn<int>("checkOmit2");
+        QTest::addColumn<bool>("writerWritten");
+        for (int c = 0; c < int(WriterCases.size()); ++c) {
+            const WriterCase& given = WriterCases[size_t(c)];
+            const QByteArray name = styleName(given.style).toLatin1();
+            QTest::addRow("%s_Unticked", name.constData()) << c << 0 << true;
+            QTest::addRow("%s_Ticked", name.constData()) << c << 1 << false;
+            QTest::addRow("%s_Greyed", name.constData()) << c << 2 << given.writerWhenGreyed;
+        }
+    }
+    void writerByTheOmitBoxValue() {
+        QFETCH(int, writerCase);
+        QFETCH(int, checkOmit2);
+        QFETCH(bool, writerWritten);
+        WizardChoices choices = sampleChoices(WriterCases[size_t(writerCase)].style);
+        choices.checkOmit2 = checkOmit2;
+        StyledLetter letter;
+        letter.build(choices);
+
+        QCOMPARE(holdsTheWriter(letter.model(), choices), writerWritten);
     }
 
     // Style by style, what the paragraph list does not show.
