@@ -4,7 +4,7 @@
 
 #include "shell/handoverdialogs.h"
 #include "shell/letterpreview.h"
-#include "tests/word/handovertesting.h"
+#include "tests/word/engine/handovertesting.h"
 #include "word/engine/docx.h"
 
 #include <QApplication>

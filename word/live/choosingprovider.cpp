@@ -72,15 +72,44 @@ ChoosingProvider::ChoosingProvider(ChooserSettings settings, TellUser tellUser)
 
 // The plugin stays loaded: its objects may outlive this.
 ChoosingProvider::~ChoosingProvider() {
-    if (pendingState_)
-        pendingState_->provider = nullptr;
-    if (pending_.valid())
-        pending_.wait();
+    if (!background_)
+        return;
+    background_->standIn->provider = nullptr;
+    background_->outcome.wait();
+}
+
+ChoosingProvider::Backend ChoosingProvider::backend() const {
+    const Choice choice = choice_ == Choice::Starting ? background_->before : choice_;
+    switch (choice) {
+    case Choice::Live:
+    case Choice::LiveUnanswered:
+    case Choice::Lost:
+        return Backend::Live;
+    case Choice::BuiltIn:
+    case Choice::BuiltInForGood:
+        return Backend::BuiltIn;
+    case Choice::NotMade:
+    case Choice::Unanswered:
+    case Choice::Starting:
+        break;
+    }
+    return Backend::None;
+}
+
+bool ChoosingProvider::mayAskLive() const {
+    return choice_ == Choice::NotMade || choice_ == Choice::Live || choice_ == Choice::BuiltIn;
+}
+
+bool ChoosingProvider::lettersGoLive() const {
+    return choice_ == Choice::Live || choice_ == Choice::LiveUnanswered || choice_ == Choice::Lost;
+}
+
+bool ChoosingProvider::lettersGoToEngine() const {
+    return choice_ == Choice::BuiltIn || choice_ == Choice::BuiltInForGood;
 }
 
 word::Ref<word::Application> ChoosingProvider::startInBackground(Job job) {
-    pendingJob_ = job;
-    pending_ = std::async(std::launch::async, [this, job]() -> Outcome {
+    auto outcome = std::async(std::launch::async, [this, job]() -> Outcome {
         if (!live())
             return {};
         try {
@@ -91,36 +120,74 @@ word::Ref<word::Application> ChoosingProvider::startInBackground(Job job) {
             return {{}, error};
         }
     });
-    pendingState_ = std::make_shared<PendingState>();
-    pendingState_->provider = this;
-    return word::Ref<word::Application>(std::make_shared<PendingApplication>(pendingState_));
+    auto standIn = std::make_shared<PendingState>();
+    standIn->provider = this;
+    background_ = Background{job, choice_, std::move(outcome), standIn};
+    choice_ = Choice::Starting;
+    return word::Ref<word::Application>(std::make_shared<PendingApplication>(std::move(standIn)));
+}
+
+word::Ref<word::Application> ChoosingProvider::goLive(word::Ref<word::Application> live) {
+    choice_ = Choice::Live;
+    return mirroredApplication(mirrorState(), std::move(live), mirrorApplication());
+}
+
+void ChoosingProvider::goBuiltIn() {
+    choice_ = mayAskLive() ? Choice::BuiltIn : Choice::BuiltInForGood;
+}
+
+void ChoosingProvider::noAnswer() {
+    if (choice_ == Choice::NotMade)
+        choice_ = Choice::Unanswered;
+    else if (choice_ == Choice::Live)
+        choice_ = Choice::LiveUnanswered;
+    else if (choice_ == Choice::BuiltIn)
+        choice_ = Choice::BuiltInForGood;
+}
+
+void ChoosingProvider::wentAway() {
+    if (lettersGoLive())
+        choice_ = Choice::Lost;
+    else if (choice_ == Choice::BuiltIn)
+        choice_ = Choice::BuiltInForGood;
+}
+
+// The mirrors are the first to know that LibreOffice went away: a call on one of its letters failed.
+void ChoosingProvider::catchUp() {
+    settlePending();
+    noticeLoss();
+}
+
+void ChoosingProvider::noticeLoss() {
+    if (liveLost())
+        wentAway();
 }
 
 void ChoosingProvider::settlePending() {
-    if (!pending_.valid())
+    if (!background_)
         return;
-    const bool waits = pending_.wait_for(std::chrono::seconds(0)) != std::future_status::ready;
+    const bool waits = background_->outcome.wait_for(std::chrono::seconds(0)) != std::future_status::ready;
     if (waits && settings_.whileWaiting)
         settings_.whileWaiting(true);
-    Outcome outcome = pending_.get();
+    Outcome outcome = background_->outcome.get();
+    Background background = std::move(*std::exchange(background_, std::nullopt));
+    choice_ = background.before;
     if (waits && settings_.whileWaiting)
         settings_.whileWaiting(false);
-    const std::shared_ptr<PendingState> state = std::exchange(pendingState_, nullptr);
-    state->application =
-        pendingJob_ == Job::Start ? takeStart(std::move(outcome)) : takeAttach(std::move(outcome));
-    state->settled = true;
-    if (state->visible && !state->application.isEmpty())
-        state->application->setVisible(*state->visible);
+    PendingState& standIn = *background.standIn;
+    standIn.application =
+        background.job == Job::Start ? takeStart(std::move(outcome)) : takeAttach(std::move(outcome));
+    standIn.settled = true;
+    if (standIn.visible && !standIn.application.isEmpty())
+        standIn.application->setVisible(*standIn.visible);
 }
 
 // As attachLive has it when it waits.
 word::Ref<word::Application> ChoosingProvider::takeAttach(Outcome outcome) {
-    if (!outcome.error && !outcome.application.isEmpty()) {
-        backend_ = Backend::Live;
-        return mirroredApplication(mirrorState(), std::move(outcome.application), mirrorApplication());
-    }
+    if (!outcome.error && !outcome.application.isEmpty())
+        return goLive(std::move(outcome.application));
     if (outcome.error && outcome.error->number == errors::ApplicationUnavailable)
-        liveUnanswered_ = true;
+        noAnswer();
     // Not the user's to hear about until the next attach, which is where it would have been told.
     if (outcome.error && outcome.error->number != errors::CannotCreateObject)
         attachError_ = outcome.error;
@@ -129,15 +196,13 @@ word::Ref<word::Application> ChoosingProvider::takeAttach(Outcome outcome) {
 
 // As CreateApplication has it when it waits.
 word::Ref<word::Application> ChoosingProvider::takeStart(Outcome outcome) {
-    if (!outcome.error && !outcome.application.isEmpty()) {
-        backend_ = Backend::Live;
-        return mirroredApplication(mirrorState(), std::move(outcome.application), mirrorApplication());
-    }
+    if (!outcome.error && !outcome.application.isEmpty())
+        return goLive(std::move(outcome.application));
     if (outcome.error) {
         tell(outcome.error->description);
         whyBuiltIn_ = outcome.error->description;
     }
-    backend_ = Backend::BuiltIn;
+    goBuiltIn();
     return engine_.CreateApplication();
 }
 
@@ -172,6 +237,10 @@ LiveOffice* ChoosingProvider::live() {
     return office_.get();
 }
 
+bool ChoosingProvider::liveConnected() const {
+    return office_ && office_->isConnected();
+}
+
 bool ChoosingProvider::canStartLive() {
     return live() && installationCanServe();
 }
@@ -188,6 +257,7 @@ bool ChoosingProvider::liveLost() const {
 }
 
 void ChoosingProvider::lose(const AutomationError& error) {
+    wentAway();
     if (error.number == errors::ApplicationUnavailable)
         return mirrorState()->lose(error);
     // No LibreOffice answers on the pipe any more: what ended the last connection says more.
@@ -206,59 +276,60 @@ word::Ref<word::Application> ChoosingProvider::mirrorApplication() {
 }
 
 word::Ref<word::Application> ChoosingProvider::attachLive() {
-    if (liveUnanswered_ || liveLost() || !live())
+    if (!mayAskLive() || !live())
         return {};
     try {
-        auto application = office_->GetObject();
-        backend_ = Backend::Live;
-        return mirroredApplication(mirrorState(), std::move(application), mirrorApplication());
+        return goLive(office_->GetObject());
     } catch (const AutomationError& error) {
         if (error.number == errors::CannotCreateObject)
             return {};
         if (error.number == errors::ApplicationUnavailable)
-            liveUnanswered_ = true;
+            noAnswer();
         throw;
     }
 }
 
-word::Ref<word::Application> ChoosingProvider::GetObject() {
-    settlePending();
-    if (attachError_)
-        throw *std::exchange(attachError_, std::nullopt);
-    if (settings_.startInBackground && !liveUnanswered_ && !liveLost() &&
-        !(office_ && office_->isConnected())) {
-        // Whether anything listens on the pipe is told at once; connecting to it is not waited for.
-        if (inspectInstallation(settings_.office.programDirectory).installed &&
-            isListening(settings_.office.pipeName))
-            return startInBackground(Job::Attach);
-        if (backend_ == Backend::BuiltIn)
-            return engine_.GetObject();
-        noneRunning();
-    }
-    if (auto application = attachLive())
-        return application;
-    if (backend_ == Backend::Live && liveLost())
+// Whether anything listens on the pipe is told at once; connecting to it is not waited for.
+word::Ref<word::Application> ChoosingProvider::attachInBackground() {
+    if (inspectInstallation(settings_.office.programDirectory).installed &&
+        isListening(settings_.office.pipeName))
+        return startInBackground(Job::Attach);
+    return chosenApplication();
+}
+
+// The application of the word processor letters already go to, with no LibreOffice to attach.
+word::Ref<word::Application> ChoosingProvider::chosenApplication() {
+    if (choice_ == Choice::Lost)
         return mirroredApplication(mirrorState(), {}, mirrorApplication());
-    if (backend_ == Backend::BuiltIn)
+    if (lettersGoToEngine())
         return engine_.GetObject();
     noneRunning();
 }
 
+word::Ref<word::Application> ChoosingProvider::GetObject() {
+    catchUp();
+    if (attachError_)
+        throw *std::exchange(attachError_, std::nullopt);
+    if (settings_.startInBackground && mayAskLive() && !liveConnected())
+        return attachInBackground();
+    if (auto application = attachLive())
+        return application;
+    return chosenApplication();
+}
+
 word::Ref<word::Application> ChoosingProvider::CreateApplication() {
-    settlePending();
-    if (settings_.startInBackground && !liveUnanswered_ && !liveLost() && installationCanServe())
+    catchUp();
+    if (settings_.startInBackground && mayAskLive() && installationCanServe())
         return startInBackground(Job::Start);
-    if (!liveUnanswered_ && !liveLost() && canStartLive()) {
+    if (mayAskLive() && canStartLive()) {
         try {
-            auto application = office_->CreateApplication();
-            backend_ = Backend::Live;
-            return mirroredApplication(mirrorState(), std::move(application), mirrorApplication());
+            return goLive(office_->CreateApplication());
         } catch (const AutomationError& error) {
             tell(error.description);
             whyBuiltIn_ = error.description;
         }
     }
-    backend_ = Backend::BuiltIn;
+    goBuiltIn();
     return engine_.CreateApplication();
 }
 
@@ -271,16 +342,16 @@ void ChoosingProvider::tell(const QString& what) {
 }
 
 word::Ref<word::Document> ChoosingProvider::CreateDocument() {
-    settlePending();
-    if (backend_ == Backend::None) {
+    catchUp();
+    if (choice_ == Choice::NotMade) {
         try {
             attachLive();
         } catch (const AutomationError& error) {
             tell(error.description);
         }
     }
-    if (backend_ == Backend::Live) {
-        if (!liveLost()) {
+    if (lettersGoLive()) {
+        if (choice_ != Choice::Lost) {
             try {
                 auto live = office_->CreateDocument();
                 mirrorApplication();
@@ -295,18 +366,18 @@ word::Ref<word::Document> ChoosingProvider::CreateDocument() {
         mirrorApplication();
         return mirroredDocument(mirrorState(), {}, mirrorEngine_.CreateDocument());
     }
-    backend_ = Backend::BuiltIn;
+    goBuiltIn();
     return engine_.CreateDocument();
 }
 
 word::Ref<word::Global> ChoosingProvider::Global() {
-    settlePending();
-    if (backend_ == Backend::None)
+    catchUp();
+    if (choice_ == Choice::NotMade)
         attachLive();
-    if (backend_ != Backend::Live)
+    if (!lettersGoLive())
         return engine_.Global();
     word::Ref<word::Global> live;
-    if (!liveLost()) {
+    if (choice_ != Choice::Lost) {
         try {
             live = office_->Global();
         } catch (const AutomationError& error) {

@@ -70,7 +70,7 @@ public:
     word::Ref<word::Global> Global() override;
 
     // Where the last choice went.
-    Backend backend() const { return backend_; }
+    Backend backend() const;
     // Why the built-in engine serves instead of LibreOffice; empty while nothing stood in the way.
     const QString& whyBuiltIn() const { return whyBuiltIn_; }
 
@@ -90,9 +90,21 @@ public:
 
     // Waits for LibreOffice's start or attach in the background, if one is under way, and takes its outcome.
     void settlePending();
-    bool isPending() const { return pending_.valid(); }
+    bool isPending() const { return choice_ == Choice::Starting; }
 
 private:
+    // Where the choice stands. LibreOffice is asked for an application only in NotMade, Live and BuiltIn:
+    // one that did not answer, or went away, is not asked again.
+    enum class Choice {
+        NotMade,        // no letter has gone anywhere yet
+        Unanswered,     // none made yet, and the LibreOffice on the pipe did not answer
+        Starting,       // LibreOffice starts, or is attached, in the background
+        Live,           // letters go to LibreOffice
+        LiveUnanswered, // letters go to LibreOffice, which did not answer an attach; its letters still ask it
+        Lost,           // letters went to a LibreOffice that went away: their mirrors finish them
+        BuiltIn,        // letters go to the built-in engine
+        BuiltInForGood, // letters go to the built-in engine, and LibreOffice is not asked again
+    };
     enum class Job { Attach, Start };
     struct Outcome {
         word::Ref<word::Application> application;
@@ -100,17 +112,44 @@ private:
     };
     class PendingApplication;
     struct PendingState;
-    word::Ref<word::Application> startInBackground(Job job);
+    // The start or attach under way in the background.
+    struct Background {
+        Job job = Job::Attach;
+        Choice before = Choice::NotMade; // where the choice stood when it began
+        std::future<Outcome> outcome;
+        std::shared_ptr<PendingState> standIn; // what stands for its application
+    };
+
+    // The transitions of the choice.
+    word::Ref<word::Application> startInBackground(Job job); // to Starting
+    // To Live: the application handed out for it, mirrored.
+    word::Ref<word::Application> goLive(word::Ref<word::Application> live);
+    void goBuiltIn(); // to BuiltIn, or BuiltInForGood when LibreOffice is not to be asked again
+    void noAnswer();  // the LibreOffice on the pipe did not answer an attach
+    void wentAway();  // LibreOffice went away under its letters
+    // wentAway, and the user is told through the mirrors.
+    void lose(const AutomationError& error);
+    // Brings the choice up to date before a request: the background's outcome, a loss the mirrors met.
+    void catchUp();
+    void noticeLoss();
+
+    // What the choice allows.
+    bool mayAskLive() const;
+    bool lettersGoLive() const;
+    bool lettersGoToEngine() const;
+
     word::Ref<word::Application> takeAttach(Outcome outcome);
     word::Ref<word::Application> takeStart(Outcome outcome);
+    word::Ref<word::Application> attachInBackground();
+    word::Ref<word::Application> chosenApplication();
     LiveOffice* live();
+    bool liveConnected() const;
     // Whether the installation can serve (Writer, and windows unless headless), without loading anything.
     bool installationCanServe();
     bool canStartLive();
     // The mirrors of the current LibreOffice connection; those of one that went away serve on.
     std::shared_ptr<MirrorState> mirrorState();
     bool liveLost() const;
-    void lose(const AutomationError& error);
     word::Ref<word::Application> mirrorApplication();
     word::Ref<word::Application> attachLive();
     void tell(const QString& what);
@@ -122,17 +161,13 @@ private:
     QPluginLoader loader_;
     bool pluginTried_ = false;
     std::unique_ptr<LiveOffice> office_;
-    bool liveUnanswered_ = false;
-    Backend backend_ = Backend::None;
+    Choice choice_ = Choice::NotMade;
     QString whyBuiltIn_;
     // One per LibreOffice connection, in the order they were made.
     std::vector<std::pair<int, std::shared_ptr<MirrorState>>> mirrors_;
-    // The start or attach under way in the background, and what stands for its application.
-    Job pendingJob_ = Job::Attach;
+    std::optional<Background> background_;
     // What the attach in the background ran into, for the next attach to report.
     std::optional<AutomationError> attachError_;
-    std::future<Outcome> pending_;
-    std::shared_ptr<PendingState> pendingState_;
 };
 
 // Hands the letters of lettersToHandOver() to the user (see word/engine/handover.h).

@@ -1,7 +1,7 @@
 // Handing the letters over at the end: new names that never replace anything, what is printed and
 // opened, no file left when saving fails, and which engine documents go.
 
-#include "tests/word/handovertesting.h"
+#include "tests/word/engine/handovertesting.h"
 #include "word/engine/docx.h"
 #include "word/engine/engine.h"
 #include "word/engine/handover.h"

@@ -2,7 +2,7 @@
 // letter to PDF, read back with poppler's tools.
 
 #include "docx_models.h"
-#include "programs.h"
+#include "tests/word/programs.h"
 #include "word/engine/docx.h"
 
 #include <gtest/gtest.h>

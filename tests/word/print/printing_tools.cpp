@@ -1,5 +1,5 @@
 #include "printing_tools.h"
-#include "programs.h"
+#include "tests/word/programs.h"
 
 #include <QDir>
 #include <QFileInfo>
