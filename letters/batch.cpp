@@ -24,8 +24,8 @@ struct Tally {
 
 std::optional<RecipientList> readOrReport(const LetterOptions& options, const BatchOutput& output) {
     try {
-        return readRecipientsFile(options.recipientsFile);
-    } catch (const RecipientsError& error) {
+        return contacts::readContactsFile(options.recipientsFile);
+    } catch (const contacts::ReadError& error) {
         output.message(error.line() > 0 ? QStringLiteral("%1: line %2: %3")
                                               .arg(options.recipientsFile)
                                               .arg(error.line())
@@ -43,7 +43,7 @@ QStringList writerLines(const LetterOptions& options, const Recipient& recipient
     for (const auto& text : {options.writerName, options.writerAddress})
         if (text)
             texts << withLineBreaks(personalised(*text, recipient));
-    return detail::nonEmptyLines(texts);
+    return contacts::detail::nonEmptyLines(texts);
 }
 
 class Batch {
@@ -145,12 +145,12 @@ int runBatch(const LetterOptions& options, const BatchOutput& output) {
 
     Batch batch(options, output);
     batch.tally.skipped = int(list->skipped.size());
-    batch.writeLetters(list->recipients);
+    batch.writeLetters(list->contacts);
     // A PDF without pages is no document: with nothing to put in it, it is not written.
     if (options.pdf && batch.tally.written > 0)
         batch.writeLettersPdf();
-    if (!options.envelopes.isEmpty() && !list->recipients.empty())
-        batch.writeEnvelopesPdf(list->recipients);
+    if (!options.envelopes.isEmpty() && !list->contacts.empty())
+        batch.writeEnvelopesPdf(list->contacts);
     try {
         syncFolder(options.outFolder);
     } catch (const FileWriteError& error) {

@@ -1,7 +1,7 @@
 // Recipients from CSV (RFC 4180), parsed by libcsv in strict mode: a header row names the columns, and
 // the column names of the common address book exports are understood as well as our own.
 
-#include "recipients.h"
+#include "contacts.h"
 
 #include <csv.h>
 
@@ -9,7 +9,7 @@
 
 #include <memory>
 
-namespace tavrin::letters {
+namespace tavrin::contacts {
 
 namespace {
 
@@ -29,7 +29,7 @@ public:
         for (qsizetype index = 0; index < lines.size(); ++index)
             feed(lines.at(index), int(index) + 1);
         if (csv_fini(&parser_, &CsvRows::onField, &CsvRows::onRowEnd, this) != 0)
-            throw RecipientsError(rowStart_, QStringLiteral("a quoted field is never closed"));
+            throw ReadError(rowStart_, QStringLiteral("a quoted field is never closed"));
     }
 
     std::vector<CsvRow> rows;
@@ -53,9 +53,9 @@ private:
         rowEnded_ = false;
         if (csv_parse(&parser_, line.constData(), size_t(line.size()), &CsvRows::onField, &CsvRows::onRowEnd,
                       this) != size_t(line.size()))
-            throw RecipientsError(number, csv_error(&parser_) == CSV_EPARSE
-                                              ? QStringLiteral("a quote out of place")
-                                              : QStringLiteral("the line is too long"));
+            throw ReadError(number, csv_error(&parser_) == CSV_EPARSE
+                                        ? QStringLiteral("a quote out of place")
+                                        : QStringLiteral("the line is too long"));
         const bool hasContent = !line.trimmed().isEmpty();
         rowOpen_ = !rowEnded_ && (rowOpen_ || hasContent);
     }
@@ -180,7 +180,7 @@ std::vector<AddressColumns> addressChoices(const Header& header, const CsvRow& r
     return choices;
 }
 
-QStringList recipientAddress(const Header& header, const CsvRow& row) {
+QStringList contactAddress(const Header& header, const CsvRow& row) {
     if (const QString address = header.value(row, AddressColumn); !address.isEmpty())
         return detail::nonEmptyLines({address});
     for (const AddressColumns& choice : addressChoices(header, row))
@@ -189,7 +189,7 @@ QStringList recipientAddress(const Header& header, const CsvRow& row) {
     return {};
 }
 
-QString recipientFullName(const Header& header, const CsvRow& row) {
+QString contactFullName(const Header& header, const CsvRow& row) {
     if (QString full = header.firstValue(row, FullNameColumns); !full.isEmpty())
         return full;
     return detail::nonEmptyLines({header.firstValue(row, GivenNameColumns),
@@ -207,30 +207,30 @@ bool isBlank(const CsvRow& row) {
 
 } // namespace
 
-RecipientList readCsvRecipients(const QByteArray& contents) {
+ContactList readCsvContacts(const QByteArray& contents) {
     const QByteArray bytes = detail::withoutByteOrderMark(contents);
     detail::decodeUtf8(bytes, 1);
     const std::vector<CsvRow> rows = CsvRows(bytes).rows;
     if (rows.empty())
-        throw RecipientsError(1, QStringLiteral("no header row naming the columns"));
+        throw ReadError(1, QStringLiteral("no header row naming the columns"));
     const Header header(rows.front().fields);
     if (!header.namesSomeone())
-        throw RecipientsError(rows.front().line,
-                              QStringLiteral("no column for the name (\"name\", \"first name\"...)"));
+        throw ReadError(rows.front().line,
+                        QStringLiteral("no column for the name (\"name\", \"first name\"...)"));
 
-    RecipientList list;
+    ContactList list;
     for (auto row = rows.begin() + 1; row != rows.end(); ++row) {
         if (isBlank(*row))
             continue;
-        Recipient recipient{recipientFullName(header, *row), header.firstValue(*row, GivenNameColumns),
-                            recipientAddress(header, *row), row->line};
-        if (recipient.fullName.isEmpty()) {
+        Contact contact{contactFullName(header, *row), header.firstValue(*row, GivenNameColumns),
+                        contactAddress(header, *row), row->line};
+        if (contact.fullName.isEmpty()) {
             list.skipped << QStringLiteral("line %1: a recipient without a name, left out").arg(row->line);
             continue;
         }
-        list.recipients.push_back(std::move(recipient));
+        list.contacts.push_back(std::move(contact));
     }
     return list;
 }
 
-} // namespace tavrin::letters
+} // namespace tavrin::contacts

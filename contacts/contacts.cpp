@@ -1,12 +1,12 @@
-#include "recipients.h"
+#include "contacts.h"
 
 #include <QFile>
 #include <QRegularExpression>
 #include <QStringDecoder>
 
-namespace tavrin::letters {
+namespace tavrin::contacts {
 
-RecipientsError::RecipientsError(int line, const QString& message)
+ReadError::ReadError(int line, const QString& message)
     : std::runtime_error(message.toStdString()), line_(line), message_(message) {}
 
 namespace {
@@ -20,20 +20,20 @@ constexpr qint64 MaximumFileSize = qint64(64) << 20;
 
 } // namespace
 
-RecipientList readRecipients(const QByteArray& contents) {
-    return looksLikeVCard(contents) ? readVCardRecipients(contents) : readCsvRecipients(contents);
+ContactList readContacts(const QByteArray& contents) {
+    return looksLikeVCard(contents) ? readVCardContacts(contents) : readCsvContacts(contents);
 }
 
-RecipientList readRecipientsFile(const QString& path) {
+ContactList readContactsFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw RecipientsError(0, QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+        throw ReadError(0, QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
     if (file.size() > MaximumFileSize)
-        throw RecipientsError(0, QStringLiteral("%1 is too large for an address book").arg(path));
+        throw ReadError(0, QStringLiteral("%1 is too large for an address book").arg(path));
     const QByteArray contents = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw RecipientsError(0, QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
-    return readRecipients(contents);
+        throw ReadError(0, QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+    return readContacts(contents);
 }
 
 namespace detail {
@@ -53,9 +53,9 @@ QString decodeUtf8(const QByteArray& bytes, int firstLine) {
         QStringDecoder lineDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         const QString decoded = lineDecoder(lines.at(index));
         if (lineDecoder.hasError())
-            throw RecipientsError(firstLine + int(index), QStringLiteral("not valid UTF-8"));
+            throw ReadError(firstLine + int(index), QStringLiteral("not valid UTF-8"));
     }
-    throw RecipientsError(firstLine, QStringLiteral("not valid UTF-8"));
+    throw ReadError(firstLine, QStringLiteral("not valid UTF-8"));
 }
 
 QString localityLine(const QString& city, const QString& region, const QString& postalCode) {
@@ -78,4 +78,4 @@ QStringList nonEmptyLines(const QStringList& texts) {
 
 } // namespace detail
 
-} // namespace tavrin::letters
+} // namespace tavrin::contacts

@@ -1,20 +1,20 @@
 // The address book readers on the exports people have: our own CSV columns, Thunderbird's and Google's
 // CSV, the vCard texts' own examples and the shapes phones and mail programs write.
 
-#include "letters/recipients.h"
+#include "contacts/contacts.h"
 
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
 
-using namespace tavrin::letters;
+using namespace tavrin::contacts;
 
 namespace {
 
 struct ReadCase {
     const char* name;
     QByteArray input;
-    std::vector<Recipient> expected;
+    std::vector<Contact> expected;
     QStringList skipped = {};
 };
 
@@ -24,9 +24,9 @@ void PrintTo(const ReadCase& c, std::ostream* out) {
 
 class ReadingRecipients : public testing::TestWithParam<ReadCase> {};
 
-std::string describe(const std::vector<Recipient>& recipients) {
+std::string describe(const std::vector<Contact>& recipients) {
     std::string text;
-    for (const Recipient& r : recipients)
+    for (const Contact& r : recipients)
         text += QStringLiteral("[%1 | %2 | %3 | line %4]\n")
                     .arg(r.fullName, r.firstName, r.addressLines.join(u'/'))
                     .arg(r.line)
@@ -35,12 +35,12 @@ std::string describe(const std::vector<Recipient>& recipients) {
 }
 
 TEST_P(ReadingRecipients, GivesEveryNamedRecordInOrder) {
-    const RecipientList list = readRecipients(GetParam().input);
-    EXPECT_EQ(describe(list.recipients), describe(GetParam().expected));
+    const ContactList list = readContacts(GetParam().input);
+    EXPECT_EQ(describe(list.contacts), describe(GetParam().expected));
     EXPECT_EQ(list.skipped, GetParam().skipped);
 }
 
-Recipient r(const char* full, const char* first, QStringList lines, int line) {
+Contact r(const char* full, const char* first, QStringList lines, int line) {
     return {QString::fromUtf8(full), QString::fromUtf8(first), lines, line};
 }
 
@@ -203,9 +203,9 @@ class MalformedRecipients : public testing::TestWithParam<BadCase> {};
 
 TEST_P(MalformedRecipients, AreRefusedWithTheirLine) {
     try {
-        readRecipients(GetParam().input);
+        readContacts(GetParam().input);
         FAIL() << "read without complaint";
-    } catch (const RecipientsError& error) {
+    } catch (const ReadError& error) {
         EXPECT_EQ(error.line(), GetParam().line);
         EXPECT_EQ(error.message(), GetParam().message);
     }
@@ -237,9 +237,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(RecipientsFile, UnreadableFileIsAnErrorWithoutLine) {
     QTemporaryDir folder;
     try {
-        readRecipientsFile(folder.filePath(QStringLiteral("missing.csv")));
+        readContactsFile(folder.filePath(QStringLiteral("missing.csv")));
         FAIL();
-    } catch (const RecipientsError& error) {
+    } catch (const ReadError& error) {
         EXPECT_EQ(error.line(), 0);
         EXPECT_TRUE(error.message().startsWith(QStringLiteral("cannot read"))) << error.what();
     }

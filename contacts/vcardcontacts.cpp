@@ -7,14 +7,14 @@
 // files bare parameters ("HOME", "PREF"), quoted-printable values with soft line breaks, and the
 // CHARSET parameter.
 
-#include "recipients.h"
+#include "contacts.h"
 
 #include <QStringDecoder>
 
 #include <algorithm>
 #include <optional>
 
-namespace tavrin::letters {
+namespace tavrin::contacts {
 
 namespace {
 
@@ -167,8 +167,8 @@ QString decodedText(const Property& property, const QByteArray& raw) {
             QString text = decoder(bytes);
             if (!decoder.hasError())
                 return text;
-            throw RecipientsError(property.line,
-                                  QStringLiteral("not valid %1").arg(QString::fromLatin1(charsets.front())));
+            throw ReadError(property.line,
+                            QStringLiteral("not valid %1").arg(QString::fromLatin1(charsets.front())));
         }
     }
     return detail::decodeUtf8(bytes, property.line);
@@ -251,23 +251,23 @@ QStringList chosenAddress(const Card& card) {
 }
 
 // N: family names; given names; additional names; honorific prefixes; honorific suffixes.
-Recipient recipientOf(const Card& card) {
-    Recipient recipient;
-    recipient.line = card.line;
+Contact contactOf(const Card& card) {
+    Contact contact;
+    contact.line = card.line;
     std::vector<QStringList> n;
     if (card.n)
         n = components(*card.n, commaSeparatesValues(card));
-    recipient.firstName = component(n, 1).join(u' ');
+    contact.firstName = component(n, 1).join(u' ');
     if (card.fn)
-        recipient.fullName =
+        contact.fullName =
             detail::nonEmptyLines({unescaped(decodedText(*card.fn, card.fn->value))}).join(u' ');
-    if (recipient.fullName.isEmpty())
-        recipient.fullName = detail::nonEmptyLines({component(n, 3).join(u' '), component(n, 1).join(u' '),
-                                                    component(n, 2).join(u' '), component(n, 0).join(u' '),
-                                                    component(n, 4).join(u' ')})
-                                 .join(u' ');
-    recipient.addressLines = chosenAddress(card);
-    return recipient;
+    if (contact.fullName.isEmpty())
+        contact.fullName = detail::nonEmptyLines({component(n, 3).join(u' '), component(n, 1).join(u' '),
+                                                  component(n, 2).join(u' '), component(n, 0).join(u' '),
+                                                  component(n, 4).join(u' ')})
+                               .join(u' ');
+    contact.addressLines = chosenAddress(card);
+    return contact;
 }
 
 class CardReader {
@@ -279,7 +279,7 @@ public:
             return;
         }
         if (depth_ == 0)
-            throw RecipientsError(property.line, QStringLiteral("outside BEGIN:VCARD ... END:VCARD"));
+            throw ReadError(property.line, QStringLiteral("outside BEGIN:VCARD ... END:VCARD"));
         if (property.name == "END" && property.value.trimmed().toUpper() == "VCARD") {
             if (--depth_ == 0)
                 finish();
@@ -290,9 +290,9 @@ public:
             take(property);
     }
 
-    RecipientList done() {
+    ContactList done() {
         if (depth_ > 0)
-            throw RecipientsError(card_.line, QStringLiteral("a vCard without END:VCARD"));
+            throw ReadError(card_.line, QStringLiteral("a vCard without END:VCARD"));
         return std::move(list_);
     }
 
@@ -316,31 +316,31 @@ private:
     }
 
     void finish() {
-        Recipient recipient = recipientOf(card_);
-        if (recipient.fullName.isEmpty())
+        Contact contact = contactOf(card_);
+        if (contact.fullName.isEmpty())
             list_.skipped << QStringLiteral("line %1: a contact without a name, left out").arg(card_.line);
         else
-            list_.recipients.push_back(std::move(recipient));
+            list_.contacts.push_back(std::move(contact));
     }
 
     int depth_ = 0;
     Card card_;
-    RecipientList list_;
+    ContactList list_;
 };
 
 } // namespace
 
-RecipientList readVCardRecipients(const QByteArray& contents) {
+ContactList readVCardContacts(const QByteArray& contents) {
     CardReader reader;
     for (const ContentLine& line : unfold(detail::withoutByteOrderMark(contents))) {
         if (line.text.trimmed().isEmpty())
             continue;
         const std::optional<Property> property = propertyFrom(line);
         if (!property)
-            throw RecipientsError(line.line, QStringLiteral("not a vCard property (no \":\")"));
+            throw ReadError(line.line, QStringLiteral("not a vCard property (no \":\")"));
         reader.read(*property);
     }
     return reader.done();
 }
 
-} // namespace tavrin::letters
+} // namespace tavrin::contacts

@@ -1,0 +1,63 @@
+#pragma once
+
+// The contacts of an address book export: CSV (csvcontacts.cpp) or vCard (vcardcontacts.cpp).
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <stdexcept>
+#include <vector>
+
+namespace tavrin::contacts {
+
+struct Contact {
+    QString fullName;
+    QString firstName;        // the given name; empty when the export has none
+    QStringList addressLines; // in the order they go on the envelope
+    int line = 0;             // where the record starts in its file, from 1
+
+    // The given name, or the full name when none is known.
+    QString firstOrFullName() const { return firstName.isEmpty() ? fullName : firstName; }
+    bool operator==(const Contact&) const = default;
+};
+
+struct ContactList {
+    std::vector<Contact> contacts;
+    // One "line N: ..." sentence for each record left out (a record without a name).
+    QStringList skipped;
+};
+
+// A file that cannot be read as a whole: nothing of it may be used.
+class ReadError : public std::runtime_error {
+public:
+    ReadError(int line, const QString& message);
+    int line() const { return line_; } // 0 when the problem has no line (the file cannot be opened)
+    QString message() const { return message_; }
+
+private:
+    int line_;
+    QString message_;
+};
+
+// Chooses the reader by the contents: a vCard file starts with BEGIN:VCARD, anything else is CSV.
+// Throws ReadError.
+ContactList readContactsFile(const QString& path);
+ContactList readContacts(const QByteArray& contents);
+
+ContactList readCsvContacts(const QByteArray& contents);
+ContactList readVCardContacts(const QByteArray& contents);
+
+// Shared by both readers.
+namespace detail {
+// The bytes without a leading UTF-8 byte order mark.
+QByteArray withoutByteOrderMark(const QByteArray& bytes);
+// Throws ReadError naming the first line (from firstLine) that is not valid UTF-8.
+QString decodeUtf8(const QByteArray& bytes, int firstLine);
+// "City, Region Postal code": the parts given, in that order.
+QString localityLine(const QString& city, const QString& region, const QString& postalCode);
+// The non-empty lines of each text, each trimmed, in order.
+QStringList nonEmptyLines(const QStringList& texts);
+} // namespace detail
+
+} // namespace tavrin::contacts
