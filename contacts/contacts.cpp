@@ -1,8 +1,8 @@
 #include "contacts.h"
 
-#include <QFile>
+#include "encoding.h"
+
 #include <QRegularExpression>
-#include <QStringDecoder>
 
 namespace tavrin::contacts {
 
@@ -11,8 +11,11 @@ ReadError::ReadError(int line, const QString& message)
 
 namespace {
 
+// Enough of the start to see BEGIN:VCARD in any of the encodings, after a byte order mark.
+constexpr qsizetype StartSize = 64;
+
 bool looksLikeVCard(const QByteArray& contents) {
-    return detail::withoutByteOrderMark(contents).trimmed().left(11).toUpper() == "BEGIN:VCARD";
+    return decodedText(contents.left(StartSize)).text.trimmed().left(11).toUpper() == u"BEGIN:VCARD";
 }
 
 // An address book export of a million contacts is far below this; anything larger is not one.
@@ -25,38 +28,19 @@ ContactList readContacts(const QByteArray& contents) {
 }
 
 ContactList readContactsFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw ReadError(0, QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
-    if (file.size() > MaximumFileSize)
-        throw ReadError(0, QStringLiteral("%1 is too large for an address book").arg(path));
-    const QByteArray contents = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw ReadError(0, QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
-    return readContacts(contents);
+    const Expected<QByteArray, FileReadError> contents = readWholeFile(path, MaximumFileSize);
+    if (contents)
+        return readContacts(*contents);
+    if (contents.error().reason == FileReadError::Reason::TooLarge)
+        throw ReadError(
+            0,
+            path +
+                QStringLiteral(" is too large for an address book (over %1 MB)").arg(MaximumFileSize >> 20));
+    throw ReadError(0,
+                    QStringLiteral("cannot read ") + path + QStringLiteral(": ") + contents.error().detail);
 }
 
 namespace detail {
-
-QByteArray withoutByteOrderMark(const QByteArray& bytes) {
-    return bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
-}
-
-QString decodeUtf8(const QByteArray& bytes, int firstLine) {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder(bytes);
-    if (!decoder.hasError())
-        return text;
-    // A multi-byte sequence never spans a line end, so the lines can be checked one by one.
-    const QList<QByteArray> lines = bytes.split('\n');
-    for (qsizetype index = 0; index < lines.size(); ++index) {
-        QStringDecoder lineDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        const QString decoded = lineDecoder(lines.at(index));
-        if (lineDecoder.hasError())
-            throw ReadError(firstLine + int(index), QStringLiteral("not valid UTF-8"));
-    }
-    throw ReadError(firstLine, QStringLiteral("not valid UTF-8"));
-}
 
 QString localityLine(const QString& city, const QString& region, const QString& postalCode) {
     const QString regionAndCode = QStringList{region.trimmed(), postalCode.trimmed()}

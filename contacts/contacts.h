@@ -26,6 +26,8 @@ struct ContactList {
     std::vector<Contact> contacts;
     // One "line N: ..." sentence for each record left out (a record without a name).
     QStringList skipped;
+    // Some of the text was neither UTF-8 nor UTF-16 and was read as Windows-1252.
+    bool readAsWindows1252 = false;
 };
 
 // A file that cannot be read as a whole: nothing of it may be used.
@@ -40,8 +42,8 @@ private:
     QString message_;
 };
 
-// Chooses the reader by the contents: a vCard file starts with BEGIN:VCARD, anything else is CSV.
-// Throws ReadError.
+// Chooses the reader by the contents: a vCard file starts with BEGIN:VCARD, anything else is CSV. The
+// text's encoding is found as encoding.h says. Throws ReadError.
 ContactList readContactsFile(const QString& path);
 ContactList readContacts(const QByteArray& contents);
 
@@ -50,10 +52,6 @@ ContactList readVCardContacts(const QByteArray& contents);
 
 // Shared by both readers.
 namespace detail {
-// The bytes without a leading UTF-8 byte order mark.
-QByteArray withoutByteOrderMark(const QByteArray& bytes);
-// Throws ReadError naming the first line (from firstLine) that is not valid UTF-8.
-QString decodeUtf8(const QByteArray& bytes, int firstLine);
 // "City, Region Postal code": the parts given, in that order.
 QString localityLine(const QString& city, const QString& region, const QString& postalCode);
 // The non-empty lines of each text, each trimmed, in order.

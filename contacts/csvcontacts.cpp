@@ -2,6 +2,7 @@
 // the column names of the common address book exports are understood as well as our own.
 
 #include "contacts.h"
+#include "encoding.h"
 
 #include <csv.h>
 
@@ -208,9 +209,10 @@ bool isBlank(const CsvRow& row) {
 } // namespace
 
 ContactList readCsvContacts(const QByteArray& contents) {
-    const QByteArray bytes = detail::withoutByteOrderMark(contents);
-    detail::decodeUtf8(bytes, 1);
-    const std::vector<CsvRow> rows = CsvRows(bytes).rows;
+    // libcsv reads bytes: it is given UTF-8 whatever the file's encoding, in which no separator or quote
+    // is ever part of another character.
+    const DecodedText text = decodedText(contents);
+    const std::vector<CsvRow> rows = CsvRows(text.text.toUtf8()).rows;
     if (rows.empty())
         throw ReadError(1, QStringLiteral("no header row naming the columns"));
     const Header header(rows.front().fields);
@@ -219,6 +221,7 @@ ContactList readCsvContacts(const QByteArray& contents) {
                         QStringLiteral("no column for the name (\"name\", \"first name\"...)"));
 
     ContactList list;
+    list.readAsWindows1252 = text.encoding == Encoding::Windows1252;
     for (auto row = rows.begin() + 1; row != rows.end(); ++row) {
         if (isBlank(*row))
             continue;

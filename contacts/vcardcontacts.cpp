@@ -8,6 +8,7 @@
 // CHARSET parameter.
 
 #include "contacts.h"
+#include "encoding.h"
 
 #include <QStringDecoder>
 
@@ -156,23 +157,45 @@ QByteArray quotedPrintableDecoded(const QByteArray& text) {
     return bytes;
 }
 
-// The value's bytes as text: quoted-printable undone, then the CHARSET decoded (UTF-8 without one, and
-// when Qt does not know the character set named).
-QString decodedText(const Property& property, const QByteArray& raw) {
-    const QByteArray bytes = property.isQuotedPrintable() ? quotedPrintableDecoded(raw) : raw;
-    const QList<QByteArray> charsets = property.parameterValues("CHARSET");
-    if (!charsets.isEmpty()) {
-        QStringDecoder decoder(charsets.front().constData());
-        if (decoder.isValid()) {
-            QString text = decoder(bytes);
-            if (!decoder.hasError())
+// A value that the letter needs and that cannot be read: its card is left out, the others are read.
+struct UnreadableValue {
+    int line;
+    QString reason;
+};
+
+// The values' bytes as text: quoted-printable undone, then the CHARSET decoded. Without one, or with one
+// Qt does not know, the file's own encoding holds: the one its byte order mark or UTF-16 gave, else
+// UTF-8 where the value is valid UTF-8 and Windows-1252 where it is not.
+class ValueDecoder {
+public:
+    explicit ValueDecoder(bool fileIsUnicode) : fileIsUnicode_(fileIsUnicode) {}
+
+    QString text(const Property& property, const QByteArray& raw) {
+        const bool quotedPrintable = property.isQuotedPrintable();
+        const QByteArray bytes = quotedPrintable ? quotedPrintableDecoded(raw) : raw;
+        // A file read from UTF-16 holds text already: a CHARSET can name only what quoted-printable hides.
+        const QList<QByteArray> charsets = property.parameterValues("CHARSET");
+        if (!charsets.isEmpty() && (quotedPrintable || !fileIsUnicode_)) {
+            QStringDecoder decoder(charsets.front().constData(), QStringConverter::Flag::Stateless);
+            if (decoder.isValid()) {
+                QString text = decoder(bytes);
+                if (decoder.hasError())
+                    throw UnreadableValue{property.line, QStringLiteral("not valid ") +
+                                                             QString::fromLatin1(charsets.front())};
                 return text;
-            throw ReadError(property.line,
-                            QStringLiteral("not valid %1").arg(QString::fromLatin1(charsets.front())));
+            }
         }
+        const DecodedText decoded = decodedValue(bytes);
+        usedWindows1252_ = usedWindows1252_ || decoded.encoding == Encoding::Windows1252;
+        return decoded.text;
     }
-    return detail::decodeUtf8(bytes, property.line);
-}
+
+    bool usedWindows1252() const { return usedWindows1252_; }
+
+private:
+    bool fileIsUnicode_;
+    bool usedWindows1252_ = false;
+};
 
 QString unescaped(const QString& text) {
     QString result;
@@ -190,14 +213,15 @@ QString unescaped(const QString& text) {
 }
 
 // A structured value: components separated by ";", each a list of values separated by ",".
-std::vector<QStringList> components(const Property& property, bool commaSeparatesValues) {
+std::vector<QStringList> components(ValueDecoder& decoder, const Property& property,
+                                    bool commaSeparatesValues) {
     std::vector<QStringList> result;
     for (const QByteArray& component : splitUnescaped(property.value, ';')) {
         QStringList values;
         const QList<QByteArray> parts =
             commaSeparatesValues ? splitUnescaped(component, ',') : QList<QByteArray>{component};
         for (const QByteArray& part : parts)
-            if (const QString value = unescaped(decodedText(property, part)).trimmed(); !value.isEmpty())
+            if (const QString value = unescaped(decoder.text(property, part)).trimmed(); !value.isEmpty())
                 values << value;
         result.push_back(values);
     }
@@ -240,38 +264,40 @@ bool commaSeparatesValues(const Card& card) {
 }
 
 // The preferred address, else the home address, else the first one given.
-QStringList chosenAddress(const Card& card) {
+QStringList chosenAddress(ValueDecoder& decoder, const Card& card) {
     const auto rank = [](const Property& adr) {
         return std::pair(preference(adr), adr.hasParameterValue("TYPE", "HOME") ? 0 : 1);
     };
     const auto chosen = std::min_element(card.adrs.begin(), card.adrs.end(),
                                          [&](const auto& a, const auto& b) { return rank(a) < rank(b); });
     return chosen == card.adrs.end() ? QStringList()
-                                     : addressLines(components(*chosen, commaSeparatesValues(card)));
+                                     : addressLines(components(decoder, *chosen, commaSeparatesValues(card)));
 }
 
 // N: family names; given names; additional names; honorific prefixes; honorific suffixes.
-Contact contactOf(const Card& card) {
+Contact contactOf(ValueDecoder& decoder, const Card& card) {
     Contact contact;
     contact.line = card.line;
     std::vector<QStringList> n;
     if (card.n)
-        n = components(*card.n, commaSeparatesValues(card));
+        n = components(decoder, *card.n, commaSeparatesValues(card));
     contact.firstName = component(n, 1).join(u' ');
     if (card.fn)
         contact.fullName =
-            detail::nonEmptyLines({unescaped(decodedText(*card.fn, card.fn->value))}).join(u' ');
+            detail::nonEmptyLines({unescaped(decoder.text(*card.fn, card.fn->value))}).join(u' ');
     if (contact.fullName.isEmpty())
         contact.fullName = detail::nonEmptyLines({component(n, 3).join(u' '), component(n, 1).join(u' '),
                                                   component(n, 2).join(u' '), component(n, 0).join(u' '),
                                                   component(n, 4).join(u' ')})
                                .join(u' ');
-    contact.addressLines = chosenAddress(card);
+    contact.addressLines = chosenAddress(decoder, card);
     return contact;
 }
 
 class CardReader {
 public:
+    explicit CardReader(bool fileIsUnicode) : decoder_(fileIsUnicode) {}
+
     void read(const Property& property) {
         if (property.name == "BEGIN" && property.value.trimmed().toUpper() == "VCARD") {
             if (depth_++ == 0)
@@ -285,7 +311,6 @@ public:
                 finish();
             return;
         }
-        checkEncoding(property);
         if (depth_ == 1)
             take(property);
     }
@@ -293,17 +318,11 @@ public:
     ContactList done() {
         if (depth_ > 0)
             throw ReadError(card_.line, QStringLiteral("a vCard without END:VCARD"));
+        list_.readAsWindows1252 = decoder_.usedWindows1252();
         return std::move(list_);
     }
 
 private:
-    // Every value without a CHARSET of its own is UTF-8, whether or not it is read.
-    static void checkEncoding(const Property& property) {
-        if (property.parameterValues("CHARSET").isEmpty() && !property.hasParameterValue("ENCODING", "B") &&
-            !property.hasParameterValue("ENCODING", "BASE64"))
-            decodedText(property, property.value);
-    }
-
     void take(const Property& property) {
         if (property.name == "VERSION")
             card_.version = QString::fromLatin1(property.value.trimmed());
@@ -316,13 +335,22 @@ private:
     }
 
     void finish() {
-        Contact contact = contactOf(card_);
+        Contact contact;
+        try {
+            contact = contactOf(decoder_, card_);
+        } catch (const UnreadableValue& unreadable) {
+            list_.skipped << QStringLiteral("line %1: %2, the contact left out")
+                                 .arg(unreadable.line)
+                                 .arg(unreadable.reason);
+            return;
+        }
         if (contact.fullName.isEmpty())
             list_.skipped << QStringLiteral("line %1: a contact without a name, left out").arg(card_.line);
         else
             list_.contacts.push_back(std::move(contact));
     }
 
+    ValueDecoder decoder_;
     int depth_ = 0;
     Card card_;
     ContactList list_;
@@ -331,8 +359,9 @@ private:
 } // namespace
 
 ContactList readVCardContacts(const QByteArray& contents) {
-    CardReader reader;
-    for (const ContentLine& line : unfold(detail::withoutByteOrderMark(contents))) {
+    const bool isUnicode = unicodeEncodingOf(contents).has_value();
+    CardReader reader(isUnicode);
+    for (const ContentLine& line : unfold(isUnicode ? decodedText(contents).text.toUtf8() : contents)) {
         if (line.text.trimmed().isEmpty())
             continue;
         const std::optional<Property> property = propertyFrom(line);

@@ -26,11 +26,10 @@ std::optional<RecipientList> readOrReport(const LetterOptions& options, const Ba
     try {
         return contacts::readContactsFile(options.recipientsFile);
     } catch (const contacts::ReadError& error) {
-        output.message(error.line() > 0 ? QStringLiteral("%1: line %2: %3")
-                                              .arg(options.recipientsFile)
-                                              .arg(error.line())
-                                              .arg(error.message())
-                                        : error.message());
+        output.message(error.line() > 0
+                           ? options.recipientsFile + QStringLiteral(": line %1: ").arg(error.line()) +
+                                 error.message()
+                           : error.message());
         return std::nullopt;
     }
 }
@@ -136,8 +135,12 @@ int runBatch(const LetterOptions& options, const BatchOutput& output) {
     const std::optional<RecipientList> list = readOrReport(options, output);
     if (!list)
         return 2;
+    for (const QString& note : options.notes)
+        output.message(note);
+    if (list->readAsWindows1252)
+        output.message(options.recipientsFile + QStringLiteral(": not UTF-8, read as Windows-1252"));
     for (const QString& skipped : list->skipped)
-        output.message(QStringLiteral("%1: %2").arg(options.recipientsFile, skipped));
+        output.message(options.recipientsFile + QStringLiteral(": ") + skipped);
     if (!QDir().mkpath(options.outFolder)) {
         output.message(QStringLiteral("The folder %1 cannot be created.").arg(options.outFolder));
         return 2;
