@@ -8,7 +8,10 @@
 
 #include <QHash>
 
+#include <algorithm>
+#include <array>
 #include <memory>
+#include <optional>
 
 namespace tavrin::contacts {
 
@@ -19,6 +22,59 @@ struct CsvRow {
     int line = 0;
 };
 
+// A line and its end: "\r\n", "\n" or a lone "\r" (old Macintosh files), kept so that libcsv sees it.
+QList<QByteArray> splitKeepingEnds(const QByteArray& bytes) {
+    QList<QByteArray> lines;
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        qsizetype end = start;
+        while (end < bytes.size() && bytes.at(end) != '\n' && bytes.at(end) != '\r')
+            ++end;
+        if (end < bytes.size())
+            end += bytes.at(end) == '\r' && end + 1 < bytes.size() && bytes.at(end + 1) == '\n' ? 2 : 1;
+        lines << bytes.mid(start, end - start);
+        start = end;
+    }
+    return lines;
+}
+
+// How the fields are separated: Excel's "sep=;" first line says so; without it the header row is
+// counted, since Excel in most of Europe writes semicolons and "Unicode text" writes tabs.
+struct Dialect {
+    unsigned char delimiter = ',';
+    bool firstLineNamesIt = false;
+};
+
+std::optional<unsigned char> separatorLine(const QByteArray& line) {
+    const QByteArray text = line.trimmed();
+    if (text.size() == 5 && text.left(4).toLower() == "sep=" && text.at(4) != '"' && uchar(text.at(4)) < 0x80)
+        return uchar(text.at(4));
+    return std::nullopt;
+}
+
+// Counted outside quotes, so that a comma in a quoted column name does not decide.
+unsigned char headerDelimiter(const QByteArray& header) {
+    const QByteArray candidates = ",;\t";
+    std::array<int, 3> counts{};
+    bool quoted = false;
+    for (const char c : header) {
+        if (c == '"')
+            quoted = !quoted;
+        else if (const qsizetype index = candidates.indexOf(c); index >= 0 && !quoted)
+            ++counts[std::size_t(index)];
+    }
+    const auto most = std::max_element(counts.begin(), counts.end());
+    return *most == 0 ? ',' : uchar(candidates.at(most - counts.begin()));
+}
+
+Dialect dialectOf(const QList<QByteArray>& lines) {
+    if (lines.isEmpty())
+        return {};
+    if (const std::optional<unsigned char> named = separatorLine(lines.front()))
+        return {*named, true};
+    return {headerDelimiter(lines.front()), false};
+}
+
 // Feeds libcsv one line at a time, so that every row knows the line it starts on even when a quoted
 // field runs over several lines.
 class CsvRows {
@@ -27,7 +83,9 @@ public:
         csv_init(&parser_, CSV_STRICT | CSV_STRICT_FINI);
         std::unique_ptr<csv_parser, decltype(&csv_free)> freeing(&parser_, &csv_free);
         const QList<QByteArray> lines = splitKeepingEnds(bytes);
-        for (qsizetype index = 0; index < lines.size(); ++index)
+        const Dialect dialect = dialectOf(lines);
+        csv_set_delim(&parser_, dialect.delimiter);
+        for (qsizetype index = dialect.firstLineNamesIt ? 1 : 0; index < lines.size(); ++index)
             feed(lines.at(index), int(index) + 1);
         if (csv_fini(&parser_, &CsvRows::onField, &CsvRows::onRowEnd, this) != 0)
             throw ReadError(rowStart_, QStringLiteral("a quoted field is never closed"));
@@ -36,18 +94,6 @@ public:
     std::vector<CsvRow> rows;
 
 private:
-    static QList<QByteArray> splitKeepingEnds(const QByteArray& bytes) {
-        QList<QByteArray> lines;
-        qsizetype start = 0;
-        while (start < bytes.size()) {
-            qsizetype end = bytes.indexOf('\n', start);
-            end = end < 0 ? bytes.size() : end + 1;
-            lines << bytes.mid(start, end - start);
-            start = end;
-        }
-        return lines;
-    }
-
     void feed(const QByteArray& line, int number) {
         if (!rowOpen_)
             rowStart_ = number;
@@ -222,9 +268,18 @@ ContactList readCsvContacts(const QByteArray& contents) {
 
     ContactList list;
     list.readAsWindows1252 = text.encoding == Encoding::Windows1252;
+    const qsizetype columnCount = rows.front().fields.size();
     for (auto row = rows.begin() + 1; row != rows.end(); ++row) {
         if (isBlank(*row))
             continue;
+        // A field too many or too few would shift every one after it into the wrong column.
+        if (row->fields.size() != columnCount) {
+            list.skipped << QStringLiteral("line %1: %2 fields where the header has %3, left out")
+                                .arg(row->line)
+                                .arg(row->fields.size())
+                                .arg(columnCount);
+            continue;
+        }
         Contact contact{contactFullName(header, *row), header.firstValue(*row, GivenNameColumns),
                         contactAddress(header, *row), row->line};
         if (contact.fullName.isEmpty()) {

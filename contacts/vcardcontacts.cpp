@@ -56,13 +56,26 @@ bool isQuotedPrintableLine(const QByteArray& text) {
     return colon > 0 && text.left(colon).toUpper().contains("QUOTED-PRINTABLE");
 }
 
+// The lines without their ends, whichever of "\r\n", "\n" and a lone "\r" ends them.
+QList<QByteArray> physicalLines(const QByteArray& bytes) {
+    QList<QByteArray> lines;
+    qsizetype start = 0;
+    while (start <= bytes.size()) {
+        qsizetype end = start;
+        while (end < bytes.size() && bytes.at(end) != '\n' && bytes.at(end) != '\r')
+            ++end;
+        lines << bytes.mid(start, end - start);
+        if (end == bytes.size())
+            break;
+        start = end + (bytes.at(end) == '\r' && end + 1 < bytes.size() && bytes.at(end + 1) == '\n' ? 2 : 1);
+    }
+    return lines;
+}
+
 // Folded lines (a line starting with a space or tab continues the one before) are joined, and so are
 // the soft line breaks of quoted-printable values (a line ending in "=").
 std::vector<ContentLine> unfold(const QByteArray& bytes) {
-    QList<QByteArray> physical = bytes.split('\n');
-    for (QByteArray& line : physical)
-        if (line.endsWith('\r'))
-            line.chop(1);
+    const QList<QByteArray> physical = physicalLines(bytes);
     std::vector<ContentLine> lines;
     bool softBreak = false;
     for (qsizetype index = 0; index < physical.size(); ++index) {
