@@ -2,8 +2,6 @@
 
 #include "encoding.h"
 
-#include <QRegularExpression>
-
 namespace tavrin::contacts {
 
 ReadError::ReadError(int line, const QString& message)
@@ -39,27 +37,5 @@ ContactList readContactsFile(const QString& path) {
     throw ReadError(0,
                     QStringLiteral("cannot read ") + path + QStringLiteral(": ") + contents.error().detail);
 }
-
-namespace detail {
-
-QString localityLine(const QString& city, const QString& region, const QString& postalCode) {
-    const QString regionAndCode = QStringList{region.trimmed(), postalCode.trimmed()}
-                                      .filter(QRegularExpression(QStringLiteral(".")))
-                                      .join(QLatin1Char(' '));
-    return QStringList{city.trimmed(), regionAndCode}
-        .filter(QRegularExpression(QStringLiteral(".")))
-        .join(QStringLiteral(", "));
-}
-
-QStringList nonEmptyLines(const QStringList& texts) {
-    QStringList lines;
-    for (const QString& text : texts)
-        for (const QString& line : text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n"))))
-            if (const QString trimmed = line.trimmed(); !trimmed.isEmpty())
-                lines << trimmed;
-    return lines;
-}
-
-} // namespace detail
 
 } // namespace tavrin::contacts

@@ -2,6 +2,8 @@
 
 // The contacts of an address book export: CSV (csvcontacts.cpp) or vCard (vcardcontacts.cpp).
 
+#include "postaladdress.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -16,6 +18,9 @@ struct Contact {
     QString firstName;        // the given name; empty when the export has none
     QStringList addressLines; // in the order they go on the envelope
     int line = 0;             // where the record starts in its file, from 1
+    // The company or organisation; when the record names no person, fullName is this and firstName is
+    // empty.
+    QString organisation = {};
 
     // The given name, or the full name when none is known.
     QString firstOrFullName() const { return firstName.isEmpty() ? fullName : firstName; }
@@ -26,6 +31,9 @@ struct ContactList {
     std::vector<Contact> contacts;
     // One "line N: ..." sentence for each record left out (a record without a name).
     QStringList skipped;
+    // One "line N: ..." sentence for each contact read whole that still lacks something the user expects
+    // (address columns that give no address).
+    QStringList warnings;
     // Some of the text was neither UTF-8 nor UTF-16 and was read as Windows-1252.
     bool readAsWindows1252 = false;
 };
@@ -49,13 +57,5 @@ ContactList readContacts(const QByteArray& contents);
 
 ContactList readCsvContacts(const QByteArray& contents);
 ContactList readVCardContacts(const QByteArray& contents);
-
-// Shared by both readers.
-namespace detail {
-// "City, Region Postal code": the parts given, in that order.
-QString localityLine(const QString& city, const QString& region, const QString& postalCode);
-// The non-empty lines of each text, each trimmed, in order.
-QStringList nonEmptyLines(const QStringList& texts);
-} // namespace detail
 
 } // namespace tavrin::contacts

@@ -8,6 +8,8 @@
 
 #include <QHash>
 
+#include <initializer_list>
+
 #include <algorithm>
 #include <array>
 #include <memory>
@@ -127,42 +129,84 @@ private:
     bool rowEnded_ = false;
 };
 
-// The parts of one postal address, each a column of the header (-1 when it has none).
-struct AddressColumns {
-    QStringList streetColumns;
-    QString city, region, postalCode, country;
-    QString formatted; // one column holding the whole address, used when the parts are empty
-};
+// Each part of a contact may go by several column names: the first that has a value counts.
+using Names = QStringList;
 
-const AddressColumns ThunderbirdHome{{QStringLiteral("home address"), QStringLiteral("home address 2")},
-                                     QStringLiteral("home city"),
-                                     QStringLiteral("home state"),
-                                     QStringLiteral("home zipcode"),
-                                     QStringLiteral("home country"),
-                                     {}};
-const AddressColumns ThunderbirdWork{{QStringLiteral("work address"), QStringLiteral("work address 2")},
-                                     QStringLiteral("work city"),
-                                     QStringLiteral("work state"),
-                                     QStringLiteral("work zipcode"),
-                                     QStringLiteral("work country"),
-                                     {}};
-
-AddressColumns googleAddress(int number) {
-    const QString prefix = QStringLiteral("address %1 - ").arg(number);
-    return {{prefix + QStringLiteral("po box"), prefix + QStringLiteral("street"),
-             prefix + QStringLiteral("extended address")},
-            prefix + QStringLiteral("city"),
-            prefix + QStringLiteral("region"),
-            prefix + QStringLiteral("postal code"),
-            prefix + QStringLiteral("country"),
-            prefix + QStringLiteral("formatted")};
+Names names(std::initializer_list<const char*> list) {
+    Names result;
+    for (const char* name : list)
+        result << QString::fromUtf8(name);
+    return result;
 }
 
-const QStringList FullNameColumns{QStringLiteral("name"), QStringLiteral("display name"),
-                                  QStringLiteral("full name")};
-const QStringList GivenNameColumns{QStringLiteral("first name"), QStringLiteral("given name")};
-const QStringList MiddleNameColumns{QStringLiteral("middle name"), QStringLiteral("additional name")};
-const QStringList FamilyNameColumns{QStringLiteral("last name"), QStringLiteral("family name")};
+// The columns of one postal address.
+struct AddressColumns {
+    std::vector<Names> streetLines; // each a line, in order
+    Names city, region, postalCode, country;
+    Names formatted; // one column holding the whole address, used when the parts are empty
+    bool home = false;
+};
+
+// Outlook: Home, Business and Other, each with three street lines and a post office box.
+AddressColumns outlookAddress(const QString& kind) {
+    const QString k = kind + u' ';
+    return {{{k + QStringLiteral("address po box")},
+             {k + QStringLiteral("street")},
+             {k + QStringLiteral("street 2")},
+             {k + QStringLiteral("street 3")}},
+            {k + QStringLiteral("city")},
+            {k + QStringLiteral("state")},
+            {k + QStringLiteral("postal code")},
+            {k + QStringLiteral("country/region"), k + QStringLiteral("country")},
+            {},
+            kind == u"home"};
+}
+
+AddressColumns thunderbirdAddress(const QString& kind) {
+    const QString k = kind + u' ';
+    return {{{k + QStringLiteral("address")}, {k + QStringLiteral("address 2")}},
+            {k + QStringLiteral("city")},
+            {k + QStringLiteral("state")},
+            {k + QStringLiteral("zipcode")},
+            {k + QStringLiteral("country")},
+            {},
+            kind == u"home"};
+}
+
+AddressColumns googleAddress(int number, bool home) {
+    const QString prefix = QStringLiteral("address %1 - ").arg(number);
+    return {{{prefix + QStringLiteral("po box")},
+             {prefix + QStringLiteral("street")},
+             {prefix + QStringLiteral("extended address")}},
+            {prefix + QStringLiteral("city")},
+            {prefix + QStringLiteral("region")},
+            {prefix + QStringLiteral("postal code")},
+            {prefix + QStringLiteral("country")},
+            {prefix + QStringLiteral("formatted")},
+            home};
+}
+
+// A hand-made list's plain columns, in English, German and French.
+const AddressColumns PlainAddress{
+    {names(
+         {"street", "street address", "address line 1", "straße", "strasse", "anschrift", "adresse", "rue"}),
+     names({"address line 2", "street 2", "adresse 2", "complément d'adresse"})},
+    names({"city", "town", "ort", "stadt", "wohnort", "ville", "localité", "commune"}),
+    names({"state", "region", "province", "county", "bundesland", "kanton", "région", "département"}),
+    names({"zip", "zip code", "zipcode", "postcode", "post code", "postal code", "plz", "postleitzahl",
+           "code postal", "cp"}),
+    names({"country", "country/region", "land", "staat", "pays"}),
+    {},
+    false};
+
+const Names FullNameColumns = names({"name", "display name", "full name"});
+const Names GivenNameColumns = names({"first name", "given name", "vorname", "prénom", "prenom"});
+const Names MiddleNameColumns = names({"middle name", "additional name"});
+const Names FamilyNameColumns =
+    names({"last name", "family name", "surname", "nachname", "nom", "nom de famille"});
+const Names OrganisationColumns =
+    names({"company", "organization", "organisation", "organization name", "organization 1 - name", "firma",
+           "unternehmen", "entreprise", "société", "societe"});
 const QString AddressColumn = QStringLiteral("address");
 constexpr int GoogleAddressCount = 3;
 
@@ -170,79 +214,114 @@ class Header {
 public:
     explicit Header(const QStringList& names) {
         for (qsizetype index = 0; index < names.size(); ++index)
-            columns_.insert(names.at(index).trimmed().toLower(), int(index));
+            columns_[names.at(index).trimmed().toLower()] << int(index);
     }
 
+    bool has(const Names& names) const {
+        return std::any_of(names.begin(), names.end(),
+                           [&](const QString& name) { return columns_.contains(name); });
+    }
     bool namesSomeone() const {
-        for (const QStringList* set : {&FullNameColumns, &GivenNameColumns, &FamilyNameColumns})
-            for (const QString& column : *set)
-                if (columns_.contains(column))
-                    return true;
-        return false;
+        return has(FullNameColumns) || has(GivenNameColumns) || has(FamilyNameColumns) ||
+               has(OrganisationColumns);
     }
 
-    QString value(const CsvRow& row, const QString& column) const {
-        const int index = columns_.value(column, -1);
-        return index < 0 ? QString() : row.fields.value(index).trimmed();
-    }
-    QString firstValue(const CsvRow& row, const QStringList& columns) const {
-        for (const QString& column : columns)
-            if (QString found = value(row, column); !found.isEmpty())
-                return found;
+    // A name given to several columns has the value of the first that is not empty.
+    QString value(const CsvRow& row, const Names& names) const {
+        for (const QString& name : names)
+            for (const int index : columns_.value(name))
+                if (QString found = row.fields.value(index).trimmed(); !found.isEmpty())
+                    return found;
         return {};
     }
+    QString value(const CsvRow& row, const QString& name) const { return value(row, Names{name}); }
 
 private:
-    QHash<QString, int> columns_;
+    QHash<QString, QList<int>> columns_;
 };
 
-QStringList addressLines(const Header& header, const CsvRow& row, const AddressColumns& address) {
-    QStringList streets;
-    for (const QString& column : address.streetColumns)
-        streets << header.value(row, column);
-    QStringList lines = detail::nonEmptyLines(
-        streets +
-        QStringList{detail::localityLine(header.value(row, address.city), header.value(row, address.region),
-                                         header.value(row, address.postalCode)),
-                    header.value(row, address.country)});
-    if (lines.isEmpty() && !address.formatted.isEmpty())
-        lines = detail::nonEmptyLines({header.value(row, address.formatted)});
-    return lines;
+struct AddressChoice {
+    QStringList lines;
+    bool complete = false;
+};
+
+AddressChoice addressOf(const Header& header, const CsvRow& row, const AddressColumns& columns) {
+    PostalAddress address;
+    for (const Names& line : columns.streetLines)
+        address.streetLines << header.value(row, line);
+    address.city = header.value(row, columns.city);
+    address.region = header.value(row, columns.region);
+    address.postalCode = header.value(row, columns.postalCode);
+    address.country = header.value(row, columns.country);
+    if (!address.isEmpty())
+        return {addressLines(address), address.isComplete()};
+    const QStringList formatted = nonEmptyLines({header.value(row, columns.formatted)});
+    return {formatted, formatted.size() > 1};
 }
 
-// Google numbers its addresses; one whose type says home comes first.
-std::vector<AddressColumns> addressChoices(const Header& header, const CsvRow& row) {
-    std::vector<AddressColumns> home, others;
+// Every address a row may hold, home addresses first.
+std::vector<AddressColumns> addressColumns(const Header& header, const CsvRow& row) {
+    std::vector<AddressColumns> all{thunderbirdAddress(QStringLiteral("home")),
+                                    outlookAddress(QStringLiteral("home"))};
     for (int number = 1; number <= GoogleAddressCount; ++number) {
         const QString prefix = QStringLiteral("address %1 - ").arg(number);
         const QString type =
-            header.firstValue(row, {prefix + QStringLiteral("type"), prefix + QStringLiteral("label")});
-        (type.contains(QLatin1String("home"), Qt::CaseInsensitive) ? home : others)
-            .push_back(googleAddress(number));
+            header.value(row, Names{prefix + QStringLiteral("type"), prefix + QStringLiteral("label")});
+        all.push_back(googleAddress(number, type.contains(QLatin1String("home"), Qt::CaseInsensitive)));
     }
-    std::vector<AddressColumns> choices{ThunderbirdHome};
-    choices.insert(choices.end(), home.begin(), home.end());
-    choices.insert(choices.end(), others.begin(), others.end());
-    choices.push_back(ThunderbirdWork);
-    return choices;
+    all.push_back(outlookAddress(QStringLiteral("business")));
+    all.push_back(outlookAddress(QStringLiteral("other")));
+    all.push_back(thunderbirdAddress(QStringLiteral("work")));
+    all.push_back(PlainAddress);
+    std::stable_partition(all.begin(), all.end(), [](const AddressColumns& columns) { return columns.home; });
+    return all;
 }
 
+bool hasAddressColumns(const Header& header, const CsvRow& row) {
+    if (header.has({AddressColumn}))
+        return true;
+    for (const AddressColumns& columns : addressColumns(header, row))
+        for (const Names& line : columns.streetLines)
+            if (header.has(line))
+                return true;
+    return false;
+}
+
+// Our own "address" column first; then the first complete home address, else the first complete one,
+// else the first that gives anything.
 QStringList contactAddress(const Header& header, const CsvRow& row) {
     if (const QString address = header.value(row, AddressColumn); !address.isEmpty())
-        return detail::nonEmptyLines({address});
-    for (const AddressColumns& choice : addressChoices(header, row))
-        if (QStringList lines = addressLines(header, row, choice); !lines.isEmpty())
-            return lines;
-    return {};
+        return nonEmptyLines({address});
+    std::optional<QStringList> partial;
+    for (const AddressColumns& columns : addressColumns(header, row)) {
+        AddressChoice choice = addressOf(header, row, columns);
+        if (choice.complete)
+            return choice.lines;
+        if (!partial && !choice.lines.isEmpty())
+            partial = std::move(choice.lines);
+    }
+    return partial.value_or(QStringList());
 }
 
-QString contactFullName(const Header& header, const CsvRow& row) {
-    if (QString full = header.firstValue(row, FullNameColumns); !full.isEmpty())
+QString personName(const Header& header, const CsvRow& row) {
+    if (QString full = header.value(row, FullNameColumns); !full.isEmpty())
         return full;
-    return detail::nonEmptyLines({header.firstValue(row, GivenNameColumns),
-                                  header.firstValue(row, MiddleNameColumns),
-                                  header.firstValue(row, FamilyNameColumns)})
+    return nonEmptyLines({header.value(row, GivenNameColumns), header.value(row, MiddleNameColumns),
+                          header.value(row, FamilyNameColumns)})
         .join(QLatin1Char(' '));
+}
+
+// A person, or an organisation when the row names no one.
+Contact contactOf(const Header& header, const CsvRow& row) {
+    Contact contact;
+    contact.fullName = personName(header, row);
+    contact.firstName = header.value(row, GivenNameColumns);
+    contact.organisation = header.value(row, OrganisationColumns);
+    if (contact.fullName.isEmpty())
+        contact.fullName = contact.organisation;
+    contact.addressLines = contactAddress(header, row);
+    contact.line = row.line;
+    return contact;
 }
 
 bool isBlank(const CsvRow& row) {
@@ -280,12 +359,13 @@ ContactList readCsvContacts(const QByteArray& contents) {
                                 .arg(columnCount);
             continue;
         }
-        Contact contact{contactFullName(header, *row), header.firstValue(*row, GivenNameColumns),
-                        contactAddress(header, *row), row->line};
+        Contact contact = contactOf(header, *row);
         if (contact.fullName.isEmpty()) {
             list.skipped << QStringLiteral("line %1: a recipient without a name, left out").arg(row->line);
             continue;
         }
+        if (contact.addressLines.isEmpty() && hasAddressColumns(header, *row))
+            list.warnings << QStringLiteral("line %1: no address in the address columns").arg(row->line);
         list.contacts.push_back(std::move(contact));
     }
     return list;

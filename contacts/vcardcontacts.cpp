@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <tuple>
 
 namespace tavrin::contacts {
 
@@ -246,12 +247,9 @@ QStringList component(const std::vector<QStringList>& all, std::size_t index) {
 }
 
 // ADR: post office box; extended address; street; locality; region; postal code; country.
-QStringList addressLines(const std::vector<QStringList>& adr) {
-    return detail::nonEmptyLines(
-        component(adr, 0) + component(adr, 1) + component(adr, 2) +
-        QStringList{detail::localityLine(component(adr, 3).join(u' '), component(adr, 4).join(u' '),
-                                         component(adr, 5).join(u' ')),
-                    component(adr, 6).join(u' ')});
+PostalAddress postalAddress(const std::vector<QStringList>& adr) {
+    return {component(adr, 0) + component(adr, 1) + component(adr, 2), component(adr, 3).join(u' '),
+            component(adr, 4).join(u' '), component(adr, 5).join(u' '), component(adr, 6).join(u' ')};
 }
 
 // 4.0 ranks with PREF=1 (most preferred) to 100; 2.1 and 3.0 mark the one preferred with a type.
@@ -268,7 +266,7 @@ int preference(const Property& adr) {
 struct Card {
     int line = 0;
     QString version;
-    std::optional<Property> fn, n;
+    std::optional<Property> fn, n, org;
     std::vector<Property> adrs;
 };
 
@@ -276,15 +274,19 @@ bool commaSeparatesValues(const Card& card) {
     return card.version != u"2.1";
 }
 
-// The preferred address, else the home address, else the first one given.
+// Of the complete addresses the preferred one, else the home one, else the first; an incomplete one only
+// when no address is complete.
 QStringList chosenAddress(ValueDecoder& decoder, const Card& card) {
-    const auto rank = [](const Property& adr) {
-        return std::pair(preference(adr), adr.hasParameterValue("TYPE", "HOME") ? 0 : 1);
-    };
-    const auto chosen = std::min_element(card.adrs.begin(), card.adrs.end(),
-                                         [&](const auto& a, const auto& b) { return rank(a) < rank(b); });
-    return chosen == card.adrs.end() ? QStringList()
-                                     : addressLines(components(decoder, *chosen, commaSeparatesValues(card)));
+    std::vector<std::pair<std::tuple<bool, int, int>, PostalAddress>> ranked;
+    for (const Property& adr : card.adrs) {
+        PostalAddress address = postalAddress(components(decoder, adr, commaSeparatesValues(card)));
+        ranked.push_back(
+            {{!address.isComplete(), preference(adr), adr.hasParameterValue("TYPE", "HOME") ? 0 : 1},
+             std::move(address)});
+    }
+    const auto chosen = std::min_element(ranked.begin(), ranked.end(),
+                                         [](const auto& a, const auto& b) { return a.first < b.first; });
+    return chosen == ranked.end() ? QStringList() : addressLines(chosen->second);
 }
 
 // N: family names; given names; additional names; honorific prefixes; honorific suffixes.
@@ -296,13 +298,23 @@ Contact contactOf(ValueDecoder& decoder, const Card& card) {
         n = components(decoder, *card.n, commaSeparatesValues(card));
     contact.firstName = component(n, 1).join(u' ');
     if (card.fn)
-        contact.fullName =
-            detail::nonEmptyLines({unescaped(decoder.text(*card.fn, card.fn->value))}).join(u' ');
+        contact.fullName = nonEmptyLines({unescaped(decoder.text(*card.fn, card.fn->value))}).join(u' ');
     if (contact.fullName.isEmpty())
-        contact.fullName = detail::nonEmptyLines({component(n, 3).join(u' '), component(n, 1).join(u' '),
-                                                  component(n, 2).join(u' '), component(n, 0).join(u' '),
-                                                  component(n, 4).join(u' ')})
-                               .join(u' ');
+        contact.fullName =
+            nonEmptyLines({component(n, 3).join(u' '), component(n, 1).join(u' '), component(n, 2).join(u' '),
+                           component(n, 0).join(u' '), component(n, 4).join(u' ')})
+                .join(u' ');
+    // ORG: the organisation's name; units below it.
+    if (card.org)
+        contact.organisation = component(components(decoder, *card.org, false), 0).join(u' ');
+    // A card without a person's name whose FN, if any, is the organisation's (as Apple's company cards
+    // have it) stands for the organisation.
+    const bool namesAPerson = !(component(n, 0) + component(n, 1)).isEmpty();
+    if (!contact.organisation.isEmpty() && !namesAPerson &&
+        (contact.fullName.isEmpty() || contact.fullName == contact.organisation)) {
+        contact.fullName = contact.organisation;
+        contact.firstName.clear();
+    }
     contact.addressLines = chosenAddress(decoder, card);
     return contact;
 }
@@ -314,7 +326,7 @@ public:
     void read(const Property& property) {
         if (property.name == "BEGIN" && property.value.trimmed().toUpper() == "VCARD") {
             if (depth_++ == 0)
-                card_ = Card{property.line, {}, {}, {}, {}};
+                card_ = Card{property.line, {}, {}, {}, {}, {}};
             return;
         }
         if (depth_ == 0)
@@ -343,6 +355,8 @@ private:
             card_.fn = property;
         else if (property.name == "N" && !card_.n)
             card_.n = property;
+        else if (property.name == "ORG" && !card_.org)
+            card_.org = property;
         else if (property.name == "ADR")
             card_.adrs.push_back(property);
     }

@@ -42,7 +42,7 @@ QStringList writerLines(const LetterOptions& options, const Recipient& recipient
     for (const auto& text : {options.writerName, options.writerAddress})
         if (text)
             texts << withLineBreaks(personalised(*text, recipient));
-    return contacts::detail::nonEmptyLines(texts);
+    return contacts::nonEmptyLines(texts);
 }
 
 class Batch {
@@ -139,8 +139,8 @@ int runBatch(const LetterOptions& options, const BatchOutput& output) {
         output.message(note);
     if (list->readAsWindows1252)
         output.message(options.recipientsFile + QStringLiteral(": not UTF-8, read as Windows-1252"));
-    for (const QString& skipped : list->skipped)
-        output.message(options.recipientsFile + QStringLiteral(": ") + skipped);
+    for (const QString& problem : list->skipped + list->warnings)
+        output.message(options.recipientsFile + QStringLiteral(": ") + problem);
     if (!QDir().mkpath(options.outFolder)) {
         output.message(QStringLiteral("The folder %1 cannot be created.").arg(options.outFolder));
         return 2;
@@ -162,7 +162,7 @@ int runBatch(const LetterOptions& options, const BatchOutput& output) {
         ++batch.tally.failed;
     }
     output.message(summary(batch.tally, options.outFolder));
-    return batch.tally.skipped + batch.tally.failed > 0 ? 1 : 0;
+    return batch.tally.skipped + batch.tally.failed > 0 || !list->warnings.isEmpty() ? 1 : 0;
 }
 
 } // namespace tavrin::letters

@@ -17,6 +17,7 @@ struct ReadCase {
     std::vector<Contact> expected;
     QStringList skipped = {};
     bool readAsWindows1252 = false;
+    QStringList warnings = {};
 };
 
 void PrintTo(const ReadCase& c, std::ostream* out) {
@@ -28,8 +29,8 @@ class ReadingRecipients : public testing::TestWithParam<ReadCase> {};
 std::string describe(const std::vector<Contact>& recipients) {
     std::string text;
     for (const Contact& r : recipients)
-        text += QStringLiteral("[%1 | %2 | %3 | line %4]\n")
-                    .arg(r.fullName, r.firstName, r.addressLines.join(u'/'))
+        text += QStringLiteral("[%1 | %2 | %3 | %4 | line %5]\n")
+                    .arg(r.fullName, r.firstName, r.addressLines.join(u'/'), r.organisation)
                     .arg(r.line)
                     .toStdString();
     return text;
@@ -40,6 +41,7 @@ TEST_P(ReadingRecipients, GivesEveryNamedRecordInOrder) {
     EXPECT_EQ(describe(list.contacts), describe(GetParam().expected));
     EXPECT_EQ(list.skipped, GetParam().skipped);
     EXPECT_EQ(list.readAsWindows1252, GetParam().readAsWindows1252);
+    EXPECT_EQ(list.warnings, GetParam().warnings);
 }
 
 QByteArray utf16LittleEndian(const char* text) {
@@ -48,8 +50,8 @@ QByteArray utf16LittleEndian(const char* text) {
            QByteArray(reinterpret_cast<const char*>(decoded.utf16()), decoded.size() * 2);
 }
 
-Contact r(const char* full, const char* first, QStringList lines, int line) {
-    return {QString::fromUtf8(full), QString::fromUtf8(first), lines, line};
+Contact r(const char* full, const char* first, QStringList lines, int line, const char* organisation = "") {
+    return {QString::fromUtf8(full), QString::fromUtf8(first), lines, line, QString::fromUtf8(organisation)};
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -79,7 +81,9 @@ INSTANTIATE_TEST_SUITE_P(
                  "name,address,first name\nAda\nAnn Lee,Apt 4, 1 Main St,Ann\nBo,,\n",
                  {r("Bo", "", {}, 4)},
                  {"line 2: 1 fields where the header has 3, left out",
-                  "line 3: 4 fields where the header has 3, left out"}},
+                  "line 3: 4 fields where the header has 3, left out"},
+                 false,
+                 {"line 4: no address in the address columns"}},
         ReadCase{"SemicolonsNamedByExcelsFirstLine",
                  "sep=;\r\nname;address\r\nAnn, Jr;\"1 Road; Town\"\r\n",
                  {r("Ann, Jr", "", {"1 Road; Town"}, 3)}},
@@ -123,8 +127,7 @@ INSTANTIATE_TEST_SUITE_P(
             "Address 1 - Formatted,Address 1 - Street,Address 1 - City,Address 1 - PO Box,Address 1 - Region,"
             "Address 1 - Postal Code,Address 1 - Country,Address 1 - Extended Address\n"
             "Maria,José,Silva,,,,Home,,Rua Augusta 10,Lisboa,,,1100-053,Portugal,3º Esq\n",
-            {r("Maria José Silva", "Maria", {"Rua Augusta 10", "3º Esq", "Lisboa, 1100-053", "Portugal"},
-               2)}},
+            {r("Maria José Silva", "Maria", {"Rua Augusta 10", "3º Esq", "1100-053 Lisboa", "Portugal"}, 2)}},
         ReadCase{"GoogleFormattedOnly",
                  "First Name,Last Name,Address 1 - Formatted\nAl,Bo,\"1 Road\nTown\"\n",
                  {r("Al Bo", "Al", {"1 Road", "Town"}, 2)}},
@@ -152,7 +155,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "KEY;TYPE=work;VALUE=uri:\r\n http://www.viagenie.ca/simon.perreault/simon.asc\r\n"
                  "URL;TYPE=home:http://nomis80.org\r\nEND:VCARD\r\n",
                  {r("Simon Perreault", "Simon",
-                    {"Suite D2-630", "2875 Laurier", "Quebec, QC G1V 2M2", "Canada"}, 1)}},
+                    {"Suite D2-630", "2875 Laurier", "Quebec, QC G1V 2M2", "Canada"}, 1, "Viagenie")}},
         // RFC 2426, section 7.
         ReadCase{
             "Rfc2426Example",
@@ -162,7 +165,8 @@ INSTANTIATE_TEST_SUITE_P(
             "END:vCard\r\n\r\nBEGIN:vCard\r\nVERSION:3.0\r\nFN:Tim Howes\r\nN:Howes;Tim;;;\r\n"
             "ADR;TYPE=WORK,POSTAL,PARCEL:;;501 E. Middlefield Rd.;Mountain View;\r\n CA; 94043;U.S.A.\r\n"
             "END:vCard\r\n",
-            {r("Frank Dawson", "", {"6544 Battleford Drive", "Raleigh, NC 27613-3502", "U.S.A."}, 1),
+            {r("Frank Dawson", "", {"6544 Battleford Drive", "Raleigh, NC 27613-3502", "U.S.A."}, 1,
+               "Lotus Development Corporation"),
              r("Tim Howes", "Tim", {"501 E. Middlefield Rd.", "Mountain View, CA 94043", "U.S.A."}, 11)}},
         // The vCard 2.1 text's own example: N only, bare parameters.
         ReadCase{"VCard21Example",
@@ -177,7 +181,7 @@ INSTANTIATE_TEST_SUITE_P(
             "FN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:J=C3=BCrgen M=C3=BCller\r\n"
             "ADR;HOME;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:;;Hauptstra=C3=9Fe 1=0D=0A=\r\n"
             "Hinterhaus;Berlin;;10115;Germany\r\nEND:VCARD\r\n",
-            {r("Jürgen Müller", "Jürgen", {"Hauptstraße 1", "Hinterhaus", "Berlin, 10115", "Germany"}, 1)}},
+            {r("Jürgen Müller", "Jürgen", {"Hauptstraße 1", "Hinterhaus", "10115 Berlin", "Germany"}, 1)}},
         // Android's export: every non-ASCII value quoted-printable UTF-8, bare QUOTED-PRINTABLE.
         ReadCase{
             "AndroidShape",
@@ -241,6 +245,180 @@ INSTANTIATE_TEST_SUITE_P(
             "BEGIN:VCARD\nVERSION:2.1\nFN:Boss\nAGENT:\nBEGIN:VCARD\nVERSION:2.1\nFN:Assistant\nEND:VCARD\n"
             "END:VCARD\n",
             {r("Boss", "", {}, 1)}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The column lists the applications document for their exports; every row fills only some columns.
+const QStringList OutlookColumns =
+    QStringLiteral(
+        "Title,First Name,Middle Name,Last Name,Suffix,Company,Department,Job Title,Business Street,Business "
+        "Street 2,Business Street 3,Business City,Business State,Business Postal Code,Business "
+        "Country/Region,Home "
+        "Street,Home Street 2,Home Street 3,Home City,Home State,Home Postal Code,Home Country/Region,Other "
+        "Street,Other Street 2,Other Street 3,Other City,Other State,Other Postal Code,Other Country/Region,"
+        "Assistant's Phone,Business Fax,Business Phone,Business Phone 2,Callback,Car Phone,Company Main "
+        "Phone,Home "
+        "Fax,Home Phone,Home Phone 2,ISDN,Mobile Phone,Other Fax,Other Phone,Pager,Primary Phone,Radio Phone,"
+        "TTY/TDD Phone,Telex,Account,Anniversary,Assistant's Name,Billing Information,Birthday,Business "
+        "Address PO "
+        "Box,Categories,Children,Directory Server,E-mail Address,E-mail Type,E-mail Display Name,E-mail 2 "
+        "Address,"
+        "E-mail 2 Type,E-mail 2 Display Name,E-mail 3 Address,E-mail 3 Type,E-mail 3 Display "
+        "Name,Gender,Government "
+        "ID Number,Hobby,Home Address PO Box,Initials,Internet Free "
+        "Busy,Keywords,Language,Location,Manager's Name,"
+        "Mileage,Notes,Office Location,Organizational ID Number,Other Address PO "
+        "Box,Priority,Private,Profession,"
+        "Referred By,Sensitivity,Spouse,User 1,User 2,User 3,User 4,Web Page")
+        .split(u',');
+
+const QStringList GoogleColumns =
+    QStringLiteral("First Name,Middle Name,Last Name,Phonetic First Name,Phonetic Middle Name,Phonetic Last "
+                   "Name,Name Prefix,"
+                   "Name Suffix,Nickname,File As,Organization Name,Organization Title,Organization "
+                   "Department,Birthday,Notes,"
+                   "Photo,Labels,E-mail 1 - Label,E-mail 1 - Value,Phone 1 - Label,Phone 1 - Value,Address 1 "
+                   "- Label,Address 1 "
+                   "- Formatted,Address 1 - Street,Address 1 - City,Address 1 - PO Box,Address 1 - "
+                   "Region,Address 1 - Postal "
+                   "Code,Address 1 - Country,Address 1 - Extended Address,Address 2 - Label,Address 2 - "
+                   "Formatted,Address 2 - "
+                   "Street,Address 2 - City,Address 2 - PO Box,Address 2 - Region,Address 2 - Postal "
+                   "Code,Address 2 - Country,"
+                   "Address 2 - Extended Address")
+        .split(u',');
+
+using Row = std::vector<std::pair<const char*, const char*>>;
+
+// The export as the application writes it: every column in the header, every field quoted, CRLF.
+QByteArray exportOf(const QStringList& columns, const std::vector<Row>& rows) {
+    const auto quoted = [](QStringList fields) {
+        for (QString& field : fields)
+            field = u'"' + field.replace(QStringLiteral("\""), QStringLiteral("\"\"")) + u'"';
+        return fields.join(u',');
+    };
+    QStringList lines{quoted(columns)};
+    for (const Row& row : rows) {
+        QStringList fields(columns.size());
+        for (const auto& [column, value] : row) {
+            const qsizetype index = columns.indexOf(QString::fromUtf8(column));
+            EXPECT_GE(index, 0) << column;
+            fields[index] = QString::fromUtf8(value);
+        }
+        lines << quoted(fields);
+    }
+    return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Exports, ReadingRecipients,
+    testing::Values(
+        ReadCase{"OutlookHomeAddressWhole",
+                 exportOf(OutlookColumns, {{{"First Name", "John"},
+                                            {"Last Name", "Doe"},
+                                            {"Home Street", "1 Main St"},
+                                            {"Home Street 2", "Apt 4"},
+                                            {"Home City", "Springfield"},
+                                            {"Home State", "IL"},
+                                            {"Home Postal Code", "62701"},
+                                            {"Home Country/Region", "United States of America"},
+                                            {"Business City", "Chicago"}}}),
+                 {r("John Doe", "John",
+                    {"1 Main St", "Apt 4", "Springfield, IL 62701", "United States of America"}, 2)}},
+        ReadCase{
+            "OutlookBusinessAddressWhenNoHome",
+            exportOf(OutlookColumns, {{{"First Name", "José"},
+                                       {"Last Name", "Müller"},
+                                       {"Company", "Müller GmbH"},
+                                       {"Business Street", "Hauptstraße 5"},
+                                       {"Business City", "Berlin"},
+                                       {"Business Postal Code", "10115"},
+                                       {"Business Country/Region", "Deutschland"}}}),
+            {r("José Müller", "José", {"Hauptstraße 5", "10115 Berlin", "Deutschland"}, 2, "Müller GmbH")}},
+        ReadCase{"OutlookIncompleteHomeGivesWayToCompleteOther",
+                 exportOf(OutlookColumns, {{{"First Name", "Ann"},
+                                            {"Home City", "Leeds"},
+                                            {"Other Address PO Box", "PO Box 12"},
+                                            {"Other City", "York"},
+                                            {"Other Postal Code", "YO1 7HH"},
+                                            {"Other Country/Region", "United Kingdom"}}}),
+                 {r("Ann", "Ann", {"PO Box 12", "York", "YO1 7HH", "United Kingdom"}, 2)}},
+        ReadCase{"OutlookIncompleteAddressKeptWhenNoneIsComplete",
+                 exportOf(OutlookColumns, {{{"First Name", "Ann"}, {"Home City", "Leeds"}}}),
+                 {r("Ann", "Ann", {"Leeds"}, 2)}},
+        ReadCase{"OutlookCompany",
+                 exportOf(OutlookColumns, {{{"Company", "Acme Ltd"},
+                                            {"Business Street", "1 Dock Road"},
+                                            {"Business City", "London"},
+                                            {"Business Postal Code", "E16 2QU"},
+                                            {"Business Country/Region", "UK"}}}),
+                 {r("Acme Ltd", "", {"1 Dock Road", "London", "E16 2QU", "UK"}, 2, "Acme Ltd")}},
+        ReadCase{"GoogleOrganisation",
+                 exportOf(GoogleColumns, {{{"Organization Name", "Société Exemple"},
+                                           {"Address 1 - Label", "Work"},
+                                           {"Address 1 - Street", "29 boulevard Haussmann"},
+                                           {"Address 1 - City", "Paris"},
+                                           {"Address 1 - Postal Code", "75009"},
+                                           {"Address 1 - Country", "France"}}}),
+                 {r("Société Exemple", "", {"29 boulevard Haussmann", "75009 Paris", "France"}, 2,
+                    "Société Exemple")}},
+        ReadCase{"GoogleHomeAddressAfterAWorkOne",
+                 exportOf(GoogleColumns, {{{"First Name", "Ivan"},
+                                           {"Last Name", "Petrov"},
+                                           {"Address 1 - Label", "Work"},
+                                           {"Address 1 - Street", "Tverskaya 1"},
+                                           {"Address 1 - City", "Moscow"},
+                                           {"Address 1 - Postal Code", "125009"},
+                                           {"Address 1 - Country", "Russia"},
+                                           {"Address 2 - Label", "Home"},
+                                           {"Address 2 - Street", "Nevsky 10"},
+                                           {"Address 2 - City", "Saint Petersburg"},
+                                           {"Address 2 - Postal Code", "191186"},
+                                           {"Address 2 - Country", "Россия"}}}),
+                 {r("Ivan Petrov", "Ivan", {"Nevsky 10", "191186 Saint Petersburg", "Россия"}, 2)}},
+        ReadCase{"PlainEnglishColumns",
+                 "Name,Street,City,State,Zip,Country\nAnn Lee,1 Elm St,Toronto,ON,M5V 2T6,Canada\n",
+                 {r("Ann Lee", "", {"1 Elm St", "Toronto, ON M5V 2T6", "Canada"}, 2)}},
+        ReadCase{"PlainGermanColumns",
+                 "Vorname;Nachname;Firma;Straße;PLZ;Ort;Land\nErika;Mustermann;;Heidestraße 17;51147;Köln;"
+                 "Deutschland\n",
+                 {r("Erika Mustermann", "Erika", {"Heidestraße 17", "51147 Köln", "Deutschland"}, 2)}},
+        ReadCase{
+            "PlainFrenchColumns",
+            "Prénom;Nom;Société;Adresse;Code postal;Ville;Pays\nJean;Dupont;;12 rue de la Paix;75002;Paris;"
+            "France\n;;Exemple SARL;1 quai Voltaire;69002;Lyon;France\n",
+            {r("Jean Dupont", "Jean", {"12 rue de la Paix", "75002 Paris", "France"}, 2),
+             r("Exemple SARL", "", {"1 quai Voltaire", "69002 Lyon", "France"}, 3, "Exemple SARL")}},
+        ReadCase{"ColumnNamedTwiceTakesTheFirstValue",
+                 "Name,Address,Address\nAnn,,1 Road\nBo,2 Lane,3 Way\n",
+                 {r("Ann", "", {"1 Road"}, 2), r("Bo", "", {"2 Lane"}, 3)}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    VCardAddresses, ReadingRecipients,
+    testing::Values(
+        // Apple Contacts' company card: no person's name, FN the organisation's.
+        ReadCase{
+            "AppleCompanyCard",
+            "BEGIN:VCARD\r\nVERSION:3.0\r\nPRODID:-//Apple Inc.//macOS 14.0//EN\r\nN:;;;;\r\nFN:Acme Inc.\r\n"
+            "ORG:Acme Inc.;\r\nitem1.ADR;type=WORK;type=pref:;;1 Infinite Loop;Cupertino;CA;95014;United "
+            "States\r\nitem1.X-ABADR:us\r\nX-ABShowAs:COMPANY\r\nEND:VCARD\r\n",
+            {r("Acme Inc.", "", {"1 Infinite Loop", "Cupertino, CA 95014", "United States"}, 1,
+               "Acme Inc.")}},
+        ReadCase{"OrganisationWithoutAnyName",
+                 "BEGIN:VCARD\nVERSION:4.0\nORG:Stadtwerke Musterstadt;Kundenservice\n"
+                 "ADR;TYPE=work:;;Postfach 10 20 30;Musterstadt;;12345;Germany\nEND:VCARD\n",
+                 {r("Stadtwerke Musterstadt", "", {"Postfach 10 20 30", "12345 Musterstadt", "Germany"}, 1,
+                    "Stadtwerke Musterstadt")}},
+        ReadCase{"CompleteAddressBeforeAnIncompletePreferredOne",
+                 "BEGIN:VCARD\nVERSION:3.0\nN:Appleseed;Johnny;;;\nFN:Johnny Appleseed\n"
+                 "item1.ADR;type=HOME;type=pref:;;;Cupertino;;;\nitem1.X-ABLabel:_$!<Home>!$_\n"
+                 "item2.ADR;type=WORK:;;1 Work Way;Cupertino;CA;95014;USA\nEND:VCARD\n",
+                 {r("Johnny Appleseed", "Johnny", {"1 Work Way", "Cupertino, CA 95014", "USA"}, 1)}},
+        ReadCase{
+            "UnitedKingdomTownAndPostcodeOnTheirOwnLines",
+            "BEGIN:VCARD\nVERSION:3.0\nFN:Ann Lee\nADR;TYPE=HOME:;;10 Downing Street;London;;SW1A 2AA;United "
+            "Kingdom\nEND:VCARD\n",
+            {r("Ann Lee", "", {"10 Downing Street", "London", "SW1A 2AA", "United Kingdom"}, 1)}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct BadCase {

@@ -418,6 +418,16 @@ TEST_F(Batch, Windows1252FileIsReadAndSaidSoInOneLine) {
                                               "1 letter(s) written to " + o.outFolder + "."}));
 }
 
+TEST_F(Batch, AddressColumnsWithoutAnAddressAreReportedAndExitOne) {
+    Captured captured;
+    const LetterOptions o = options(writeRecipients("Name,Street,City\nAnn,1 Road,Town\nBo,,\n"));
+    EXPECT_EQ(runBatch(o, captured.output()), 1);
+    EXPECT_EQ(letters(), (QStringList{"Ann.docx", "Bo.docx"}));
+    EXPECT_EQ(captured.messages,
+              (QStringList{o.recipientsFile + ": line 3: no address in the address columns",
+                           "2 letter(s) written to " + o.outFolder + "."}));
+}
+
 TEST_F(Batch, DeviceWithoutEndIsRefusedAsTooLarge) {
     Captured captured;
     LetterOptions o = options(QStringLiteral("/dev/zero"));
