@@ -38,4 +38,38 @@ ContactList readContactsFile(const QString& path) {
                     QStringLiteral("cannot read ") + path + QStringLiteral(": ") + contents.error().detail);
 }
 
+namespace detail {
+
+namespace {
+
+QString controlsAsSpaces(QString text, bool keepLineEnds) {
+    for (QChar& c : text)
+        if (c.category() == QChar::Other_Control && !(keepLineEnds && (c == u'\n' || c == u'\r')))
+            c = u' ';
+    return text;
+}
+
+QString oneLine(const QString& text) {
+    return controlsAsSpaces(text, false).simplified();
+}
+
+} // namespace
+
+Expected<Contact, QString> finishedContact(Contact contact) {
+    contact.fullName = oneLine(contact.fullName);
+    contact.firstName = oneLine(contact.firstName);
+    contact.organisation = oneLine(contact.organisation);
+    for (QString& line : contact.addressLines)
+        line = controlsAsSpaces(line, true);
+    contact.addressLines = nonEmptyLines(contact.addressLines);
+    for (const QString* name : {&contact.fullName, &contact.firstName, &contact.organisation})
+        if (name->size() > MaximumNameLength)
+            return Unexpected(QStringLiteral("a name longer than %1 characters").arg(MaximumNameLength));
+    if (contact.addressLines.join(u'\n').size() > MaximumAddressLength)
+        return Unexpected(QStringLiteral("an address longer than %1 characters").arg(MaximumAddressLength));
+    return contact;
+}
+
+} // namespace detail
+
 } // namespace tavrin::contacts

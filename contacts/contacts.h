@@ -3,6 +3,7 @@
 // The contacts of an address book export: CSV (csvcontacts.cpp) or vCard (vcardcontacts.cpp).
 
 #include "postaladdress.h"
+#include "word/files/expected.h"
 
 #include <QByteArray>
 #include <QString>
@@ -50,6 +51,11 @@ private:
     QString message_;
 };
 
+// The longest name (full, given or organisation) and address a contact may have, in characters: a record
+// with a longer one is left out and reported, since no letter or envelope can hold it.
+constexpr qsizetype MaximumNameLength = 1000;
+constexpr qsizetype MaximumAddressLength = 10000;
+
 // Chooses the reader by the contents: a vCard file starts with BEGIN:VCARD, anything else is CSV. The
 // text's encoding is found as encoding.h says. Throws ReadError.
 ContactList readContactsFile(const QString& path);
@@ -57,5 +63,11 @@ ContactList readContacts(const QByteArray& contents);
 
 ContactList readCsvContacts(const QByteArray& contents);
 ContactList readVCardContacts(const QByteArray& contents);
+
+namespace detail {
+// What both readers do last: recipient data is data, so every control character becomes a space (line
+// ends too, in a name), and a record whose name or address is over its limit gives the reason instead.
+Expected<Contact, QString> finishedContact(Contact contact);
+} // namespace detail
 
 } // namespace tavrin::contacts

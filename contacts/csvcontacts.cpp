@@ -359,7 +359,13 @@ ContactList readCsvContacts(const QByteArray& contents) {
                                 .arg(columnCount);
             continue;
         }
-        Contact contact = contactOf(header, *row);
+        Expected<Contact, QString> finished = detail::finishedContact(contactOf(header, *row));
+        if (!finished) {
+            list.skipped << QStringLiteral("line %1: ").arg(row->line) + finished.error() +
+                                QStringLiteral(", left out");
+            continue;
+        }
+        Contact& contact = *finished;
         if (contact.fullName.isEmpty()) {
             list.skipped << QStringLiteral("line %1: a recipient without a name, left out").arg(row->line);
             continue;

@@ -50,6 +50,9 @@ struct Property {
                            [&](const QByteArray& value) { return value.toUpper() == wanted; });
     }
     bool isQuotedPrintable() const { return hasParameterValue("ENCODING", "QUOTED-PRINTABLE"); }
+    bool isBase64() const {
+        return hasParameterValue("ENCODING", "B") || hasParameterValue("ENCODING", "BASE64");
+    }
 };
 
 bool isQuotedPrintableLine(const QByteArray& text) {
@@ -93,6 +96,14 @@ std::vector<ContentLine> unfold(const QByteArray& bytes) {
             lines.back().text.chop(1);
     }
     return lines;
+}
+
+// Some programs write a base64 PHOTO or KEY with its lines not indented: such lines continue it.
+bool isBase64Line(const QByteArray& text) {
+    return std::all_of(text.begin(), text.end(), [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '+' ||
+               c == '/' || c == '=' || c == ' ' || c == '\t';
+    });
 }
 
 // Splits at the separator wherever it is neither escaped by a backslash nor (when quotes count) inside
@@ -155,14 +166,18 @@ std::optional<Property> propertyFrom(const ContentLine& line) {
     return property;
 }
 
+bool isHexDigit(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+}
+
+// "=" and two hex digits is a byte; anything else after "=" (" B", "+4") is kept as it is.
 QByteArray quotedPrintableDecoded(const QByteArray& text) {
     QByteArray bytes;
     for (qsizetype index = 0; index < text.size(); ++index) {
         const char c = text.at(index);
-        bool isHex = false;
-        const int code = c == '=' ? text.mid(index + 1, 2).toInt(&isHex, 16) : 0;
-        if (isHex && text.mid(index + 1, 2).size() == 2) {
-            bytes += char(code);
+        if (c == '=' && index + 2 < text.size() && isHexDigit(text.at(index + 1)) &&
+            isHexDigit(text.at(index + 2))) {
+            bytes += char(QByteArray::fromHex(text.mid(index + 1, 2)).at(0));
             index += 2;
         } else {
             bytes += c;
@@ -364,11 +379,16 @@ private:
     void finish() {
         Contact contact;
         try {
-            contact = contactOf(decoder_, card_);
+            Expected<Contact, QString> finished = detail::finishedContact(contactOf(decoder_, card_));
+            if (!finished) {
+                list_.skipped << QStringLiteral("line %1: ").arg(card_.line) + finished.error() +
+                                     QStringLiteral(", left out");
+                return;
+            }
+            contact = std::move(*finished);
         } catch (const UnreadableValue& unreadable) {
-            list_.skipped << QStringLiteral("line %1: %2, the contact left out")
-                                 .arg(unreadable.line)
-                                 .arg(unreadable.reason);
+            list_.skipped << QStringLiteral("line %1: ").arg(unreadable.line) + unreadable.reason +
+                                 QStringLiteral(", the contact left out");
             return;
         }
         if (contact.fullName.isEmpty())
@@ -388,12 +408,16 @@ private:
 ContactList readVCardContacts(const QByteArray& contents) {
     const bool isUnicode = unicodeEncodingOf(contents).has_value();
     CardReader reader(isUnicode);
+    bool inBase64 = false;
     for (const ContentLine& line : unfold(isUnicode ? decodedText(contents).text.toUtf8() : contents)) {
         if (line.text.trimmed().isEmpty())
+            continue;
+        if (inBase64 && isBase64Line(line.text))
             continue;
         const std::optional<Property> property = propertyFrom(line);
         if (!property)
             throw ReadError(line.line, QStringLiteral("not a vCard property (no \":\")"));
+        inBase64 = property->isBase64();
         reader.read(*property);
     }
     return reader.done();

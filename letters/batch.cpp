@@ -41,7 +41,7 @@ QStringList writerLines(const LetterOptions& options, const Recipient& recipient
     QStringList texts;
     for (const auto& text : {options.writerName, options.writerAddress})
         if (text)
-            texts << withLineBreaks(personalised(*text, recipient));
+            texts << personalised(withLineBreaks(*text), recipient);
     return contacts::nonEmptyLines(texts);
 }
 

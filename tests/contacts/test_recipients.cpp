@@ -96,6 +96,16 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"CommaWinsOverASemicolonInAQuotedColumnName",
                  "\"name;x\",name,address\n,Ann,A\n",
                  {r("Ann", "", {"A"}, 2)}},
+        ReadCase{"DataIsDataBackslashNStaysControlsBecomeSpaces",
+                 "name,address\n\"C:\\new\\Dominique\",\"Line1\x01Line2\tLine3\x7f\nTown\"\nAnn\x0bLee,A\n",
+                 {r("C:\\new\\Dominique", "", {"Line1 Line2 Line3", "Town"}, 2), r("Ann Lee", "", {"A"}, 4)}},
+        ReadCase{"FieldsOverTheirLimitsLeaveOutTheirRecord",
+                 "name,address\n" + QByteArray(1001, 'n') + ",A\nAnn," + QByteArray(10001, 'a') + "\n" +
+                     QByteArray(1000, 'n') + ",\"" + QByteArray(5000, 'a') + "\n" + QByteArray(4999, 'a') +
+                     "\"\n",
+                 {r(QByteArray(1000, 'n').constData(), "", {QString(5000, u'a'), QString(4999, u'a')}, 4)},
+                 {"line 2: a name longer than 1000 characters, left out",
+                  "line 3: an address longer than 10000 characters, left out"}},
         ReadCase{"CarriageReturnsOnlyCountLines",
                  "name,address\rAnn,\"1 Road\rTown\"\r,X\rBo,B\r",
                  {r("Ann", "", {"1 Road", "Town"}, 2), r("Bo", "", {"B"}, 5)},
@@ -240,6 +250,18 @@ INSTANTIATE_TEST_SUITE_P(
                  "BEGIN:VCARD\nVERSION:2.1\nFN:Bo\nEND:VCARD\n",
                  {r("Bo", "", {}, 5)},
                  {"line 3: not valid UTF-8, the contact left out"}},
+        ReadCase{"QuotedPrintableTakesOnlyTwoHexDigits",
+                 "BEGIN:VCARD\nVERSION:2.1\nFN;ENCODING=QUOTED-PRINTABLE:Tom= Bo=+4 =3D=c3=a9\nEND:VCARD\n",
+                 {r("Tom= Bo=+4 =é", "", {}, 1)}},
+        ReadCase{"UnindentedBase64PhotoKeepsEveryContact",
+                 "BEGIN:VCARD\r\nVERSION:2.1\r\nFN:Ann\r\nPHOTO;ENCODING=BASE64;TYPE=JPEG:/9j/"
+                 "4AAQSkZJRgABAQAAAQ\r\n"
+                 "ABAAD/2wBDAAgGBgcGBQgHBwcJCQgKDBQNDAsL\r\nDBkSEw8UHRofHh0aHBwgJC4n==\r\n\r\nEND:VCARD\r\n"
+                 "BEGIN:VCARD\r\nVERSION:2.1\r\nFN:Bo\r\nEND:VCARD\r\n",
+                 {r("Ann", "", {}, 1), r("Bo", "", {}, 9)}},
+        ReadCase{"ControlCharactersInAVCardBecomeSpaces",
+                 "BEGIN:VCARD\nVERSION:3.0\nFN:Ann\x07Lee\nADR:;;1 Road\\nBack\x01" "Door;Town;;;\nEND:VCARD\n",
+                 {r("Ann Lee", "", {"1 Road", "Back Door", "Town"}, 1)}},
         ReadCase{
             "NestedAgentCardIgnored",
             "BEGIN:VCARD\nVERSION:2.1\nFN:Boss\nAGENT:\nBEGIN:VCARD\nVERSION:2.1\nFN:Assistant\nEND:VCARD\n"

@@ -168,6 +168,13 @@ TEST(CommandLine, ContentFileFromADeviceWithoutEndIsRefused) {
     EXPECT_EQ(parsed.error, QStringLiteral("/dev/zero is too large for a letter"));
 }
 
+TEST(Texts, RecipientsBackslashNIsNoLineBreak) {
+    LetterOptions options;
+    options.content = QStringLiteral("To {name}\\nwith thanks");
+    const Recipient recipient{QStringLiteral("C:\\new\\Dominique"), {}, {}, 2};
+    EXPECT_EQ(choicesFor(options, recipient).text1, QStringLiteral("To C:\\new\\Dominique\r\nwith thanks"));
+}
+
 // --- Texts --------------------------------------------------------------------------------------------
 
 struct TextCase {
