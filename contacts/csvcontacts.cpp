@@ -343,7 +343,7 @@ ContactList readCsvContacts(const QByteArray& contents) {
     const Header header(rows.front().fields);
     if (!header.namesSomeone())
         throw ReadError(rows.front().line,
-                        QStringLiteral("no column for the name (\"name\", \"first name\"...)"));
+                        QStringLiteral("no column for the name (\"name\", \"first name\", \"company\"...)"));
 
     ContactList list;
     list.readAsWindows1252 = text.encoding == Encoding::Windows1252;

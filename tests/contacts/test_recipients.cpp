@@ -477,7 +477,7 @@ INSTANTIATE_TEST_SUITE_P(
                 "not a vCard property (no \":\")"},
         BadCase{"QuoteOutOfPlace", "name,address\nAda,London\n\"Bob\"x,Bath\n", 3, "a quote out of place"},
         BadCase{"CsvNoNameColumn", "email,address\na@b,London\n", 1,
-                "no column for the name (\"name\", \"first name\"...)"},
+                "no column for the name (\"name\", \"first name\", \"company\"...)"},
         BadCase{"CsvEmpty", "", 1, "no header row naming the columns"},
         BadCase{"VCardWithoutEnd", "BEGIN:VCARD\nVERSION:3.0\nFN:A\nEND:VCARD\nBEGIN:VCARD\nFN:B\n", 5,
                 "a vCard without END:VCARD"},
