@@ -260,7 +260,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "BEGIN:VCARD\r\nVERSION:2.1\r\nFN:Bo\r\nEND:VCARD\r\n",
                  {r("Ann", "", {}, 1), r("Bo", "", {}, 9)}},
         ReadCase{"ControlCharactersInAVCardBecomeSpaces",
-                 "BEGIN:VCARD\nVERSION:3.0\nFN:Ann\x07Lee\nADR:;;1 Road\\nBack\x01" "Door;Town;;;\nEND:VCARD\n",
+                 "BEGIN:VCARD\nVERSION:3.0\nFN:Ann\x07Lee\nADR:;;1 Road\\nBack\x01"
+                 "Door;Town;;;\nEND:VCARD\n",
                  {r("Ann Lee", "", {"1 Road", "Back Door", "Town"}, 1)}},
         ReadCase{
             "NestedAgentCardIgnored",
