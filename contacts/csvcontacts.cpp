@@ -145,6 +145,7 @@ struct AddressColumns {
     Names city, region, postalCode, country;
     Names formatted; // one column holding the whole address, used when the parts are empty
     bool home = false;
+    bool plain = false; // a hand-made list's columns
 };
 
 // Outlook: Home, Business and Other, each with three street lines and a post office box.
@@ -159,7 +160,8 @@ AddressColumns outlookAddress(const QString& kind) {
             {k + QStringLiteral("postal code")},
             {k + QStringLiteral("country/region"), k + QStringLiteral("country")},
             {},
-            kind == u"home"};
+            kind == u"home",
+            false};
 }
 
 AddressColumns thunderbirdAddress(const QString& kind) {
@@ -170,7 +172,8 @@ AddressColumns thunderbirdAddress(const QString& kind) {
             {k + QStringLiteral("zipcode")},
             {k + QStringLiteral("country")},
             {},
-            kind == u"home"};
+            kind == u"home",
+            false};
 }
 
 AddressColumns googleAddress(int number, bool home) {
@@ -183,7 +186,8 @@ AddressColumns googleAddress(int number, bool home) {
             {prefix + QStringLiteral("postal code")},
             {prefix + QStringLiteral("country")},
             {prefix + QStringLiteral("formatted")},
-            home};
+            home,
+            false};
 }
 
 // A hand-made list's plain columns, in English, German and French.
@@ -197,7 +201,10 @@ const AddressColumns PlainAddress{
            "code postal", "cp"}),
     names({"country", "country/region", "land", "staat", "pays"}),
     {},
-    false};
+    false,
+    true};
+// Columns named in German or French: without a country, the postcode goes before the town.
+const Names PostcodeFirstColumns = names({"plz", "postleitzahl", "ort", "code postal", "cp", "ville"});
 
 const Names FullNameColumns = names({"name", "display name", "full name"});
 const Names GivenNameColumns = names({"first name", "given name", "vorname", "prénom", "prenom"});
@@ -253,6 +260,8 @@ AddressChoice addressOf(const Header& header, const CsvRow& row, const AddressCo
     address.region = header.value(row, columns.region);
     address.postalCode = header.value(row, columns.postalCode);
     address.country = header.value(row, columns.country);
+    if (columns.plain && header.has(PostcodeFirstColumns))
+        address.layoutWithoutCountry = LocalityLayout::PostcodeTown;
     if (!address.isEmpty())
         return {addressLines(address), address.isComplete()};
     const QStringList formatted = nonEmptyLines({header.value(row, columns.formatted)});

@@ -87,7 +87,7 @@ QString joined(const QStringList& parts, const QString& separator) {
 }
 
 QStringList localityLines(const PostalAddress& address) {
-    switch (localityLayoutOf(address.country)) {
+    switch (localityLayoutOf(address.country, address.layoutWithoutCountry)) {
     case LocalityLayout::PostcodeTown:
         return {joined({address.postalCode, address.city}, QStringLiteral(" ")), address.region};
     case LocalityLayout::TownThenPostcode:
@@ -110,8 +110,8 @@ bool PostalAddress::isComplete() const {
            !(city.trimmed().isEmpty() && postalCode.trimmed().isEmpty());
 }
 
-LocalityLayout localityLayoutOf(const QString& country) {
-    return layoutsByName().value(countryKey(country), LocalityLayout::TownRegionPostcode);
+LocalityLayout localityLayoutOf(const QString& country, LocalityLayout fallback) {
+    return layoutsByName().value(countryKey(country), fallback);
 }
 
 QStringList addressLines(const PostalAddress& address) {

@@ -97,6 +97,14 @@ INSTANTIATE_TEST_SUITE_P(
                   {{"1 Road"}, "", "IL", "62701", "USA"},
                   {"1 Road", "IL 62701", "USA"},
                   true},
+        PartsCase{"NoCountryWithAPostcodeFirstFallback",
+                  {{"Weg 1"}, "Köln", "", "50667", "", LocalityLayout::PostcodeTown},
+                  {"Weg 1", "50667 Köln"},
+                  true},
+        PartsCase{"KnownCountryWinsOverTheFallback",
+                  {{"1 Road"}, "Leeds", "", "LS1 1UR", "UK", LocalityLayout::PostcodeTown},
+                  {"1 Road", "Leeds", "LS1 1UR", "UK"},
+                  true},
         PartsCase{"StreetWithoutTownIsIncomplete", {{"1 Road"}, "", "", "", "UK"}, {"1 Road", "UK"}, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
