@@ -1,6 +1,7 @@
 #include "contacts.h"
 
 #include "encoding.h"
+#include "finishedcontact.h"
 
 namespace tavrin::contacts {
 
@@ -38,8 +39,6 @@ ContactList readContactsFile(const QString& path) {
                     QStringLiteral("cannot read ") + path + QStringLiteral(": ") + contents.error().detail);
 }
 
-namespace detail {
-
 namespace {
 
 QString controlsAsSpaces(QString text, bool keepLineEnds) {
@@ -69,7 +68,5 @@ Expected<Contact, QString> finishedContact(Contact contact) {
         return Unexpected(QStringLiteral("an address longer than %1 characters").arg(MaximumAddressLength));
     return contact;
 }
-
-} // namespace detail
 
 } // namespace tavrin::contacts

@@ -3,7 +3,6 @@
 // The contacts of an address book export: CSV (csvcontacts.cpp) or vCard (vcardcontacts.cpp).
 
 #include "postaladdress.h"
-#include "word/files/expected.h"
 
 #include <QByteArray>
 #include <QString>
@@ -30,7 +29,8 @@ struct Contact {
 
 struct ContactList {
     std::vector<Contact> contacts;
-    // One "line N: ..." sentence for each record left out (a record without a name).
+    // One "line N: ..." sentence for each record left out: without a name, with more or fewer fields than
+    // the header, with a name or address over its limit, or with a value that cannot be decoded.
     QStringList skipped;
     // One "line N: ..." sentence for each contact read whole that still lacks something the user expects
     // (address columns that give no address).
@@ -63,11 +63,5 @@ ContactList readContacts(const QByteArray& contents);
 
 ContactList readCsvContacts(const QByteArray& contents);
 ContactList readVCardContacts(const QByteArray& contents);
-
-namespace detail {
-// What both readers do last: recipient data is data, so every control character becomes a space (line
-// ends too, in a name), and a record whose name or address is over its limit gives the reason instead.
-Expected<Contact, QString> finishedContact(Contact contact);
-} // namespace detail
 
 } // namespace tavrin::contacts

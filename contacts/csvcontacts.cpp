@@ -3,6 +3,7 @@
 
 #include "contacts.h"
 #include "encoding.h"
+#include "finishedcontact.h"
 
 #include <csv.h>
 
@@ -368,7 +369,7 @@ ContactList readCsvContacts(const QByteArray& contents) {
                                 .arg(columnCount);
             continue;
         }
-        Expected<Contact, QString> finished = detail::finishedContact(contactOf(header, *row));
+        Expected<Contact, QString> finished = finishedContact(contactOf(header, *row));
         if (!finished) {
             list.skipped << QStringLiteral("line %1: ").arg(row->line) + finished.error() +
                                 QStringLiteral(", left out");

@@ -9,6 +9,7 @@
 
 #include "contacts.h"
 #include "encoding.h"
+#include "finishedcontact.h"
 
 #include <QStringDecoder>
 
@@ -379,7 +380,7 @@ private:
     void finish() {
         Contact contact;
         try {
-            Expected<Contact, QString> finished = detail::finishedContact(contactOf(decoder_, card_));
+            Expected<Contact, QString> finished = finishedContact(contactOf(decoder_, card_));
             if (!finished) {
                 list_.skipped << QStringLiteral("line %1: ").arg(card_.line) + finished.error() +
                                      QStringLiteral(", left out");
