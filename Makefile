@@ -38,7 +38,7 @@ test: setup-tests
 
 # The fuzz targets, built with clang and libFuzzer, each run for FUZZ_SECONDS from its seed corpus.
 FUZZ_SECONDS ?= 25
-FUZZ_TARGETS := fuzz_docx_model fuzz_docx_open fuzz_engine_typing
+FUZZ_TARGETS := fuzz_docx_model fuzz_docx_open fuzz_engine_typing fuzz_csv_contacts fuzz_vcard_contacts
 fuzz: setup-tests
 	cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DTAVRIN_FUZZ=ON -DTAVRIN_BUILD_TESTS=OFF \
 	  -DTAVRIN_BUILD_BENCHMARKS=OFF

@@ -24,13 +24,12 @@ struct Tally {
 
 std::optional<RecipientList> readOrReport(const LetterOptions& options, const BatchOutput& output) {
     try {
-        return readRecipientsFile(options.recipientsFile);
-    } catch (const RecipientsError& error) {
-        output.message(error.line() > 0 ? QStringLiteral("%1: line %2: %3")
-                                              .arg(options.recipientsFile)
-                                              .arg(error.line())
-                                              .arg(error.message())
-                                        : error.message());
+        return contacts::readContactsFile(options.recipientsFile);
+    } catch (const contacts::ReadError& error) {
+        output.message(error.line() > 0
+                           ? options.recipientsFile + QStringLiteral(": line %1: ").arg(error.line()) +
+                                 error.message()
+                           : error.message());
         return std::nullopt;
     }
 }
@@ -42,8 +41,8 @@ QStringList writerLines(const LetterOptions& options, const Recipient& recipient
     QStringList texts;
     for (const auto& text : {options.writerName, options.writerAddress})
         if (text)
-            texts << withLineBreaks(personalised(*text, recipient));
-    return detail::nonEmptyLines(texts);
+            texts << personalised(withLineBreaks(*text), recipient);
+    return contacts::nonEmptyLines(texts);
 }
 
 class Batch {
@@ -136,8 +135,12 @@ int runBatch(const LetterOptions& options, const BatchOutput& output) {
     const std::optional<RecipientList> list = readOrReport(options, output);
     if (!list)
         return 2;
-    for (const QString& skipped : list->skipped)
-        output.message(QStringLiteral("%1: %2").arg(options.recipientsFile, skipped));
+    for (const QString& note : options.notes)
+        output.message(note);
+    if (list->readAsWindows1252)
+        output.message(options.recipientsFile + QStringLiteral(": not UTF-8, read as Windows-1252"));
+    for (const QString& problem : list->skipped + list->warnings)
+        output.message(options.recipientsFile + QStringLiteral(": ") + problem);
     if (!QDir().mkpath(options.outFolder)) {
         output.message(QStringLiteral("The folder %1 cannot be created.").arg(options.outFolder));
         return 2;
@@ -145,12 +148,12 @@ int runBatch(const LetterOptions& options, const BatchOutput& output) {
 
     Batch batch(options, output);
     batch.tally.skipped = int(list->skipped.size());
-    batch.writeLetters(list->recipients);
+    batch.writeLetters(list->contacts);
     // A PDF without pages is no document: with nothing to put in it, it is not written.
     if (options.pdf && batch.tally.written > 0)
         batch.writeLettersPdf();
-    if (!options.envelopes.isEmpty() && !list->recipients.empty())
-        batch.writeEnvelopesPdf(list->recipients);
+    if (!options.envelopes.isEmpty() && !list->contacts.empty())
+        batch.writeEnvelopesPdf(list->contacts);
     try {
         syncFolder(options.outFolder);
     } catch (const FileWriteError& error) {
@@ -159,7 +162,7 @@ int runBatch(const LetterOptions& options, const BatchOutput& output) {
         ++batch.tally.failed;
     }
     output.message(summary(batch.tally, options.outFolder));
-    return batch.tally.skipped + batch.tally.failed > 0 ? 1 : 0;
+    return batch.tally.skipped + batch.tally.failed > 0 || !list->warnings.isEmpty() ? 1 : 0;
 }
 
 } // namespace tavrin::letters

@@ -21,7 +21,8 @@ public:
 const QString CarriageReturnLineFeed = QStringLiteral("\r\n");
 
 QString given(const std::optional<QString>& text, const Recipient& recipient) {
-    return text ? withLineBreaks(personalised(*text, recipient)) : QString();
+    // The line breaks are the option's own: a recipient's backslash-n stays as it is.
+    return text ? personalised(withLineBreaks(*text), recipient) : QString();
 }
 
 std::optional<Alignment> alignmentNamed(const QString& name) {

@@ -1,9 +1,9 @@
 #include "options.h"
 
 #include "builder/stylecatalog.h"
+#include "contacts/encoding.h"
 
 #include <QCommandLineParser>
-#include <QFile>
 
 namespace tavrin::letters {
 
@@ -59,17 +59,19 @@ QString chosenName(const QString& given, const QStringList& names, Qt::CaseSensi
     return {};
 }
 
-std::optional<QString> readContentFile(const QString& path, QString& error) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
-        return std::nullopt;
-    }
-    if (file.size() > MaximumContentFileSize) {
-        error = QStringLiteral("%1 is too large for a letter").arg(path);
-        return std::nullopt;
-    }
-    return QString::fromUtf8(file.readAll());
+// The letter's text in whichever encoding the file has; the caller words what went wrong.
+Expected<contacts::DecodedText, contacts::FileReadError> readContentFile(const QString& path) {
+    const Expected<QByteArray, contacts::FileReadError> bytes =
+        contacts::readWholeFile(path, MaximumContentFileSize);
+    if (!bytes)
+        return Unexpected(bytes.error());
+    return contacts::decodedText(*bytes);
+}
+
+QString contentFileProblem(const QString& path, const contacts::FileReadError& error) {
+    if (error.reason == contacts::FileReadError::Reason::TooLarge)
+        return path + QStringLiteral(" is too large for a letter");
+    return QStringLiteral("cannot read ") + path + QStringLiteral(": ") + error.detail;
 }
 
 } // namespace
@@ -152,10 +154,13 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
         return failure(QStringLiteral("Give one of --content, --content-file and --sample."));
     options.content = valueIfSet(parser, d.content);
     if (parser.isSet(d.contentFile)) {
-        QString error;
-        options.content = readContentFile(parser.value(d.contentFile), error);
-        if (!options.content)
-            return failure(error);
+        const QString path = parser.value(d.contentFile);
+        const Expected<contacts::DecodedText, contacts::FileReadError> content = readContentFile(path);
+        if (!content)
+            return failure(contentFileProblem(path, content.error()));
+        options.content = content->text;
+        if (content->encoding == contacts::Encoding::Windows1252)
+            options.notes << path + QStringLiteral(": not UTF-8, read as Windows-1252");
     }
     if (parser.isSet(d.sample)) {
         bool isNumber = false;

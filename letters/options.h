@@ -22,6 +22,8 @@ struct LetterOptions {
     bool omitRecipient = false;
     bool pdf = false;
     QString envelopes; // DL, C4, C5, C6 or 10; empty for none
+    // What the user is told before the letters are written: how a file of theirs was read.
+    QStringList notes;
 
     bool operator==(const LetterOptions&) const = default;
 };

@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 
 declare -A options=([fuzz_docx_open]="-dict=fuzz/docx.dict")
 status=0
-for target in fuzz_docx_model fuzz_docx_open fuzz_engine_typing; do
+for target in fuzz_docx_model fuzz_docx_open fuzz_engine_typing fuzz_csv_contacts fuzz_vcard_contacts; do
   mkdir -p "$build/corpus/$target" "$build/found"
   echo "Fuzzing $target for $seconds s"
   # shellcheck disable=SC2086 # the options are separate words

@@ -148,6 +148,33 @@ TEST(CommandLine, ContentFileIsReadAsUtf8) {
     EXPECT_EQ(parsed.options.content, QStringLiteral("Grüße, {first}!\nSee you."));
 }
 
+TEST(CommandLine, ContentFileInWindows1252IsReadSoAndSaidSo) {
+    QTemporaryDir folder;
+    QFile file(folder.filePath(QStringLiteral("body.txt")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("Caf\xE9 cr\xE8me");
+    file.close();
+    const ParsedCommandLine parsed =
+        parseCommandLine(args({"--recipients", "a", "--out", "o", "--content-file"}) << file.fileName());
+    ASSERT_EQ(parsed.outcome, ParsedCommandLine::Outcome::Run);
+    EXPECT_EQ(parsed.options.content, QStringLiteral("Café crème"));
+    EXPECT_EQ(parsed.options.notes, QStringList{file.fileName() + ": not UTF-8, read as Windows-1252"});
+}
+
+TEST(CommandLine, ContentFileFromADeviceWithoutEndIsRefused) {
+    const ParsedCommandLine parsed =
+        parseCommandLine(args({"--recipients", "a", "--out", "o", "--content-file", "/dev/zero"}));
+    ASSERT_EQ(parsed.outcome, ParsedCommandLine::Outcome::Error);
+    EXPECT_EQ(parsed.error, QStringLiteral("/dev/zero is too large for a letter"));
+}
+
+TEST(Texts, RecipientsBackslashNIsNoLineBreak) {
+    LetterOptions options;
+    options.content = QStringLiteral("To {name}\\nwith thanks");
+    const Recipient recipient{QStringLiteral("C:\\new\\Dominique"), {}, {}, 2};
+    EXPECT_EQ(choicesFor(options, recipient).text1, QStringLiteral("To C:\\new\\Dominique\r\nwith thanks"));
+}
+
 // --- Texts --------------------------------------------------------------------------------------------
 
 struct TextCase {
@@ -375,8 +402,6 @@ TEST_P(MalformedBatch, WritesNothingAndExitsWithTwo) {
 INSTANTIATE_TEST_SUITE_P(All, MalformedBatch,
                          testing::Values(Malformed{"UnclosedQuote", "name,address\nAnn,A\n\"Bo,B\n", "a.csv",
                                                    ": line 3: a quoted field is never closed"},
-                                         Malformed{"InvalidUtf8", "name\nAnn\nB\xE9\n", "b.csv",
-                                                   ": line 3: not valid UTF-8"},
                                          Malformed{"VCardWithoutEnd", "BEGIN:VCARD\nVERSION:3.0\nFN:Ann\n",
                                                    "c.vcf", ": line 1: a vCard without END:VCARD"}),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -389,6 +414,39 @@ TEST_F(Batch, RecordWithoutNameIsSkippedAndTheOthersWritten) {
     EXPECT_EQ(captured.messages,
               (QStringList{o.recipientsFile + ": line 3: a recipient without a name, left out",
                            "2 letter(s) written to " + o.outFolder + "; 1 recipient(s) left out."}));
+}
+
+TEST_F(Batch, Windows1252FileIsReadAndSaidSoInOneLine) {
+    Captured captured;
+    const LetterOptions o = options(writeRecipients("name,address\nJos\xE9,K\xF6ln\n"));
+    EXPECT_EQ(runBatch(o, captured.output()), 0);
+    EXPECT_EQ(letters(), QStringList{"José.docx"});
+    EXPECT_EQ(captured.messages, (QStringList{o.recipientsFile + ": not UTF-8, read as Windows-1252",
+                                              "1 letter(s) written to " + o.outFolder + "."}));
+}
+
+TEST_F(Batch, AddressColumnsWithoutAnAddressAreReportedAndExitOne) {
+    Captured captured;
+    const LetterOptions o = options(writeRecipients("Name,Street,City\nAnn,1 Road,Town\nBo,,\n"));
+    EXPECT_EQ(runBatch(o, captured.output()), 1);
+    EXPECT_EQ(letters(), (QStringList{"Ann.docx", "Bo.docx"}));
+    EXPECT_EQ(captured.messages,
+              (QStringList{o.recipientsFile + ": line 3: no address in the address columns",
+                           "2 letter(s) written to " + o.outFolder + "."}));
+}
+
+TEST_F(Batch, DeviceWithoutEndIsRefusedAsTooLarge) {
+    Captured captured;
+    LetterOptions o = options(QStringLiteral("/dev/zero"));
+    EXPECT_EQ(runBatch(o, captured.output()), 2);
+    EXPECT_EQ(captured.messages, QStringList{"/dev/zero is too large for an address book (over 64 MB)"});
+}
+
+TEST_F(Batch, FileNameWithPlaceholdersIsQuotedAsItIs) {
+    Captured captured;
+    LetterOptions o = options(writeRecipients("name\n\"Ann\n", QStringLiteral("%1 %2.csv")));
+    EXPECT_EQ(runBatch(o, captured.output()), 2);
+    EXPECT_EQ(captured.messages, QStringList{o.recipientsFile + ": line 2: a quoted field is never closed"});
 }
 
 TEST_F(Batch, NoLetterMeansNoEmptyPdfs) {

@@ -7,14 +7,17 @@
 // files bare parameters ("HOME", "PREF"), quoted-printable values with soft line breaks, and the
 // CHARSET parameter.
 
-#include "recipients.h"
+#include "contacts.h"
+#include "encoding.h"
+#include "finishedcontact.h"
 
 #include <QStringDecoder>
 
 #include <algorithm>
 #include <optional>
+#include <tuple>
 
-namespace tavrin::letters {
+namespace tavrin::contacts {
 
 namespace {
 
@@ -48,6 +51,9 @@ struct Property {
                            [&](const QByteArray& value) { return value.toUpper() == wanted; });
     }
     bool isQuotedPrintable() const { return hasParameterValue("ENCODING", "QUOTED-PRINTABLE"); }
+    bool isBase64() const {
+        return hasParameterValue("ENCODING", "B") || hasParameterValue("ENCODING", "BASE64");
+    }
 };
 
 bool isQuotedPrintableLine(const QByteArray& text) {
@@ -55,13 +61,26 @@ bool isQuotedPrintableLine(const QByteArray& text) {
     return colon > 0 && text.left(colon).toUpper().contains("QUOTED-PRINTABLE");
 }
 
+// The lines without their ends, whichever of "\r\n", "\n" and a lone "\r" ends them.
+QList<QByteArray> physicalLines(const QByteArray& bytes) {
+    QList<QByteArray> lines;
+    qsizetype start = 0;
+    while (start <= bytes.size()) {
+        qsizetype end = start;
+        while (end < bytes.size() && bytes.at(end) != '\n' && bytes.at(end) != '\r')
+            ++end;
+        lines << bytes.mid(start, end - start);
+        if (end == bytes.size())
+            break;
+        start = end + (bytes.at(end) == '\r' && end + 1 < bytes.size() && bytes.at(end + 1) == '\n' ? 2 : 1);
+    }
+    return lines;
+}
+
 // Folded lines (a line starting with a space or tab continues the one before) are joined, and so are
 // the soft line breaks of quoted-printable values (a line ending in "=").
 std::vector<ContentLine> unfold(const QByteArray& bytes) {
-    QList<QByteArray> physical = bytes.split('\n');
-    for (QByteArray& line : physical)
-        if (line.endsWith('\r'))
-            line.chop(1);
+    const QList<QByteArray> physical = physicalLines(bytes);
     std::vector<ContentLine> lines;
     bool softBreak = false;
     for (qsizetype index = 0; index < physical.size(); ++index) {
@@ -78,6 +97,14 @@ std::vector<ContentLine> unfold(const QByteArray& bytes) {
             lines.back().text.chop(1);
     }
     return lines;
+}
+
+// Some programs write a base64 PHOTO or KEY with its lines not indented: such lines continue it.
+bool isBase64Line(const QByteArray& text) {
+    return std::all_of(text.begin(), text.end(), [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '+' ||
+               c == '/' || c == '=' || c == ' ' || c == '\t';
+    });
 }
 
 // Splits at the separator wherever it is neither escaped by a backslash nor (when quotes count) inside
@@ -140,14 +167,18 @@ std::optional<Property> propertyFrom(const ContentLine& line) {
     return property;
 }
 
+bool isHexDigit(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+}
+
+// "=" and two hex digits is a byte; anything else after "=" (" B", "+4") is kept as it is.
 QByteArray quotedPrintableDecoded(const QByteArray& text) {
     QByteArray bytes;
     for (qsizetype index = 0; index < text.size(); ++index) {
         const char c = text.at(index);
-        bool isHex = false;
-        const int code = c == '=' ? text.mid(index + 1, 2).toInt(&isHex, 16) : 0;
-        if (isHex && text.mid(index + 1, 2).size() == 2) {
-            bytes += char(code);
+        if (c == '=' && index + 2 < text.size() && isHexDigit(text.at(index + 1)) &&
+            isHexDigit(text.at(index + 2))) {
+            bytes += char(QByteArray::fromHex(text.mid(index + 1, 2)).at(0));
             index += 2;
         } else {
             bytes += c;
@@ -156,23 +187,45 @@ QByteArray quotedPrintableDecoded(const QByteArray& text) {
     return bytes;
 }
 
-// The value's bytes as text: quoted-printable undone, then the CHARSET decoded (UTF-8 without one, and
-// when Qt does not know the character set named).
-QString decodedText(const Property& property, const QByteArray& raw) {
-    const QByteArray bytes = property.isQuotedPrintable() ? quotedPrintableDecoded(raw) : raw;
-    const QList<QByteArray> charsets = property.parameterValues("CHARSET");
-    if (!charsets.isEmpty()) {
-        QStringDecoder decoder(charsets.front().constData());
-        if (decoder.isValid()) {
-            QString text = decoder(bytes);
-            if (!decoder.hasError())
+// A value that the letter needs and that cannot be read: its card is left out, the others are read.
+struct UnreadableValue {
+    int line;
+    QString reason;
+};
+
+// The values' bytes as text: quoted-printable undone, then the CHARSET decoded. Without one, or with one
+// Qt does not know, the file's own encoding holds: the one its byte order mark or UTF-16 gave, else
+// UTF-8 where the value is valid UTF-8 and Windows-1252 where it is not.
+class ValueDecoder {
+public:
+    explicit ValueDecoder(bool fileIsUnicode) : fileIsUnicode_(fileIsUnicode) {}
+
+    QString text(const Property& property, const QByteArray& raw) {
+        const bool quotedPrintable = property.isQuotedPrintable();
+        const QByteArray bytes = quotedPrintable ? quotedPrintableDecoded(raw) : raw;
+        // A file read from UTF-16 holds text already: a CHARSET can name only what quoted-printable hides.
+        const QList<QByteArray> charsets = property.parameterValues("CHARSET");
+        if (!charsets.isEmpty() && (quotedPrintable || !fileIsUnicode_)) {
+            QStringDecoder decoder(charsets.front().constData(), QStringConverter::Flag::Stateless);
+            if (decoder.isValid()) {
+                QString text = decoder(bytes);
+                if (decoder.hasError())
+                    throw UnreadableValue{property.line, QStringLiteral("not valid ") +
+                                                             QString::fromLatin1(charsets.front())};
                 return text;
-            throw RecipientsError(property.line,
-                                  QStringLiteral("not valid %1").arg(QString::fromLatin1(charsets.front())));
+            }
         }
+        const DecodedText decoded = decodedValue(bytes);
+        usedWindows1252_ = usedWindows1252_ || decoded.encoding == Encoding::Windows1252;
+        return decoded.text;
     }
-    return detail::decodeUtf8(bytes, property.line);
-}
+
+    bool usedWindows1252() const { return usedWindows1252_; }
+
+private:
+    bool fileIsUnicode_;
+    bool usedWindows1252_ = false;
+};
 
 QString unescaped(const QString& text) {
     QString result;
@@ -190,14 +243,15 @@ QString unescaped(const QString& text) {
 }
 
 // A structured value: components separated by ";", each a list of values separated by ",".
-std::vector<QStringList> components(const Property& property, bool commaSeparatesValues) {
+std::vector<QStringList> components(ValueDecoder& decoder, const Property& property,
+                                    bool commaSeparatesValues) {
     std::vector<QStringList> result;
     for (const QByteArray& component : splitUnescaped(property.value, ';')) {
         QStringList values;
         const QList<QByteArray> parts =
             commaSeparatesValues ? splitUnescaped(component, ',') : QList<QByteArray>{component};
         for (const QByteArray& part : parts)
-            if (const QString value = unescaped(decodedText(property, part)).trimmed(); !value.isEmpty())
+            if (const QString value = unescaped(decoder.text(property, part)).trimmed(); !value.isEmpty())
                 values << value;
         result.push_back(values);
     }
@@ -209,12 +263,9 @@ QStringList component(const std::vector<QStringList>& all, std::size_t index) {
 }
 
 // ADR: post office box; extended address; street; locality; region; postal code; country.
-QStringList addressLines(const std::vector<QStringList>& adr) {
-    return detail::nonEmptyLines(
-        component(adr, 0) + component(adr, 1) + component(adr, 2) +
-        QStringList{detail::localityLine(component(adr, 3).join(u' '), component(adr, 4).join(u' '),
-                                         component(adr, 5).join(u' ')),
-                    component(adr, 6).join(u' ')});
+PostalAddress postalAddress(const std::vector<QStringList>& adr) {
+    return {component(adr, 0) + component(adr, 1) + component(adr, 2), component(adr, 3).join(u' '),
+            component(adr, 4).join(u' '), component(adr, 5).join(u' '), component(adr, 6).join(u' ')};
 }
 
 // 4.0 ranks with PREF=1 (most preferred) to 100; 2.1 and 3.0 mark the one preferred with a type.
@@ -231,7 +282,7 @@ int preference(const Property& adr) {
 struct Card {
     int line = 0;
     QString version;
-    std::optional<Property> fn, n;
+    std::optional<Property> fn, n, org;
     std::vector<Property> adrs;
 };
 
@@ -239,71 +290,80 @@ bool commaSeparatesValues(const Card& card) {
     return card.version != u"2.1";
 }
 
-// The preferred address, else the home address, else the first one given.
-QStringList chosenAddress(const Card& card) {
-    const auto rank = [](const Property& adr) {
-        return std::pair(preference(adr), adr.hasParameterValue("TYPE", "HOME") ? 0 : 1);
-    };
-    const auto chosen = std::min_element(card.adrs.begin(), card.adrs.end(),
-                                         [&](const auto& a, const auto& b) { return rank(a) < rank(b); });
-    return chosen == card.adrs.end() ? QStringList()
-                                     : addressLines(components(*chosen, commaSeparatesValues(card)));
+// Of the complete addresses the preferred one, else the home one, else the first; an incomplete one only
+// when no address is complete.
+QStringList chosenAddress(ValueDecoder& decoder, const Card& card) {
+    std::vector<std::pair<std::tuple<bool, int, int>, PostalAddress>> ranked;
+    for (const Property& adr : card.adrs) {
+        PostalAddress address = postalAddress(components(decoder, adr, commaSeparatesValues(card)));
+        ranked.push_back(
+            {{!address.isComplete(), preference(adr), adr.hasParameterValue("TYPE", "HOME") ? 0 : 1},
+             std::move(address)});
+    }
+    const auto chosen = std::min_element(ranked.begin(), ranked.end(),
+                                         [](const auto& a, const auto& b) { return a.first < b.first; });
+    return chosen == ranked.end() ? QStringList() : addressLines(chosen->second);
 }
 
 // N: family names; given names; additional names; honorific prefixes; honorific suffixes.
-Recipient recipientOf(const Card& card) {
-    Recipient recipient;
-    recipient.line = card.line;
+Contact contactOf(ValueDecoder& decoder, const Card& card) {
+    Contact contact;
+    contact.line = card.line;
     std::vector<QStringList> n;
     if (card.n)
-        n = components(*card.n, commaSeparatesValues(card));
-    recipient.firstName = component(n, 1).join(u' ');
+        n = components(decoder, *card.n, commaSeparatesValues(card));
+    contact.firstName = component(n, 1).join(u' ');
     if (card.fn)
-        recipient.fullName =
-            detail::nonEmptyLines({unescaped(decodedText(*card.fn, card.fn->value))}).join(u' ');
-    if (recipient.fullName.isEmpty())
-        recipient.fullName = detail::nonEmptyLines({component(n, 3).join(u' '), component(n, 1).join(u' '),
-                                                    component(n, 2).join(u' '), component(n, 0).join(u' '),
-                                                    component(n, 4).join(u' ')})
-                                 .join(u' ');
-    recipient.addressLines = chosenAddress(card);
-    return recipient;
+        contact.fullName = nonEmptyLines({unescaped(decoder.text(*card.fn, card.fn->value))}).join(u' ');
+    if (contact.fullName.isEmpty())
+        contact.fullName =
+            nonEmptyLines({component(n, 3).join(u' '), component(n, 1).join(u' '), component(n, 2).join(u' '),
+                           component(n, 0).join(u' '), component(n, 4).join(u' ')})
+                .join(u' ');
+    // ORG: the organisation's name; units below it.
+    if (card.org)
+        contact.organisation = component(components(decoder, *card.org, false), 0).join(u' ');
+    // A card without a person's name whose FN, if any, is the organisation's (as Apple's company cards
+    // have it) stands for the organisation.
+    const bool namesAPerson = !(component(n, 0) + component(n, 1)).isEmpty();
+    if (!contact.organisation.isEmpty() && !namesAPerson &&
+        (contact.fullName.isEmpty() || contact.fullName == contact.organisation)) {
+        contact.fullName = contact.organisation;
+        contact.firstName.clear();
+    }
+    contact.addressLines = chosenAddress(decoder, card);
+    return contact;
 }
 
 class CardReader {
 public:
+    explicit CardReader(bool fileIsUnicode) : decoder_(fileIsUnicode) {}
+
     void read(const Property& property) {
         if (property.name == "BEGIN" && property.value.trimmed().toUpper() == "VCARD") {
             if (depth_++ == 0)
-                card_ = Card{property.line, {}, {}, {}, {}};
+                card_ = Card{property.line, {}, {}, {}, {}, {}};
             return;
         }
         if (depth_ == 0)
-            throw RecipientsError(property.line, QStringLiteral("outside BEGIN:VCARD ... END:VCARD"));
+            throw ReadError(property.line, QStringLiteral("outside BEGIN:VCARD ... END:VCARD"));
         if (property.name == "END" && property.value.trimmed().toUpper() == "VCARD") {
             if (--depth_ == 0)
                 finish();
             return;
         }
-        checkEncoding(property);
         if (depth_ == 1)
             take(property);
     }
 
-    RecipientList done() {
+    ContactList done() {
         if (depth_ > 0)
-            throw RecipientsError(card_.line, QStringLiteral("a vCard without END:VCARD"));
+            throw ReadError(card_.line, QStringLiteral("a vCard without END:VCARD"));
+        list_.readAsWindows1252 = decoder_.usedWindows1252();
         return std::move(list_);
     }
 
 private:
-    // Every value without a CHARSET of its own is UTF-8, whether or not it is read.
-    static void checkEncoding(const Property& property) {
-        if (property.parameterValues("CHARSET").isEmpty() && !property.hasParameterValue("ENCODING", "B") &&
-            !property.hasParameterValue("ENCODING", "BASE64"))
-            decodedText(property, property.value);
-    }
-
     void take(const Property& property) {
         if (property.name == "VERSION")
             card_.version = QString::fromLatin1(property.value.trimmed());
@@ -311,36 +371,57 @@ private:
             card_.fn = property;
         else if (property.name == "N" && !card_.n)
             card_.n = property;
+        else if (property.name == "ORG" && !card_.org)
+            card_.org = property;
         else if (property.name == "ADR")
             card_.adrs.push_back(property);
     }
 
     void finish() {
-        Recipient recipient = recipientOf(card_);
-        if (recipient.fullName.isEmpty())
+        Contact contact;
+        try {
+            Expected<Contact, QString> finished = finishedContact(contactOf(decoder_, card_));
+            if (!finished) {
+                list_.skipped << QStringLiteral("line %1: ").arg(card_.line) + finished.error() +
+                                     QStringLiteral(", left out");
+                return;
+            }
+            contact = std::move(*finished);
+        } catch (const UnreadableValue& unreadable) {
+            list_.skipped << QStringLiteral("line %1: ").arg(unreadable.line) + unreadable.reason +
+                                 QStringLiteral(", the contact left out");
+            return;
+        }
+        if (contact.fullName.isEmpty())
             list_.skipped << QStringLiteral("line %1: a contact without a name, left out").arg(card_.line);
         else
-            list_.recipients.push_back(std::move(recipient));
+            list_.contacts.push_back(std::move(contact));
     }
 
+    ValueDecoder decoder_;
     int depth_ = 0;
     Card card_;
-    RecipientList list_;
+    ContactList list_;
 };
 
 } // namespace
 
-RecipientList readVCardRecipients(const QByteArray& contents) {
-    CardReader reader;
-    for (const ContentLine& line : unfold(detail::withoutByteOrderMark(contents))) {
+ContactList readVCardContacts(const QByteArray& contents) {
+    const bool isUnicode = unicodeEncodingOf(contents).has_value();
+    CardReader reader(isUnicode);
+    bool inBase64 = false;
+    for (const ContentLine& line : unfold(isUnicode ? decodedText(contents).text.toUtf8() : contents)) {
         if (line.text.trimmed().isEmpty())
+            continue;
+        if (inBase64 && isBase64Line(line.text))
             continue;
         const std::optional<Property> property = propertyFrom(line);
         if (!property)
-            throw RecipientsError(line.line, QStringLiteral("not a vCard property (no \":\")"));
+            throw ReadError(line.line, QStringLiteral("not a vCard property (no \":\")"));
+        inBase64 = property->isBase64();
         reader.read(*property);
     }
     return reader.done();
 }
 
-} // namespace tavrin::letters
+} // namespace tavrin::contacts
