@@ -73,7 +73,7 @@ enum class FontMember { Name, Colour, Size };
 class LayoutRun {
 public:
     // The picture folder is chosen once per run: the program's directory, or a private folder when that
-    // cannot be written.
+    // cannot be written; none when the pictures are handed over in memory.
     explicit LayoutRun(Form1& form) : form_(form) {}
 
     // Pictures are written before the document exists and removed after the last insertion, in the
@@ -174,7 +174,7 @@ private:
     // Chosen on first use, so that a layout without pictures never looks at the folder.
     const artwork::PictureFolder& folder() {
         if (!folder_)
-            folder_.emplace(form_.services().programDirectory);
+            folder_.emplace(form_.services().programDirectory, form_.services().pictures);
         return *folder_;
     }
 
