@@ -1,7 +1,5 @@
 #include "letterfollower.h"
 
-#include <QtConcurrent/QtConcurrentRun>
-
 namespace tavrin::preview {
 
 LetterFollower::LetterFollower(Snapshot snapshot, qreal dotsPerInch, QObject* parent)
@@ -10,11 +8,12 @@ LetterFollower::LetterFollower(Snapshot snapshot, qreal dotsPerInch, QObject* pa
     trigger_.setSingleShot(true);
     trigger_.setInterval(0);
     connect(&trigger_, &QTimer::timeout, this, &LetterFollower::startRendering);
-    connect(&inFlight_, &QFutureWatcher<Result>::finished, this, &LetterFollower::renderingDone);
+    worker_.setMaxThreadCount(1);
 }
 
+// A letter handed back after this is dropped with the events still posted to this object.
 LetterFollower::~LetterFollower() {
-    inFlight_.waitForFinished();
+    worker_.waitForDone();
 }
 
 void LetterFollower::changed() {
@@ -33,19 +32,20 @@ void LetterFollower::startRendering() {
     outOfDate_ = false;
     rendering_ = true;
     ++renderings_;
-    const qreal dotsPerInch = dotsPerInch_;
-    inFlight_.setFuture(QtConcurrent::run([choices = snapshot_(), dotsPerInch] {
-        return Result{renderLetter(choices, dotsPerInch), choices};
-    }));
+    worker_.start([this, choices = snapshot_(), dotsPerInch = dotsPerInch_] {
+        RenderedLetter letter = renderLetter(choices, dotsPerInch);
+        QMetaObject::invokeMethod(
+            this, [this, letter = std::move(letter), choices] { renderingDone(letter, choices); },
+            Qt::QueuedConnection);
+    });
 }
 
-void LetterFollower::renderingDone() {
+void LetterFollower::renderingDone(const RenderedLetter& letter, const WizardChoices& choices) {
     rendering_ = false;
-    const Result result = inFlight_.result();
     // What changed meanwhile is rendered next; the letter just made is still shown until then.
     if (outOfDate_)
         trigger_.start();
-    emit rendered(result.letter, result.choices);
+    emit rendered(letter, choices);
 }
 
 } // namespace tavrin::preview

@@ -8,8 +8,8 @@
 #include "builder/wizardchoices.h"
 #include "letterrenderer.h"
 
-#include <QFutureWatcher>
 #include <QObject>
+#include <QThreadPool>
 #include <QTimer>
 
 #include <functional>
@@ -39,19 +39,14 @@ signals:
 
 private:
     void startRendering();
-    void renderingDone();
-
-    struct Result {
-        RenderedLetter letter;
-        WizardChoices choices;
-    };
+    void renderingDone(const RenderedLetter& letter, const WizardChoices& choices);
 
     Snapshot snapshot_;
     qreal dotsPerInch_;
     QTimer trigger_;
-    QFutureWatcher<Result> inFlight_;
+    QThreadPool worker_; // one thread, made on the first rendering
     bool outOfDate_ = false;
-    bool rendering_ = false; // from the start until its result is taken
+    bool rendering_ = false; // from the start until its letter is taken
     int renderings_ = 0;
 };
 
