@@ -507,7 +507,7 @@ Tavrin schreibt Ihren Brief stattdessen mit seiner eigenen Textverarbeitung. Er 
     </message>
     <message>
         <source>&amp;Preview</source>
-        <translation>&amp;Vorschau</translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>Preview</source>

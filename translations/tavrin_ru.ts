@@ -507,7 +507,7 @@ Tavrin writes your letter with its own word processor instead. It is saved in yo
     </message>
     <message>
         <source>&amp;Preview</source>
-        <translation>&amp;Просмотр</translation>
+        <translation>&amp;Вид</translation>
     </message>
     <message>
         <source>Preview</source>
