@@ -15,9 +15,9 @@ namespace tavrin::preview {
 
 namespace {
 
-// Legible on a screen of ordinary height: 12 point text is nine pixels high, and the window fits beside
-// the wizard on a screen 1600 pixels wide. On a lower screen the scale
-// comes down so that page one still shows whole, though not below half of it.
+// Legible on a screen of ordinary height (12 point text is nine pixels high), and narrow enough to fit
+// beside the wizard on a screen 1600 pixels wide. On a lower screen the scale comes down so that page one
+// still shows whole, though not below half of it.
 constexpr qreal LegibleDotsPerInch = 56;
 constexpr qreal SmallestDotsPerInch = 30;
 // The larger of A4 and US Letter, in points, whichever the letter is laid out on.
