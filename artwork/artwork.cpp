@@ -193,12 +193,18 @@ QImage preview(StylePreview style) {
 }
 
 struct PictureFolder::Private {
+    bool inMemory = false;
     QString directory;
     DirectoryLock lock;
     std::unique_ptr<QTemporaryDir> privateFolder;
 };
 
-PictureFolder::PictureFolder(const QString& programDirectory) : d_(std::make_unique<Private>()) {
+PictureFolder::PictureFolder(const QString& programDirectory, PictureHandOver handOver)
+    : d_(std::make_unique<Private>()) {
+    if (handOver == PictureHandOver::InMemory) {
+        d_->inMemory = true;
+        return;
+    }
     const QString directory = QDir::cleanPath(programDirectory);
     // The file names are fixed, so two runs from one program directory would replace and remove each
     // other's pictures: the directory is used only while this run holds its lock.
@@ -217,16 +223,16 @@ PictureFolder::PictureFolder(const QString& programDirectory) : d_(std::make_uni
 PictureFolder::~PictureFolder() = default;
 
 QString PictureFolder::path(StylePicture picture) const {
+    if (d_->inMemory)
+        return memoryName(picture);
     // Without any folder there is no path, rather than one in the file system's root.
     if (d_->directory.isEmpty())
         return {};
     return d_->directory + u'/' + fileName(picture);
 }
 
-namespace {
-
-// The bitmap file of each picture, made once per process: a program that writes many letters decodes
-// and encodes each picture only the first time. Empty when the picture cannot be made.
+// Made once per process: a program that writes many letters decodes and encodes each picture only the
+// first time.
 QByteArray bitmapBytes(StylePicture picture) {
     static QMutex mutex;
     static QHash<int, QByteArray> made;
@@ -244,10 +250,32 @@ QByteArray bitmapBytes(StylePicture picture) {
     return bytes;
 }
 
+namespace {
+const QString MemoryNamePrefix = QStringLiteral("tavrin-artwork:");
+constexpr StylePicture AllPictures[] = {StylePicture::PictureClassic,  StylePicture::PictureElegant,
+                                        StylePicture::ElegantLine,     StylePicture::ElegantDown,
+                                        StylePicture::PictureRomantic, StylePicture::RomanticLine,
+                                        StylePicture::PictureDark,     StylePicture::DarkLine,
+                                        StylePicture::PictureModern,   StylePicture::ModernLine};
 } // namespace
+
+QString memoryName(StylePicture picture) {
+    return MemoryNamePrefix + fileName(picture);
+}
+
+std::optional<QByteArray> bitmapNamed(const QString& name) {
+    if (!name.startsWith(MemoryNamePrefix))
+        return std::nullopt;
+    for (StylePicture picture : AllPictures)
+        if (name == memoryName(picture))
+            return bitmapBytes(picture);
+    return std::nullopt;
+}
 
 bool PictureFolder::write(StylePicture picture) const {
     const QByteArray bitmap = bitmapBytes(picture);
+    if (d_->inMemory)
+        return !bitmap.isEmpty();
     if (bitmap.isEmpty() || path(picture).isEmpty())
         return false;
     // Whatever stands at the target (a file, or a link planted by someone else) is replaced, never
@@ -257,6 +285,8 @@ bool PictureFolder::write(StylePicture picture) const {
 }
 
 bool PictureFolder::remove(StylePicture picture) const {
+    if (d_->inMemory)
+        return true;
     const QString target = path(picture);
     return !target.isEmpty() && QFile::remove(target);
 }

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 namespace artwork {
 
@@ -37,13 +38,28 @@ QImage preview(StylePreview style);
 // The stored bytes of the preview (a 24-bit bitmap), exactly as embedded.
 QByteArray storedBytes(StylePreview style);
 
+// How a layout run hands its pictures to the word processor: as files, which every word processor takes,
+// or by name from memory, for a built-in engine that takes them so (engine.h), and nothing is written.
+enum class PictureHandOver { Files, InMemory };
+
+// The picture as its bitmap file holds it, made once per process; empty when it cannot be made.
+QByteArray bitmapBytes(StylePicture picture);
+// The name a picture goes by in memory, e.g. "tavrin-artwork:classic.bmp"; no file has such a name.
+QString memoryName(StylePicture picture);
+// The bitmap of the picture a memory name names; nothing for any other name.
+std::optional<QByteArray> bitmapNamed(const QString& name);
+
 // The folder the pictures of one layout run are written to: the program's directory when it can be
 // written and no other run is using it, otherwise a private temporary folder made for this run and
 // removed with this object. The program's directory stays this run's, for every process, as long as the
 // object lives; a run that finds it taken waits a second at most before it takes the private folder.
+//
+// Handing over in memory there is no folder at all: the paths are the pictures' memory names, and writing
+// and removing touch nothing.
 class PictureFolder {
 public:
-    explicit PictureFolder(const QString& programDirectory);
+    explicit PictureFolder(const QString& programDirectory,
+                           PictureHandOver handOver = PictureHandOver::Files);
     ~PictureFolder();
     PictureFolder(const PictureFolder&) = delete;
     PictureFolder& operator=(const PictureFolder&) = delete;

@@ -3,6 +3,7 @@
 // The hidden data form: the connection to the word processor, the letter record, the letter assembly and
 // the layout routines. It is never shown; its command actions are the connection's own developer tools.
 
+#include "artwork/artwork.h"
 #include "letterrecord.h"
 #include "mbas.h"
 #include "wizardchoices.h"
@@ -30,6 +31,9 @@ public:
         MBas& mBas;
         UserInterface& ui;
         QString programDirectory; // the folder of the executable, without a trailing separator
+        // How the layouts hand their pictures over: files in the program's directory, as for every
+        // letter that is kept, or from memory for a word processor that takes them by name.
+        artwork::PictureHandOver pictures = artwork::PictureHandOver::Files;
     };
 
     explicit Form1(Services services);

@@ -1,6 +1,7 @@
 #include "formregistry.h"
 
 #include "formicon.h"
+#include "preview/wizardpreview.h"
 #include "wizard/frmmain.h"
 
 #include <QCoreApplication>
@@ -41,6 +42,7 @@ Form1& FormRegistry::form1() {
 FrmMain& FormRegistry::frmMain() {
     if (!frmMain_) {
         frmMain_ = new FrmMain(*this);
+        preview::attachPreview(*frmMain_);
         frmMain_->Form_Load();
     }
     return *frmMain_;

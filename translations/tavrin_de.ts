@@ -461,6 +461,62 @@ Tavrin schreibt Ihren Brief stattdessen mit seiner eigenen Textverarbeitung. Er 
         <source>Finish</source>
         <translation>Fertig</translation>
     </message>
+    <message>
+        <source>Centered layout: a page with its heading block at the top centre</source>
+        <translation>Layout „Zentriert“: eine Seite mit dem Kopfblock oben in der Mitte</translation>
+    </message>
+    <message>
+        <source>Flush left layout: a page with its heading block at the top left</source>
+        <translation>Layout „Links“: eine Seite mit dem Kopfblock oben links</translation>
+    </message>
+    <message>
+        <source>Flush right layout: a page with its heading block at the top right and its closing lines at the right</source>
+        <translation>Layout „Rechts“: eine Seite mit dem Kopfblock oben rechts und den Schlusszeilen rechts</translation>
+    </message>
+    <message>
+        <source>Preview of the Classic style</source>
+        <translation>Vorschau des Stils „Klassisch“</translation>
+    </message>
+    <message>
+        <source>Preview of the Dark style</source>
+        <translation>Vorschau des Stils „Dunkel“</translation>
+    </message>
+    <message>
+        <source>Preview of the Romantic style</source>
+        <translation>Vorschau des Stils „Romantisch“</translation>
+    </message>
+    <message>
+        <source>Preview of the Elegant style</source>
+        <translation>Vorschau des Stils „Elegant“</translation>
+    </message>
+    <message>
+        <source>Preview of the Modernistic style</source>
+        <translation>Vorschau des Stils „Modern“</translation>
+    </message>
+    <message>
+        <source>Leaves the recipient&apos;s name and address out of the letter</source>
+        <translation>Lässt Name und Anschrift des Empfängers im Brief weg</translation>
+    </message>
+    <message>
+        <source>Leaves the writer&apos;s name and place out of the letter</source>
+        <translation>Lässt Name und Ort des Absenders im Brief weg</translation>
+    </message>
+    <message>
+        <source>Current step</source>
+        <translation>Aktueller Schritt</translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Shows or hides the letter as Finish will write it</source>
+        <translation>Zeigt den Brief, wie „Fertig“ ihn schreiben wird, oder blendet ihn aus</translation>
+    </message>
 </context>
 <context>
     <name>tavrin::LetterPreview</name>
@@ -495,6 +551,20 @@ Tavrin schreibt Ihren Brief stattdessen mit seiner eigenen Textverarbeitung. Er 
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>tavrin::preview::PagesView</name>
+    <message>
+        <source>Letter preview</source>
+        <translation>Briefvorschau</translation>
+    </message>
+</context>
+<context>
+    <name>tavrin::preview::PreviewWindow</name>
+    <message>
+        <source>Letter Preview</source>
+        <translation>Briefvorschau</translation>
     </message>
 </context>
 </TS>

@@ -461,6 +461,62 @@ Tavrin writes your letter with its own word processor instead. It is saved in yo
         <source>Finish</source>
         <translation>Готово</translation>
     </message>
+    <message>
+        <source>Centered layout: a page with its heading block at the top centre</source>
+        <translation>Макет «Центр»: страница с блоком заголовка вверху по центру</translation>
+    </message>
+    <message>
+        <source>Flush left layout: a page with its heading block at the top left</source>
+        <translation>Макет «Слева»: страница с блоком заголовка вверху слева</translation>
+    </message>
+    <message>
+        <source>Flush right layout: a page with its heading block at the top right and its closing lines at the right</source>
+        <translation>Макет «Справа»: страница с блоком заголовка вверху справа и заключительными строками справа</translation>
+    </message>
+    <message>
+        <source>Preview of the Classic style</source>
+        <translation>Образец стиля «Классика»</translation>
+    </message>
+    <message>
+        <source>Preview of the Dark style</source>
+        <translation>Образец стиля «Тёмный»</translation>
+    </message>
+    <message>
+        <source>Preview of the Romantic style</source>
+        <translation>Образец стиля «Романтика»</translation>
+    </message>
+    <message>
+        <source>Preview of the Elegant style</source>
+        <translation>Образец стиля «Изящный»</translation>
+    </message>
+    <message>
+        <source>Preview of the Modernistic style</source>
+        <translation>Образец стиля «Модерн»</translation>
+    </message>
+    <message>
+        <source>Leaves the recipient&apos;s name and address out of the letter</source>
+        <translation>Не включать в письмо имя и адрес получателя</translation>
+    </message>
+    <message>
+        <source>Leaves the writer&apos;s name and place out of the letter</source>
+        <translation>Не включать в письмо имя и место отправителя</translation>
+    </message>
+    <message>
+        <source>Current step</source>
+        <translation>Текущий шаг</translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <translation>&amp;Вид</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Просмотр</translation>
+    </message>
+    <message>
+        <source>Shows or hides the letter as Finish will write it</source>
+        <translation>Показывает или скрывает письмо в том виде, в каком его напишет «Готово»</translation>
+    </message>
 </context>
 <context>
     <name>tavrin::LetterPreview</name>
@@ -495,6 +551,20 @@ Tavrin writes your letter with its own word processor instead. It is saved in yo
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>Файлы PDF (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>tavrin::preview::PagesView</name>
+    <message>
+        <source>Letter preview</source>
+        <translation>Просмотр письма</translation>
+    </message>
+</context>
+<context>
+    <name>tavrin::preview::PreviewWindow</name>
+    <message>
+        <source>Letter Preview</source>
+        <translation>Просмотр письма</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,6 @@
 #include "frmmain.h"
 
+#include "accessibletexts.h"
 #include "builder/ignoreerror.h"
 #include "pagecontrols.h"
 #include "pages.h"
@@ -48,6 +49,7 @@ FrmMain::FrmMain(WizardHost& host, QWidget* parent) : QWidget(parent), host_(hos
     buildButtons();
     setTabOrderInPageOrder();
     connectEvents();
+    reportEveryChange();
 }
 
 FrmMain::~FrmMain() = default;
@@ -133,6 +135,15 @@ void FrmMain::buildButtons() {
         place(new QPushButton(tr("Finish"), this), QStringLiteral("cmdFinish"), {6480, 4620, 972, 372});
     for (QPushButton* button : {cmdCancel, cmdBack, cmdNext, cmdFinish})
         button->setAutoDefault(false);
+
+    // In the free room left of Cancel. Alt+P reaches it, so Tab keeps to the form's own stops; and a click
+    // on it leaves the focus in the box the user is typing in.
+    cmdPreview =
+        place(new QPushButton(tr("&Preview"), this), QStringLiteral("cmdPreview"), {2160, 4620, 972, 372});
+    cmdPreview->setAutoDefault(false);
+    cmdPreview->setFocusPolicy(Qt::NoFocus);
+    cmdPreview->setAccessibleName(tr("Preview"));
+    cmdPreview->setAccessibleDescription(tr("Shows or hides the letter as Finish will write it"));
 }
 
 // Tab goes through the visible page top to bottom, then the buttons, then the steps of the side bar.
@@ -153,6 +164,7 @@ void FrmMain::connectEvents() {
     connect(cmdBack, &QPushButton::clicked, this, &FrmMain::cmdBack_Click);
     connect(cmdFinish, &QPushButton::clicked, this, &FrmMain::cmdFinish_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &FrmMain::cmdCancel_Click);
+    connect(cmdPreview, &QPushButton::clicked, this, &FrmMain::previewClicked);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, cmdCancel, &QPushButton::click);
     for (short k = 0; k < PageCount; ++k)
@@ -181,6 +193,19 @@ void FrmMain::connectEvents() {
     onSelect(layout_->OptAlignRight, &FrmMain::OptAlignRight_Click);
 }
 
+void FrmMain::reportEveryChange() {
+    for (QWidget* page : Frm) {
+        for (auto* box : page->findChildren<QLineEdit*>())
+            connect(box, &QLineEdit::textChanged, this, &FrmMain::changed);
+        for (auto* box : page->findChildren<QPlainTextEdit*>())
+            connect(box, &QPlainTextEdit::textChanged, this, &FrmMain::changed);
+        for (auto* list : page->findChildren<QComboBox*>())
+            connect(list, &QComboBox::currentIndexChanged, this, &FrmMain::changed);
+        for (auto* button : page->findChildren<QAbstractButton*>())
+            connect(button, &QAbstractButton::toggled, this, &FrmMain::changed);
+    }
+}
+
 // ---- Load and unload ------------------------------------------------------------------------------------
 
 void FrmMain::Form_Load() {
@@ -196,9 +221,9 @@ void FrmMain::Form_Load() {
     Picture4->setBackColor(SideBarColour);
     setBackground(Line6, SideBarColour);
     centreOnScreen();
-    Frm[0]->setVisible(true);
+    setPageVisible(0, true);
     for (int k = 1; k < PageCount; ++k)
-        Frm[k]->setVisible(false);
+        setPageVisible(k, false);
     for (QWidget* page : Frm)
         page->move(pixels(PageLeft), page->y());
     for (QWidget* page : Frm)
@@ -262,10 +287,15 @@ int FrmMain::currentPage() const {
     return -1;
 }
 
-// A page or marker outside the eight does not exist; a step naming one does nothing.
+// A page or marker outside the eight does not exist; a step naming one does nothing. The step of the
+// page shown says so to a screen reader, as its marker's colour does on the screen.
 void FrmMain::setPageVisible(int page, bool visible) {
-    if (page >= 0 && page < PageCount)
-        Frm[page]->setVisible(visible);
+    if (page < 0 || page >= PageCount)
+        return;
+    Frm[page]->setVisible(visible);
+    Image1[page]->setAccessibleDescription(visible ? accessible::currentStepDescription() : QString());
+    if (visible)
+        emit changed();
 }
 
 void FrmMain::setMarkerColour(int step, const QColor& colour) {

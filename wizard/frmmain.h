@@ -49,6 +49,13 @@ public:
     // Everything the letter is built from, read from the controls now.
     WizardChoices choices() const;
 
+signals:
+    // A page's control changed (a keystroke, a list choice, an option, a check box) or another page was
+    // shown: whoever follows the letter reads the choices again.
+    void changed();
+    // The Preview button was pressed: the letter's preview is to be shown, or hidden again.
+    void previewClicked();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
@@ -60,6 +67,7 @@ private:
     void buildButtons();
     void setTabOrderInPageOrder();
     void connectEvents();
+    void reportEveryChange();
 
     // Navigation.
     int currentPage() const;
@@ -104,6 +112,7 @@ private:
     QPushButton* cmdBack = nullptr;
     QPushButton* cmdNext = nullptr;
     QPushButton* cmdFinish = nullptr;
+    QPushButton* cmdPreview = nullptr;
 
     // The pages and the controls each built.
     std::unique_ptr<LayoutPage> layout_;

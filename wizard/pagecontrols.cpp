@@ -1,5 +1,6 @@
 #include "pagecontrols.h"
 
+#include "accessibletexts.h"
 #include "builder/wizardchoices.h"
 #include "frmmain.h"
 
@@ -106,6 +107,7 @@ QLabel* addPreview(QWidget* page, int index, artwork::StylePreview style, const 
     auto* picture = place(new QLabel(page), indexed("Picture1", index), rect);
     picture->setPixmap(QPixmap::fromImage(artwork::preview(style)));
     picture->setScaledContents(true);
+    picture->setAccessibleName(accessible::previewName(style));
     return picture;
 }
 

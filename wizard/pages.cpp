@@ -1,5 +1,6 @@
 #include "pages.h"
 
+#include "accessibletexts.h"
 #include "builder/lettertexts.h"
 #include "builder/stylecatalog.h"
 #include "frmmain.h"
@@ -33,6 +34,7 @@ LayoutPage::LayoutPage(QWidget* page) {
         // The picture is drawn at 12 twips a pixel; here it is shrunk to fit its box.
         picture->setPixmap(QPixmap::fromImage(layoutThumbnail(thumbnails[k].layout)));
         picture->setScaledContents(true);
+        picture->setAccessibleName(accessible::thumbnailName(thumbnails[k].layout));
     }
 
     OptAlignCenter =
@@ -73,6 +75,7 @@ LetterheadPage::LetterheadPage(QWidget* page) {
     labelFor(addressLabel, RecAddressText, heading);
 
     CheckOmit = addCheck(page, QStringLiteral("CheckOmit"), FrmMain::tr("Omit"), {120, 3120, 732, 252});
+    CheckOmit->setAccessibleDescription(accessible::recipientOmitDescription());
 }
 
 QList<QWidget*> LetterheadPage::tabOrder() const {
@@ -196,6 +199,7 @@ SenderPage::SenderPage(QWidget* page) {
     labelFor(placeLabel, AddressText, heading);
 
     CheckOmit2 = addCheck(page, QStringLiteral("CheckOmit2"), FrmMain::tr("Omit"), {120, 2160, 852, 252});
+    CheckOmit2->setAccessibleDescription(accessible::senderOmitDescription());
     CheckDate = addCheck(page, QStringLiteral("CheckDate"), FrmMain::tr("Date line"), {120, 3120, 1092, 252});
     CheckDate->setChecked(true);
 }

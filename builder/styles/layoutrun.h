@@ -80,7 +80,7 @@ enum class FontMember { Name, Colour, Size };
 class LayoutRun {
 public:
     // The picture folder is chosen once per run: the program's directory, or a private folder when that
-    // cannot be written.
+    // cannot be written; none when the pictures are handed over in memory.
     LayoutRun(Form1& form, Style style) : form_(form), pictures_(styleRow(style).pictures) {}
 
     // The style's pictures are written before the document exists and removed after the last insertion,
@@ -181,7 +181,7 @@ private:
     // Chosen on first use, so that a layout without pictures never looks at the folder.
     const artwork::PictureFolder& folder() {
         if (!folder_)
-            folder_.emplace(form_.services().programDirectory);
+            folder_.emplace(form_.services().programDirectory, form_.services().pictures);
         return *folder_;
     }
 

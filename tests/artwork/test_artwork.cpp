@@ -195,6 +195,8 @@ private slots:
     void plantedLinkIsReplacedNotFollowed();
     void failedWriteLeavesNoFile();
     void removeOfMissingFileFails();
+    void handedOverInMemoryNothingIsWritten_data();
+    void handedOverInMemoryNothingIsWritten();
 
     void unwritableProgramDirectoryFallsBack_data();
     void unwritableProgramDirectoryFallsBack();
@@ -469,6 +471,31 @@ void ArtworkTest::nowhereToWriteGivesNoPathAndNoFile() {
     else
         qputenv("TMPDIR", savedTemp);
     QCOMPARE(entriesOf(QStringLiteral("/")), rootBefore);
+}
+
+// In memory each picture goes by a name no file has, and that name gives the very bytes its file holds.
+void ArtworkTest::handedOverInMemoryNothingIsWritten_data() {
+    writeAndRemoveEachPicture_data();
+}
+
+void ArtworkTest::handedOverInMemoryNothingIsWritten() {
+    QFETCH(StylePicture, picture);
+    QFETCH(QString, name);
+    QTemporaryDir program;
+    QVERIFY(program.isValid());
+    const PictureFolder files(program.path());
+    QVERIFY(files.write(picture));
+    const QByteArray written = readAll(files.path(picture));
+    QVERIFY(files.remove(picture));
+
+    const PictureFolder memory(program.path(), artwork::PictureHandOver::InMemory);
+    QCOMPARE(memory.path(picture), artwork::memoryName(picture));
+    QVERIFY(memory.path(picture).endsWith(name));
+    QVERIFY(memory.write(picture));
+    QCOMPARE(artwork::bitmapNamed(memory.path(picture)).value_or(QByteArray()), written);
+    QVERIFY(memory.remove(picture));
+    QVERIFY(entriesOf(program.path()).isEmpty());
+    QVERIFY(!artwork::bitmapNamed(program.path() + u'/' + name));
 }
 
 QTEST_GUILESS_MAIN(ArtworkTest)

@@ -26,6 +26,13 @@ std::shared_ptr<DocumentState> checkedState(const word::Ref<word::Document>& doc
 
 struct Engine::State {
     std::vector<std::shared_ptr<ApplicationState>> applications;
+    PictureSource pictures;
+
+    const std::shared_ptr<ApplicationState>& start() {
+        applications.push_back(std::make_shared<ApplicationState>());
+        applications.back()->pictures = pictures;
+        return applications.back();
+    }
 
     const std::shared_ptr<ApplicationState>& running() const {
         if (applications.empty())
@@ -42,13 +49,12 @@ word::Ref<word::Application> Engine::GetObject() {
 }
 
 word::Ref<word::Application> Engine::CreateApplication() {
-    state_->applications.push_back(std::make_shared<ApplicationState>());
-    return applicationObject(state_->applications.back());
+    return applicationObject(state_->start());
 }
 
 word::Ref<word::Document> Engine::CreateDocument() {
     if (state_->applications.empty())
-        state_->applications.push_back(std::make_shared<ApplicationState>());
+        state_->start();
     return addDocument(state_->applications.front());
 }
 
@@ -63,6 +69,12 @@ std::vector<EngineDocument> Engine::documents() const {
             documents.push_back(
                 {documentObject(document), application->visible, document->closed, document->changed});
     return documents;
+}
+
+void Engine::takePicturesFrom(PictureSource source) {
+    state_->pictures = std::move(source);
+    for (const auto& application : state_->applications)
+        application->pictures = state_->pictures;
 }
 
 const DocumentModel& modelOf(const word::Ref<word::Document>& document) {

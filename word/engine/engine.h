@@ -29,7 +29,8 @@
 // - Tables.Add(range, rows, columns) adds the table at a collapsed range of the same document; a range in a
 //   table cell fails (no tables in tables). Table.Cell(row, column) fails with errors::OutOfRange outside
 //   the table.
-// - InlineShapes.AddPicture(file, false, true) reads the file at the time of the call (picture.h). A
+// - InlineShapes.AddPicture(file, false, true) takes the bytes the engine's picture source gives for the
+//   name, if it gives any, and otherwise reads the file at the time of the call (picture.h). A
 //   linked picture (linkToFile true) or one not saved with the document is not supported:
 //   errors::InvalidArgument. On any failure the document stays as it was.
 // - Shapes.AddLine: a straight line in points from the page's top-left corner, in front of the text,
@@ -47,10 +48,19 @@
 #include "position.h"
 #include "word/word.h"
 
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace word::engine {
+
+// A picture file's bytes held in memory, by the name AddPicture is given; nothing for a name it does not
+// hold. Called on the thread the engine's documents are edited on.
+using PictureSource = std::function<std::optional<QByteArray>(const QString& name)>;
 
 // A document of an engine, as the program sees it when it ends.
 struct EngineDocument {
@@ -75,6 +85,9 @@ public:
     // Every document of every application this Engine created, closed ones included, in the order they
     // were created or opened, application by application.
     std::vector<EngineDocument> documents() const;
+
+    // Where AddPicture looks first, in every application of this Engine, those already running too.
+    void takePicturesFrom(PictureSource source);
 
 private:
     struct State;

@@ -274,12 +274,19 @@ private:
 class InlineShapesObject : public word::InlineShapes, DocumentPart {
 public:
     using DocumentPart::DocumentPart;
+    // The application's picture source first, then the file of that name.
+    Picture pictureNamed(const QString& name) const {
+        if (const auto application = live().application.lock(); application && application->pictures)
+            if (std::optional<QByteArray> bytes = application->pictures(name))
+                return decodePicture(*bytes, name);
+        return readPicture(name);
+    }
     int Count() const override { return editor().picturesInSelection(); }
     word::Ref<word::InlineShape> AddPicture(const QString& fileName, bool linkToFile,
                                             bool saveWithDocument) override {
         live();
         values::embeddedPicture(linkToFile, saveWithDocument);
-        Picture picture = guarded([&] { return readPicture(fileName); });
+        Picture picture = guarded([&] { return pictureNamed(fileName); });
         const PictureSize size = edit([&](Editor& e) { return e.insertPicture(std::move(picture)); });
         return make<InlineShapeObject>(size);
     }

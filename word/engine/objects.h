@@ -11,6 +11,7 @@
 //   document's.
 
 #include "editor.h"
+#include "engine.h"
 #include "word/word.h"
 
 #include <memory>
@@ -30,6 +31,7 @@ struct DocumentState {
 
 struct ApplicationState {
     bool visible = false;
+    PictureSource pictures; // consulted by name before a picture file is read; may be empty
     std::vector<std::shared_ptr<DocumentState>> open; // in the order they were opened
     std::vector<std::shared_ptr<DocumentState>> all;  // every document it ever had, closed ones too
     std::shared_ptr<DocumentState> active;

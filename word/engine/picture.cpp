@@ -158,10 +158,15 @@ Picture convertedPicture(QByteArray bytes, const QString& fileName);
 } // namespace
 
 Picture readPicture(const QString& fileName) {
-    const QByteArray bytes = readFile(fileName);
+    return decodePicture(readFile(fileName), fileName);
+}
+
+Picture decodePicture(const QByteArray& bytes, const QString& name) {
+    if (bytes.size() > limits::PictureFileBytes)
+        fail(errors::InvalidPicture, QStringLiteral("The picture \"%1\" is too large.").arg(name));
     if (std::optional<Picture> known = convertedPictures().find(bytes))
         return *known;
-    Picture picture = convertedPicture(bytes, fileName);
+    Picture picture = convertedPicture(bytes, name);
     convertedPictures().keep(bytes, picture);
     return picture;
 }

@@ -21,6 +21,10 @@ struct PictureSize {
 // than limits::PictureFileBytes.
 Picture readPicture(const QString& fileName);
 
+// The same for a picture file's bytes held in memory; `name` only names it in errors. Each distinct
+// picture is converted once per process.
+Picture decodePicture(const QByteArray& bytes, const QString& name);
+
 // Scales the displayed size down, keeping its proportions, when it is wider than the space available.
 void fitToWidth(Picture& picture, float availableWidth);
 

@@ -8,7 +8,10 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImage>
+#include <QStringList>
 #include <QTemporaryDir>
+
+#include <optional>
 
 #include <grp.h>
 #include <sys/stat.h>
@@ -178,6 +181,28 @@ TEST_F(PictureTest, TheFileIsReadAtTheTimeOfTheCall) {
     const Paragraph& paragraph = bodyParagraph(model(), 0);
     EXPECT_EQ(pictureAt(paragraph, 0).data, first);
     EXPECT_EQ(pictureAt(paragraph, 1).pixelWidth, 16);
+}
+
+// The engine's picture source is asked first; a name it does not hold is a file's name as before. The
+// document started before the source was given takes from it too.
+TEST_F(PictureTest, ThePictureSourceIsAskedByNameBeforeAnyFile) {
+    const QByteArray held = encoded(pattern(12, 6), "BMP");
+    const QString file = writeImage("on disk.png", pattern(9, 9), "PNG");
+    QStringList asked;
+    engine.takePicturesFrom([&](const QString& name) -> std::optional<QByteArray> {
+        asked << name;
+        return name == u"memory:strip" ? std::optional(held) : std::nullopt;
+    });
+    add(QStringLiteral("memory:strip"));
+    add(file);
+    EXPECT_EQ(errorOf([&] { add(QStringLiteral("memory:unknown")); }), word::errors::FileNotFound);
+
+    EXPECT_EQ(asked, (QStringList{"memory:strip", file, "memory:unknown"}));
+    const Paragraph& paragraph = bodyParagraph(model(), 0);
+    ASSERT_EQ(paragraph.content.size(), 2u);
+    EXPECT_EQ(pictureAt(paragraph, 0), decodePicture(held, QStringLiteral("strip")));
+    EXPECT_EQ(pictureAt(paragraph, 0).pixelWidth, 12);
+    EXPECT_EQ(pictureAt(paragraph, 1).pixelWidth, 9);
 }
 
 TEST_F(PictureTest, CountIsThePicturesOfTheSelectedCell) {

@@ -8,4 +8,7 @@ namespace word::engine::print {
 // Throws AutomationError errors::PrintingFailed when the application printing needs is not running here.
 void requireApplication(bool withWidgets);
 
+// Painting pages on images needs Qt's fonts, and so a QGuiApplication, but may run on any thread.
+void requireFonts();
+
 } // namespace word::engine::print

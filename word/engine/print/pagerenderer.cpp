@@ -41,7 +41,7 @@ struct PageRenderer::Layout {
 };
 
 PageRenderer::PageRenderer(const DocumentModel& model) {
-    requireApplication(false);
+    requireFonts();
     layout_ = std::make_unique<Layout>(model);
 }
 

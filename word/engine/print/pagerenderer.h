@@ -6,8 +6,8 @@
 // preview, printing and PDF output.
 //
 // What is laid out is the document as its .docx stores it (docxStoredForm), which is what LibreOffice or
-// Word shows when the letter is opened. Needs a QGuiApplication (fonts) on its thread: without one the
-// constructor throws AutomationError errors::PrintingFailed.
+// Word shows when the letter is opened. Needs a QGuiApplication (fonts): without one the constructor throws
+// AutomationError errors::PrintingFailed. A renderer may be made and used on any thread, one at a time.
 
 #include "word/engine/model.h"
 

@@ -3,10 +3,14 @@
 #include "units.h"
 
 #include <QBuffer>
+#include <QHash>
 #include <QImageReader>
+#include <QMutex>
 #include <QPainter>
 
 #include <cmath>
+#include <optional>
+#include <utility>
 
 namespace word::engine::print {
 
@@ -55,6 +59,37 @@ void PictureObjects::drawObject(QPainter* painter, const QRectF& rect, QTextDocu
     painter->restore();
 }
 
+namespace {
+
+// A letter redrawn as it is edited (the wizard's preview) shows the same few pictures at the same sizes
+// again and again: each is decoded once and kept, by its bytes and the size it is decoded to.
+class DecodedPictures {
+public:
+    std::optional<QImage> find(const QByteArray& bytes, QSize size) {
+        const QMutexLocker lock(&mutex_);
+        const auto found = images_.constFind({bytes, size});
+        return found == images_.cend() ? std::nullopt : std::optional(*found);
+    }
+    void keep(const QByteArray& bytes, QSize size, const QImage& image) {
+        const QMutexLocker lock(&mutex_);
+        if (images_.size() >= MaxImages)
+            images_.clear();
+        images_.insert({bytes, size}, image);
+    }
+
+private:
+    static constexpr qsizetype MaxImages = 32;
+    QMutex mutex_;
+    QHash<std::pair<QByteArray, QSize>, QImage> images_;
+};
+
+DecodedPictures& decodedPictures() {
+    static DecodedPictures pictures;
+    return pictures;
+}
+
+} // namespace
+
 QImage decodeForDrawing(const Picture& picture, const QPainter& painter, const QRectF& rect) {
     QByteArray bytes = picture.data;
     QBuffer buffer(&bytes);
@@ -63,10 +98,17 @@ QImage decodeForDrawing(const Picture& picture, const QPainter& painter, const Q
     const QSize own = reader.size();
     const QRectF onDevice = painter.deviceTransform().mapRect(rect);
     const QSize needed(int(std::ceil(onDevice.width())), int(std::ceil(onDevice.height())));
+    QSize size = own;
     if (own.isValid() && needed.width() > 0 && needed.height() > 0 && needed.width() < own.width() &&
         needed.height() < own.height())
-        reader.setScaledSize(needed);
-    return reader.read();
+        size = needed;
+    if (std::optional<QImage> known = decodedPictures().find(picture.data, size))
+        return *known;
+    if (size != own)
+        reader.setScaledSize(size);
+    const QImage image = reader.read();
+    decodedPictures().keep(picture.data, size, image);
+    return image;
 }
 
 } // namespace word::engine::print
