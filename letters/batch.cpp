@@ -1,11 +1,13 @@
 #include "batch.h"
 
+#include "letters/ending.h"
 #include "letters/letter.h"
 #include "letters/newfiles.h"
 #include "letters/pdfs.h"
 #include "letters/recipients.h"
 #include "word/automationerror.h"
 #include "word/engine/docx.h"
+#include "word/files/files.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -48,7 +50,16 @@ QStringList writerLines(const LetterOptions& options, const Recipient& recipient
 
 class Batch {
 public:
-    Batch(const LetterOptions& options, const BatchOutput& output) : options_(options), output_(output) {}
+    Batch(const LetterOptions& options, const BatchOutput& output)
+        : options_(options), output_(output),
+          pictures_(temporaryFolder() + QStringLiteral("/tavrin-letters-XXXXXX")) {
+        setScratchFolder(pictures_.isValid() ? pictures_.path() : QString());
+    }
+    ~Batch() { setScratchFolder({}); }
+    Batch(const Batch&) = delete;
+    Batch& operator=(const Batch&) = delete;
+
+    bool hasScratchFolder() const { return pictures_.isValid(); }
 
     void writeLetters(const std::vector<Recipient>& recipients) {
         const int total = int(recipients.size());
@@ -86,7 +97,10 @@ private:
     // Each letter on its own: one that fails is reported and the others are still written.
     void writeLetter(const Recipient& recipient) {
         try {
-            word::engine::DocumentModel letter = layOutLetter(options_, recipient, pictures_.path());
+            word::engine::DocumentModel letter = [&] {
+                const auto held = layingOut();
+                return layOutLetter(options_, recipient, pictures_.path());
+            }();
             output_.writtenFile(writeNewFile(options_.outFolder, fileBaseName(recipient.fullName),
                                              QStringLiteral(".docx"), word::engine::docxBytes(letter)));
             ++tally.written;
@@ -142,8 +156,17 @@ int runBatch(const LetterOptions& options, const BatchOutput& output) {
         output.message(QStringLiteral("The folder %1 cannot be created.").arg(options.outFolder));
         return 2;
     }
+    if (const int error = word::files::probeFolder(options.outFolder)) {
+        output.message(QStringLiteral("No file can be written in the folder %1: %2")
+                           .arg(options.outFolder, word::files::systemError(error)));
+        return 2;
+    }
 
     Batch batch(options, output);
+    if (!batch.hasScratchFolder()) {
+        output.message(QStringLiteral("No scratch folder can be made in %1.").arg(temporaryFolder()));
+        return 2;
+    }
     batch.tally.skipped = int(list->skipped.size());
     batch.writeLetters(list->recipients);
     // A PDF without pages is no document: with nothing to put in it, it is not written.

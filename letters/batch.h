@@ -19,7 +19,7 @@ struct BatchOutput {
 };
 
 // Exit status: 0 everything written; 1 some recipients left out or some files not written; 2 nothing
-// done, because the recipients file cannot be read or the folder cannot be made.
+// done, because the recipients file cannot be read or the folder cannot be made or written to.
 int runBatch(const LetterOptions& options, const BatchOutput& output);
 
 } // namespace tavrin::letters

@@ -7,11 +7,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+
+#include <csignal>
+#include <unistd.h>
 
 using namespace tavrin::letters;
 
@@ -101,6 +105,102 @@ TEST(LongText, AnAddressOfOneHugeWordLaysOutWhole) {
     ASSERT_GT(lineLengths.size(), 1000);
     for (qsizetype index = 1; index + 1 < lineLengths.size(); ++index)
         ASSERT_EQ(lineLengths[index], lineLengths.front()) << "line " << index;
+}
+
+// --- The program's files -----------------------------------------------------------------------------------
+
+QString addressBook(const QTemporaryDir& home, int recipients) {
+    QFile file(home.filePath(QStringLiteral("book.csv")));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("name,address\n");
+    for (int index = 0; index < recipients; ++index)
+        file.write(QStringLiteral("Person %1,\"%1 Long Road\nTown\"\n").arg(index).toUtf8());
+    return file.fileName();
+}
+
+// The program with its own temporary folder, so that what it leaves there can be seen.
+class Program : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(QDir().mkpath(temporary()));
+        process_.setProcessEnvironment(environment(temporary()));
+    }
+    QProcessEnvironment environment(const QString& temporaryFolder) const {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("TMPDIR"), temporaryFolder);
+        return environment;
+    }
+    QString temporary() const { return home_.filePath(QStringLiteral("tmp")); }
+    QString out() const { return home_.filePath(QStringLiteral("out")); }
+    QStringList arguments(int recipients, const QString& folder) const {
+        return {QStringLiteral("--recipients"), addressBook(home_, recipients),
+                QStringLiteral("--out"),        folder,
+                QStringLiteral("--style"),      QStringLiteral("romantic")};
+    }
+    int run(const QStringList& arguments) {
+        process_.start(QStringLiteral(TAVRIN_LETTERS_EXECUTABLE), arguments);
+        EXPECT_TRUE(process_.waitForFinished(120000));
+        return process_.exitCode();
+    }
+    QStringList leftIn(const QString& folder) const {
+        return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    }
+
+    QTemporaryDir home_;
+    QProcess process_;
+};
+
+class Interrupted : public Program, public testing::WithParamInterface<int> {};
+
+TEST_P(Interrupted, RemovesItsScratchAndUnfinishedFilesAndEndsWithTheSignal) {
+    QStringList options = arguments(5000, out());
+    options << QStringLiteral("--pdf");
+    process_.start(QStringLiteral(TAVRIN_LETTERS_EXECUTABLE), options);
+    // The first letter written: the scratch folder exists and letters are being written.
+    ASSERT_TRUE(process_.waitForReadyRead(60000));
+    ::kill(pid_t(process_.processId()), GetParam());
+    ASSERT_TRUE(process_.waitForFinished(60000));
+    EXPECT_EQ(process_.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process_.exitCode(), 128 + GetParam());
+    EXPECT_EQ(leftIn(temporary()).filter(QStringLiteral("tavrin")), QStringList());
+    const QStringList written = leftIn(out());
+    EXPECT_EQ(written.filter(QStringLiteral(".tmp")), QStringList());
+    EXPECT_FALSE(written.isEmpty());
+    EXPECT_LT(written.size(), 5000);
+}
+
+INSTANTIATE_TEST_SUITE_P(All, Interrupted, testing::Values(SIGINT, SIGTERM),
+                         [](const auto& info) { return info.param == SIGINT ? "SIGINT" : "SIGTERM"; });
+
+// TMPDIR naming a folder that does not exist: the pictures still reach the letter, by way of /tmp.
+TEST_F(Program, WithoutItsTemporaryFolderWritesTheSameLetters) {
+    ASSERT_EQ(run(arguments(1, out())), 0);
+    process_.setProcessEnvironment(environment(home_.filePath(QStringLiteral("nowhere"))));
+    const QString second = home_.filePath(QStringLiteral("second"));
+    ASSERT_EQ(run(arguments(1, second)), 0) << process_.readAllStandardError().toStdString();
+    QFile first(out() + QStringLiteral("/Person 0.docx")), other(second + QStringLiteral("/Person 0.docx"));
+    ASSERT_TRUE(first.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(other.open(QIODevice::ReadOnly));
+    EXPECT_EQ(first.readAll(), other.readAll());
+    EXPECT_GT(first.size(), 20000) << "the letter has its pictures";
+    EXPECT_FALSE(QFileInfo::exists(home_.filePath(QStringLiteral("nowhere"))));
+}
+
+// /proc exists and takes no files, whoever runs the test.
+TEST_F(Program, FolderThatTakesNoFilesEndsWithTwo) {
+    EXPECT_EQ(run(arguments(3, QStringLiteral("/proc"))), 2);
+    EXPECT_TRUE(process_.readAllStandardError().contains("No file can be written in the folder /proc"));
+    EXPECT_EQ(process_.readAllStandardOutput(), QByteArray());
+}
+
+// Unless the user may write anywhere (root).
+TEST_F(Program, ReadOnlyFolderEndsWithTwo) {
+    ASSERT_TRUE(QDir().mkpath(out()));
+    ASSERT_TRUE(QFile::setPermissions(out(), QFile::ReadOwner | QFile::ExeOwner));
+    if (::access(QFile::encodeName(out()).constData(), W_OK) == 0)
+        GTEST_SKIP() << "this user writes in read-only folders";
+    EXPECT_EQ(run(arguments(3, out())), 2);
+    EXPECT_EQ(leftIn(out()), QStringList());
 }
 
 } // namespace
