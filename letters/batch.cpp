@@ -22,6 +22,7 @@ struct Tally {
     int written = 0;
     int skipped = 0;
     int failed = 0;
+    int shortened = 0; // envelopes without part of the address
 };
 
 std::optional<RecipientList> readOrReport(const LetterOptions& options, const BatchOutput& output) {
@@ -80,13 +81,15 @@ public:
     void writeEnvelopesPdf(const std::vector<Recipient>& recipients) {
         writePdf(QStringLiteral("envelopes"), [&] {
             const QSizeF size = envelopeSize(options_.envelopes);
-            std::vector<word::engine::DocumentModel> envelopes;
-            for (const Recipient& recipient : recipients)
+            std::vector<Envelope> envelopes;
+            for (const Recipient& recipient : recipients) {
                 envelopes.push_back(envelope(size, envelopeFace(options_.style),
                                              writerLines(options_, recipient), recipient));
+                reportShortened(recipient, envelopes.back().droppedLines);
+            }
             std::vector<const word::engine::DocumentModel*> documents;
             for (const auto& each : envelopes)
-                documents.push_back(&each);
+                documents.push_back(&each.model);
             return documentsPdf(documents);
         });
     }
@@ -111,6 +114,16 @@ private:
         } catch (const FileWriteError& error) {
             fail(recipient.fullName, error.reason());
         }
+    }
+
+    void reportShortened(const Recipient& recipient, int droppedLines) {
+        if (droppedLines == 0)
+            return;
+        output_.message(QStringLiteral("The envelope to %1 has room for part of the address only: %2 "
+                                       "line(s) left off.")
+                            .arg(recipient.fullName)
+                            .arg(droppedLines));
+        ++tally.shortened;
     }
 
     void fail(const QString& who, const QString& reason) {
@@ -141,6 +154,8 @@ QString summary(const Tally& tally, const QString& folder) {
         text += QStringLiteral("; %1 recipient(s) left out").arg(tally.skipped);
     if (tally.failed > 0)
         text += QStringLiteral("; %1 file(s) not written").arg(tally.failed);
+    if (tally.shortened > 0)
+        text += QStringLiteral("; %1 envelope(s) without part of the address").arg(tally.shortened);
     return text + u'.';
 }
 
@@ -182,7 +197,7 @@ int runBatch(const LetterOptions& options, const BatchOutput& output) {
         ++batch.tally.failed;
     }
     output.message(summary(batch.tally, options.outFolder));
-    return batch.tally.skipped + batch.tally.failed > 0 ? 1 : 0;
+    return batch.tally.skipped + batch.tally.failed + batch.tally.shortened > 0 ? 1 : 0;
 }
 
 } // namespace tavrin::letters

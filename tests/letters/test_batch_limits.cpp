@@ -1,6 +1,7 @@
 // tavrin-letters at its limits: names and addresses of any length, envelopes that must stay one page,
 // PDFs that store each picture once, scratch files, signals and folders it cannot write to.
 
+#include "letters/batch.h"
 #include "letters/letter.h"
 #include "letters/newfiles.h"
 #include "letters/pdfs.h"
@@ -11,6 +12,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -80,6 +82,89 @@ QString savedPdf(const QTemporaryDir& folder, const QByteArray& bytes) {
     file.write(bytes);
     return file.fileName();
 }
+
+int pdfPages(const QString& pdf) {
+    return QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
+        .match(run(QStringLiteral("pdfinfo"), {pdf}))
+        .captured(1)
+        .toInt();
+}
+
+// --- Envelopes
+// ----------------------------------------------------------------------------------------------
+
+struct EnvelopeCase {
+    const char* name;
+    QString size;
+    QStringList address;
+    bool shortened;
+    QStringList onTheEnvelope; // lines that stay, whatever goes
+};
+
+void PrintTo(const EnvelopeCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+QStringList numberedLines(int count) {
+    QStringList lines;
+    for (int index = 1; index <= count; ++index)
+        lines << QStringLiteral("Line%1").arg(index);
+    return lines;
+}
+
+class LongAddresses : public testing::TestWithParam<EnvelopeCase> {};
+
+// Each recipient's envelope is one page, and the one after it is the next recipient's.
+TEST_P(LongAddresses, StayOnOneEnvelope) {
+    if (!havePoppler())
+        GTEST_SKIP() << "poppler-utils is not installed";
+    QTemporaryDir home;
+    QFile book(home.filePath(QStringLiteral("book.csv")));
+    ASSERT_TRUE(book.open(QIODevice::WriteOnly));
+    book.write(QStringLiteral("name,address\nZed Long,\"%1\"\nYan Short,Y Road\n")
+                   .arg(GetParam().address.join(u'\n'))
+                   .toUtf8());
+    book.close();
+    LetterOptions options;
+    options.recipientsFile = book.fileName();
+    options.outFolder = home.filePath(QStringLiteral("out"));
+    options.envelopes = GetParam().size;
+    options.writerName = QStringLiteral("Wanda Writer");
+    options.writerAddress = QStringLiteral("1 Near Lane\\nHometown");
+    QStringList messages;
+    const BatchOutput output{[](const QString&) {}, [&](const QString& line) { messages << line; }, {}};
+
+    EXPECT_EQ(runBatch(options, output), GetParam().shortened ? 1 : 0);
+    const QString pdf = options.outFolder + QStringLiteral("/envelopes.pdf");
+    EXPECT_EQ(pdfPages(pdf), 2);
+    EXPECT_EQ(
+        messages.filter(QStringLiteral("The envelope to Zed Long has room for part of the address only"))
+            .size(),
+        GetParam().shortened ? 1 : 0)
+        << messages.join(u'\n').toStdString();
+    const QStringList pages = run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).split(u'\f');
+    ASSERT_GE(pages.size(), 2);
+    for (const QString& stays : GetParam().onTheEnvelope)
+        EXPECT_TRUE(pages[0].contains(stays)) << stays.toStdString();
+    EXPECT_TRUE(pages[1].contains(QStringLiteral("Yan Short")));
+}
+
+INSTANTIATE_TEST_SUITE_P(All, LongAddresses,
+                         testing::Values(EnvelopeCase{"EightLinesInASmallerFace", "DL", numberedLines(8),
+                                                      false, QStringList{"Zed Long"} + numberedLines(8)},
+                                         EnvelopeCase{"ElevenLinesOnC6", "C6", numberedLines(11), false,
+                                                      QStringList{"Zed Long"} + numberedLines(11)},
+                                         EnvelopeCase{"ThirtyLinesKeepTheNameAndTheLastTwo",
+                                                      "DL",
+                                                      numberedLines(30),
+                                                      true,
+                                                      {"Zed Long", "Line1", "Line29", "Line30"}},
+                                         EnvelopeCase{"LinesThatWrap",
+                                                      "10",
+                                                      {QStringLiteral("word ").repeated(300), "Town"},
+                                                      true,
+                                                      {"Zed Long", "Town"}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // --- Text of any length --------------------------------------------------------------------------------
 
