@@ -166,6 +166,44 @@ INSTANTIATE_TEST_SUITE_P(All, LongAddresses,
                                                       {"Zed Long", "Town"}}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// --- Pictures stored once
+// ------------------------------------------------------------------------------------
+
+// Every page of a Romantic letter shows the rose and the ornament strip twice; the PDF stores each picture
+// once and every page refers to it.
+TEST(LettersPdf, StoresEachPictureOnce) {
+    if (!havePoppler())
+        GTEST_SKIP() << "poppler-utils is not installed";
+    QTemporaryDir home;
+    QFile book(home.filePath(QStringLiteral("book.csv")));
+    ASSERT_TRUE(book.open(QIODevice::WriteOnly));
+    book.write("name,address\nAnn Lee,A Road\nBo Bell,B Road\nCy Cole,C Road\n");
+    book.close();
+    LetterOptions options;
+    options.recipientsFile = book.fileName();
+    options.outFolder = home.filePath(QStringLiteral("out"));
+    options.style = QStringLiteral("romantic");
+    options.pdf = true;
+    ASSERT_EQ(runBatch(options, {[](const QString&) {}, [](const QString&) {}, {}}), 0);
+
+    // pdfimages -list: two heading lines, then one row per picture drawn, its object number in column 11.
+    const QStringList rows =
+        run(QStringLiteral("pdfimages"),
+            {QStringLiteral("-list"), options.outFolder + QStringLiteral("/letters.pdf")})
+            .split(u'\n', Qt::SkipEmptyParts)
+            .mid(2);
+    QSet<QString> objects, pages;
+    for (const QString& row : rows) {
+        const QStringList columns = row.simplified().split(u' ');
+        ASSERT_GT(columns.size(), 11) << row.toStdString();
+        pages << columns[0];
+        objects << columns[10];
+    }
+    EXPECT_EQ(pages.size(), 3);
+    EXPECT_EQ(rows.size(), 9);
+    EXPECT_EQ(objects.size(), 2) << rows.join(u'\n').toStdString();
+}
+
 // --- Text of any length --------------------------------------------------------------------------------
 
 // A word far longer than a line is broken anywhere, line after line, in time that grows with its length:
