@@ -1,11 +1,13 @@
 #include "batch.h"
 
+#include "letters/ending.h"
 #include "letters/letter.h"
 #include "letters/newfiles.h"
 #include "letters/pdfs.h"
 #include "letters/recipients.h"
 #include "word/automationerror.h"
 #include "word/engine/docx.h"
+#include "word/files/files.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -20,6 +22,7 @@ struct Tally {
     int written = 0;
     int skipped = 0;
     int failed = 0;
+    int shortened = 0; // envelopes without part of the address
 };
 
 std::optional<RecipientList> readOrReport(const LetterOptions& options, const BatchOutput& output) {
@@ -47,7 +50,16 @@ QStringList writerLines(const LetterOptions& options, const Recipient& recipient
 
 class Batch {
 public:
-    Batch(const LetterOptions& options, const BatchOutput& output) : options_(options), output_(output) {}
+    Batch(const LetterOptions& options, const BatchOutput& output)
+        : options_(options), output_(output),
+          pictures_(temporaryFolder() + QStringLiteral("/tavrin-letters-XXXXXX")) {
+        setScratchFolder(pictures_.isValid() ? pictures_.path() : QString());
+    }
+    ~Batch() { setScratchFolder({}); }
+    Batch(const Batch&) = delete;
+    Batch& operator=(const Batch&) = delete;
+
+    bool hasScratchFolder() const { return pictures_.isValid(); }
 
     void writeLetters(const std::vector<Recipient>& recipients) {
         const int total = int(recipients.size());
@@ -68,13 +80,15 @@ public:
     void writeEnvelopesPdf(const std::vector<Recipient>& recipients) {
         writePdf(QStringLiteral("envelopes"), [&] {
             const QSizeF size = envelopeSize(options_.envelopes);
-            std::vector<word::engine::DocumentModel> envelopes;
-            for (const Recipient& recipient : recipients)
+            std::vector<Envelope> envelopes;
+            for (const Recipient& recipient : recipients) {
                 envelopes.push_back(envelope(size, envelopeFace(options_.style),
                                              writerLines(options_, recipient), recipient));
+                reportShortened(recipient, envelopes.back().droppedLines);
+            }
             std::vector<const word::engine::DocumentModel*> documents;
             for (const auto& each : envelopes)
-                documents.push_back(&each);
+                documents.push_back(&each.model);
             return documentsPdf(documents);
         });
     }
@@ -85,7 +99,10 @@ private:
     // Each letter on its own: one that fails is reported and the others are still written.
     void writeLetter(const Recipient& recipient) {
         try {
-            word::engine::DocumentModel letter = layOutLetter(options_, recipient, pictures_.path());
+            word::engine::DocumentModel letter = [&] {
+                const auto held = layingOut();
+                return layOutLetter(options_, recipient, pictures_.path());
+            }();
             output_.writtenFile(writeNewFile(options_.outFolder, fileBaseName(recipient.fullName),
                                              QStringLiteral(".docx"), word::engine::docxBytes(letter)));
             ++tally.written;
@@ -96,6 +113,16 @@ private:
         } catch (const FileWriteError& error) {
             fail(recipient.fullName, error.reason());
         }
+    }
+
+    void reportShortened(const Recipient& recipient, int droppedLines) {
+        if (droppedLines == 0)
+            return;
+        output_.message(QStringLiteral("The envelope to %1 has room for part of the address only: %2 "
+                                       "line(s) left off.")
+                            .arg(recipient.fullName)
+                            .arg(droppedLines));
+        ++tally.shortened;
     }
 
     void fail(const QString& who, const QString& reason) {
@@ -126,6 +153,8 @@ QString summary(const Tally& tally, const QString& folder) {
         text += QStringLiteral("; %1 recipient(s) left out").arg(tally.skipped);
     if (tally.failed > 0)
         text += QStringLiteral("; %1 file(s) not written").arg(tally.failed);
+    if (tally.shortened > 0)
+        text += QStringLiteral("; %1 envelope(s) without part of the address").arg(tally.shortened);
     return text + u'.';
 }
 
@@ -145,8 +174,17 @@ int runBatch(const LetterOptions& options, const BatchOutput& output) {
         output.message(QStringLiteral("The folder %1 cannot be created.").arg(options.outFolder));
         return 2;
     }
+    if (const int error = word::files::probeFolder(options.outFolder)) {
+        output.message(QStringLiteral("No file can be written in the folder %1: %2")
+                           .arg(options.outFolder, word::files::systemError(error)));
+        return 2;
+    }
 
     Batch batch(options, output);
+    if (!batch.hasScratchFolder()) {
+        output.message(QStringLiteral("No scratch folder can be made in %1.").arg(temporaryFolder()));
+        return 2;
+    }
     batch.tally.skipped = int(list->skipped.size());
     batch.writeLetters(list->contacts);
     // A PDF without pages is no document: with nothing to put in it, it is not written.
@@ -162,7 +200,8 @@ int runBatch(const LetterOptions& options, const BatchOutput& output) {
         ++batch.tally.failed;
     }
     output.message(summary(batch.tally, options.outFolder));
-    return batch.tally.skipped + batch.tally.failed > 0 || !list->warnings.isEmpty() ? 1 : 0;
+    const int incomplete = batch.tally.skipped + batch.tally.failed + batch.tally.shortened;
+    return incomplete > 0 || !list->warnings.isEmpty() ? 1 : 0;
 }
 
 } // namespace tavrin::letters

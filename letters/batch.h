@@ -18,8 +18,9 @@ struct BatchOutput {
     std::function<void(int done, int total)> progress;
 };
 
-// Exit status: 0 everything written; 1 some recipients left out or some files not written; 2 nothing
-// done, because the recipients file cannot be read or the folder cannot be made.
+// Exit status: 0 everything written; 1 some recipients left out, some files not written or some envelopes
+// without part of an address; 2 nothing done, because the recipients file cannot be read or the folder
+// cannot be made or written to.
 int runBatch(const LetterOptions& options, const BatchOutput& output);
 
 } // namespace tavrin::letters

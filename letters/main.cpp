@@ -1,6 +1,7 @@
 // tavrin-letters: the same letter to everyone in an address book export.
 
 #include "letters/batch.h"
+#include "letters/ending.h"
 #include "letters/options.h"
 
 #include <QGuiApplication>
@@ -18,6 +19,7 @@ void printTo(std::FILE* stream, const QString& text) {
 } // namespace
 
 int main(int argc, char** argv) {
+    tavrin::letters::removeEverythingOnSignals();
     // Read before Qt sees them: QGuiApplication takes some options for itself (--style among them).
     QStringList arguments;
     for (int index = 0; index < argc; ++index)

@@ -39,6 +39,13 @@ bool cannotBeInAFileName(QChar c) {
            QStringView(u"/\\:*?\"<>|").contains(c);
 }
 
+// The bytes of one UTF-16 unit in UTF-8; a lone surrogate becomes U+FFFD, three bytes.
+qsizetype utf8Size(QChar c) {
+    if (c.unicode() < 0x80)
+        return 1;
+    return c.unicode() < 0x800 ? 2 : 3;
+}
+
 } // namespace
 
 QString writeNewFile(const QString& folder, const QString& baseName, const QString& extension,
@@ -57,13 +64,28 @@ void syncFolder(const QString& folder) {
 }
 
 QString fileBaseName(const QString& personName) {
+    // One pass, whatever the name's length: characters are kept while they fit in the budget of bytes,
+    // measured as they are added, never by re-encoding what is kept.
     QString name;
-    for (const QChar c : personName)
-        name += cannotBeInAFileName(c) ? QChar(u'_') : c;
-    while (name.startsWith(u'.') || name.startsWith(u' '))
-        name.remove(0, 1);
-    while (name.toUtf8().size() > MaxBaseNameBytes)
-        name.chop(name.size() >= 2 && name.at(name.size() - 1).isLowSurrogate() ? 2 : 1);
+    qsizetype bytes = 0;
+    qsizetype index = 0;
+    while (index < personName.size() && (personName.at(index) == u'.' || personName.at(index) == u' '))
+        ++index;
+    for (; index < personName.size(); ++index) {
+        const QChar c = personName.at(index);
+        const bool pair =
+            c.isHighSurrogate() && index + 1 < personName.size() && personName.at(index + 1).isLowSurrogate();
+        const qsizetype size = pair ? 4 : utf8Size(c);
+        if (bytes + size > MaxBaseNameBytes)
+            break;
+        bytes += size;
+        if (pair) {
+            name += c;
+            name += personName.at(++index);
+        } else {
+            name += cannotBeInAFileName(c) ? QChar(u'_') : c;
+        }
+    }
     while (name.endsWith(u'.') || name.endsWith(u' '))
         name.chop(1);
     return name.isEmpty() ? QStringLiteral("Letter") : name;

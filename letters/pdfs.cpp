@@ -13,6 +13,7 @@
 #include <QPdfWriter>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace tavrin::letters {
@@ -122,8 +123,13 @@ QPointF recipientBlockOrigin(const QSizeF& size) {
     return {size.width() / 2, size.height() / 2};
 }
 
-word::engine::DocumentModel envelope(const QSizeF& size, const QString& face, const QStringList& writerLines,
-                                     const Recipient& recipient) {
+namespace {
+
+// The recipient's face sizes an envelope tries, largest first, before it leaves lines out.
+constexpr std::array<float, 5> RecipientSizes{RecipientSize, 11, 10, 9, 8};
+
+word::engine::DocumentModel envelopeWith(const QSizeF& size, const QString& face, const QStringList& corner,
+                                         const QStringList& block, float recipientSize) {
     word::engine::DocumentModel model;
     model.page = {float(size.width()), float(size.height()), EnvelopeMargin,
                   EnvelopeMargin,      EnvelopeMargin,       EnvelopeMargin};
@@ -132,16 +138,13 @@ word::engine::DocumentModel envelope(const QSizeF& size, const QString& face, co
     word::engine::CharFormat writerFormat;
     writerFormat.fontName = face;
     writerFormat.size = WriterSize;
-    const QStringList corner = writerLines.mid(0, MaxWriterLines);
     for (const QString& text : corner)
         model.body.push_back(line(text, writerFormat));
 
     word::engine::CharFormat recipientFormat = writerFormat;
-    recipientFormat.size = RecipientSize;
+    recipientFormat.size = recipientSize;
     const QPointF origin = recipientBlockOrigin(size);
     const qreal cornerHeight = corner.size() * lineHeight(face, WriterSize);
-    QStringList block{recipient.fullName};
-    block += recipient.addressLines;
     for (qsizetype index = 0; index < block.size(); ++index) {
         word::engine::Paragraph paragraph = line(block.at(index), recipientFormat);
         paragraph.format.leftIndent = float(origin.x()) - EnvelopeMargin;
@@ -152,6 +155,34 @@ word::engine::DocumentModel envelope(const QSizeF& size, const QString& face, co
         model.body.push_back(paragraph);
     }
     return model;
+}
+
+bool onOnePage(const word::engine::DocumentModel& model) {
+    return word::engine::print::PageRenderer(model).pageCount() == 1;
+}
+
+} // namespace
+
+Envelope envelope(const QSizeF& size, const QString& face, const QStringList& writerLines,
+                  const Recipient& recipient) {
+    const QStringList corner = writerLines.mid(0, MaxWriterLines);
+    QStringList block{recipient.fullName};
+    block += recipient.addressLines;
+    for (const float recipientSize : RecipientSizes)
+        if (word::engine::DocumentModel model = envelopeWith(size, face, corner, block, recipientSize);
+            onOnePage(model))
+            return {std::move(model), 0};
+
+    // Still too long in the smallest face: lines go, those before the last two (the town and the country)
+    // first, the name last of all.
+    const float smallest = RecipientSizes.back();
+    Envelope shortened{envelopeWith(size, face, corner, block, smallest), 0};
+    while (block.size() > 1 && !onOnePage(shortened.model)) {
+        block.removeAt(std::max<qsizetype>(1, block.size() - 3));
+        ++shortened.droppedLines;
+        shortened.model = envelopeWith(size, face, corner, block, smallest);
+    }
+    return shortened;
 }
 
 } // namespace tavrin::letters

@@ -26,10 +26,15 @@ QSizeF envelopeSize(const QString& name);
 // The face each style writes the recipient in, which the envelope uses too.
 QString envelopeFace(const QString& style);
 
-// One envelope: the writer's lines small in the top-left corner, the recipient's block in the right half
-// of the lower half. Pictures stay off envelopes. Needs a QGuiApplication (font metrics).
-word::engine::DocumentModel envelope(const QSizeF& size, const QString& face, const QStringList& writerLines,
-                                     const Recipient& recipient);
+// One envelope, always one page: the writer's lines small in the top-left corner, the recipient's block
+// in the right half of the lower half, in a smaller face when it runs over, and without the lines that
+// still do not fit in the smallest. Pictures stay off envelopes. Needs a QGuiApplication (font metrics).
+struct Envelope {
+    word::engine::DocumentModel model;
+    int droppedLines = 0; // of the recipient's block
+};
+Envelope envelope(const QSizeF& size, const QString& face, const QStringList& writerLines,
+                  const Recipient& recipient);
 
 // Where the envelope's recipient block starts, in points from the page's top-left corner.
 QPointF recipientBlockOrigin(const QSizeF& size);

@@ -2,6 +2,7 @@
 // real run (the first letter pays for the pictures; the others reuse them).
 
 #include "letters/batch.h"
+#include "letters/newfiles.h"
 
 #include <benchmark/benchmark.h>
 
@@ -44,6 +45,27 @@ void classicLetters(benchmark::State& state, bool pdf) {
 
 BENCHMARK_CAPTURE(classicLetters, Docx, false)->Arg(1)->Arg(200)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(classicLetters, DocxAndPdf, true)->Arg(200)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// A file name from a name of any length. The worst case reads the whole name (dots before it, which a
+// file name drops); the cost grows with the name, never with its square.
+void fileNameOfAHugeName(benchmark::State& state, bool leadingDots) {
+    const qsizetype length = state.range(0);
+    const QString name = leadingDots ? QString(length, u'.') + QStringLiteral("Ann")
+                                     : QStringLiteral("Ann \u00e9\u20ac/").repeated(length / 8);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(fileBaseName(name));
+    state.SetComplexityN(length);
+}
+
+BENCHMARK_CAPTURE(fileNameOfAHugeName, Name, false)
+    ->RangeMultiplier(10)
+    ->Range(1'000, 10'000'000)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(fileNameOfAHugeName, DotsThenName, true)
+    ->RangeMultiplier(10)
+    ->Range(1'000, 10'000'000)
+    ->Unit(benchmark::kMicrosecond)
+    ->Complexity();
 
 } // namespace
 

@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <mutex>
+#include <set>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -72,6 +74,20 @@ int writeAll(int descriptor, const QByteArray& bytes) {
     return 0;
 }
 
+class TemporaryFile;
+
+// The temporary files that exist, for abandonWrites(). Each is made, placed and removed under the lock,
+// so that once abandonWrites() holds it no file appears or takes its name any more.
+struct Unfinished {
+    std::mutex lock;
+    std::set<const TemporaryFile*> files;
+};
+
+Unfinished& unfinished() {
+    static Unfinished registry;
+    return registry;
+}
+
 // A file of its own in an open folder, removed with this object unless it was given its final name.
 class TemporaryFile {
 public:
@@ -80,12 +96,15 @@ public:
     TemporaryFile& operator=(const TemporaryFile&) = delete;
     ~TemporaryFile() {
         file_.close();
+        const std::lock_guard held(unfinished().lock);
         if (!name_.isEmpty() && !placed_)
-            ::unlinkat(folder_, name_.constData(), 0);
+            remove();
+        unfinished().files.erase(this);
     }
 
     // Returns 0 or the error number.
     int create() {
+        const std::lock_guard held(unfinished().lock);
         for (int attempt = 0; attempt < 100; ++attempt) {
             const QByteArray name =
                 u".tavrin-%1.tmp"_s.arg(QRandomGenerator::global()->generate64(), 16, 16, QChar(u'0'))
@@ -95,6 +114,7 @@ public:
             if (descriptor >= 0) {
                 name_ = name;
                 file_.reset(descriptor);
+                unfinished().files.insert(this);
                 return 0;
             }
             if (errno != EEXIST)
@@ -130,7 +150,15 @@ public:
         return file_.close();
     }
 
-    void markPlaced() { placed_ = true; }
+    // Gives the file its final name with `rename` (returning 0 or the error number), under the lock.
+    template <typename Rename> int place(const Rename& rename) {
+        const std::lock_guard held(unfinished().lock);
+        const int error = rename(folder_, name_);
+        placed_ = error == 0;
+        return error;
+    }
+
+    void remove() const { ::unlinkat(folder_, name_.constData(), 0); }
 
 private:
     int folder_;
@@ -188,9 +216,10 @@ Written replaceWith(const QString& path, Durability durability, const Produce& p
     if (const int error = file.finish(mode, durability))
         return failedAt(Step::Writing, error);
     // rename() replaces a link at the target instead of writing where it points.
-    if (::renameat(folder.get(), file.name().constData(), folder.get(), name.constData()) != 0)
-        return failedAt(Step::Placing, errno);
-    file.markPlaced();
+    if (const int error = file.place([&](int in, const QByteArray& from) {
+            return ::renameat(in, from.constData(), in, name.constData()) == 0 ? 0 : errno;
+        }))
+        return failedAt(Step::Placing, error);
     syncFolder(folder.get(), durability);
     return {Step::Done, 0, target.absoluteFilePath()};
 }
@@ -226,9 +255,10 @@ Written writeNewFile(const QString& folderPath, const std::function<QString(int 
         return failedAt(Step::Writing, error);
     for (int number = 1; number <= count; ++number) {
         const QString candidate = name(number);
-        const int error = renameWithoutReplacing(folder.get(), file.name(), QFile::encodeName(candidate));
+        const int error = file.place([&](int in, const QByteArray& from) {
+            return renameWithoutReplacing(in, from, QFile::encodeName(candidate));
+        });
         if (error == 0) {
-            file.markPlaced();
             syncFolder(folder.get(), durability);
             return {Step::Done, 0, QDir(folderPath).filePath(candidate)};
         }
@@ -236,6 +266,21 @@ Written writeNewFile(const QString& folderPath, const std::function<QString(int 
             return failedAt(Step::Placing, error);
     }
     return failedAt(Step::NamesTaken);
+}
+
+int probeFolder(const QString& folderPath) {
+    const Descriptor folder = openFolder(folderPath);
+    if (!folder.valid())
+        return errno;
+    TemporaryFile probe(folder.get());
+    return probe.create();
+}
+
+void abandonWrites() {
+    // Never unlocked: the caller ends the process, and no write may start or finish before it does.
+    unfinished().lock.lock();
+    for (const TemporaryFile* file : unfinished().files)
+        file->remove();
 }
 
 int syncFileSystem(const QString& folderPath) {

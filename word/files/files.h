@@ -62,6 +62,15 @@ Written replaceFile(const QString& path, const std::function<bool(const QString&
 Written writeNewFile(const QString& folder, const std::function<QString(int number)>& name, int count,
                      const QByteArray& bytes, Durability durability = Durability::Now);
 
+// Whether files can be made in the folder: a temporary file is made there and removed at once. Returns
+// 0 or the error number.
+int probeFolder(const QString& folder);
+
+// For a program ending on a signal. Every write under way stops before its file takes its name, and its
+// temporary file is removed; a write that starts afterwards waits for good. The caller then ends the
+// process. It takes a lock, so it is called from a thread waiting for the signal, never from a handler.
+void abandonWrites();
+
 // Sends everything written to the folder's file system to the disk, the folder's entries with it: one
 // call makes a whole batch of files durable. Returns 0 or the error number.
 int syncFileSystem(const QString& folder);

@@ -3,20 +3,68 @@
 #include "units.h"
 
 #include <QBuffer>
-#include <QHash>
+#include <QCache>
 #include <QImageReader>
 #include <QMutex>
 #include <QPainter>
 
 #include <cmath>
-#include <optional>
-#include <utility>
 
 namespace word::engine::print {
 
 namespace {
 
 constexpr int PictureNumber = QTextFormat::UserProperty + 1;
+
+// A picture as decoded for one size on the device.
+struct DecodedKey {
+    QByteArray data;
+    QSize size;
+    bool operator==(const DecodedKey&) const = default;
+};
+
+size_t qHash(const DecodedKey& key, size_t seed = 0) {
+    return qHashMulti(seed, key.data, key.size.width(), key.size.height());
+}
+
+// Every letter of a batch carries the same style pictures, and the PDF engine writes an image once only
+// when it is drawn again as the same QImage (the same cache key): so each picture is decoded once per
+// process and size, and that image drawn on every page. Bounded by the bytes of the decoded images.
+class DecodedPictures {
+public:
+    QImage decoded(const Picture& picture, QSize needed) {
+        DecodedKey key{picture.data, needed};
+        const QMutexLocker held(&mutex_);
+        if (const QImage* known = cache_.object(key))
+            return *known;
+        QImage image = decode(picture.data, needed);
+        if (!image.isNull())
+            cache_.insert(std::move(key), new QImage(image),
+                          qsizetype(std::max<qint64>(1, image.sizeInBytes())));
+        return image;
+    }
+
+private:
+    static QImage decode(QByteArray bytes, QSize needed) {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader reader(&buffer);
+        const QSize own = reader.size();
+        if (own.isValid() && needed.width() > 0 && needed.height() > 0 && needed.width() < own.width() &&
+            needed.height() < own.height())
+            reader.setScaledSize(needed);
+        return reader.read();
+    }
+
+    static constexpr qsizetype MaxBytes = 64 * 1024 * 1024;
+    QMutex mutex_;
+    QCache<DecodedKey, QImage> cache_{MaxBytes};
+};
+
+DecodedPictures& decodedPictures() {
+    static DecodedPictures pictures;
+    return pictures;
+}
 
 } // namespace
 
@@ -59,56 +107,10 @@ void PictureObjects::drawObject(QPainter* painter, const QRectF& rect, QTextDocu
     painter->restore();
 }
 
-namespace {
-
-// A letter redrawn as it is edited (the wizard's preview) shows the same few pictures at the same sizes
-// again and again: each is decoded once and kept, by its bytes and the size it is decoded to.
-class DecodedPictures {
-public:
-    std::optional<QImage> find(const QByteArray& bytes, QSize size) {
-        const QMutexLocker lock(&mutex_);
-        const auto found = images_.constFind({bytes, size});
-        return found == images_.cend() ? std::nullopt : std::optional(*found);
-    }
-    void keep(const QByteArray& bytes, QSize size, const QImage& image) {
-        const QMutexLocker lock(&mutex_);
-        if (images_.size() >= MaxImages)
-            images_.clear();
-        images_.insert({bytes, size}, image);
-    }
-
-private:
-    static constexpr qsizetype MaxImages = 32;
-    QMutex mutex_;
-    QHash<std::pair<QByteArray, QSize>, QImage> images_;
-};
-
-DecodedPictures& decodedPictures() {
-    static DecodedPictures pictures;
-    return pictures;
-}
-
-} // namespace
-
 QImage decodeForDrawing(const Picture& picture, const QPainter& painter, const QRectF& rect) {
-    QByteArray bytes = picture.data;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    const QSize own = reader.size();
     const QRectF onDevice = painter.deviceTransform().mapRect(rect);
-    const QSize needed(int(std::ceil(onDevice.width())), int(std::ceil(onDevice.height())));
-    QSize size = own;
-    if (own.isValid() && needed.width() > 0 && needed.height() > 0 && needed.width() < own.width() &&
-        needed.height() < own.height())
-        size = needed;
-    if (std::optional<QImage> known = decodedPictures().find(picture.data, size))
-        return *known;
-    if (size != own)
-        reader.setScaledSize(size);
-    const QImage image = reader.read();
-    decodedPictures().keep(picture.data, size, image);
-    return image;
+    return decodedPictures().decoded(
+        picture, QSize(int(std::ceil(onDevice.width())), int(std::ceil(onDevice.height()))));
 }
 
 } // namespace word::engine::print

@@ -59,16 +59,58 @@ QTextCharFormat charFormatOf(const CharFormat& format) {
     return text;
 }
 
-// Characters the text layout would take for a paragraph end, a line break or one of its own objects.
-QString plainText(QString text) {
-    for (QChar& c : text) {
-        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
-            c = QLatin1Char(' ');
-        else if (c == QChar::ObjectReplacementCharacter)
-            c = QChar::ReplacementCharacter;
-    }
-    return text;
+// Qt's line breaking looks for the next break opportunity before it breaks a word anywhere, so each line
+// of a word longer than a line reads the word's whole rest: a long enough word (a hostile address, say)
+// takes quadratic time. Past its first stretch of characters, such a word gets a zero-width space before
+// every character, which makes each of them an opportunity: a line then reads only what it holds, and
+// breaks where breaking anywhere would have broken it. The stretch is far longer than any line, so the
+// word still starts on a line of its own, and real words are untouched.
+constexpr int LongestUnbrokenStretch = 500;
+
+constexpr QChar ZeroWidthSpace(0x200B);
+constexpr QChar ZeroWidthJoiner(0x200D);
+
+// Whether a break may come between two characters: never inside a surrogate pair, before a combining
+// mark, or on either side of a joiner.
+bool mayBreakBetween(QChar previous, QChar c) {
+    return !c.isLowSurrogate() && !c.isMark() && c != ZeroWidthJoiner && previous != ZeroWidthJoiner;
 }
+
+bool isBreakingSpace(QChar c) {
+    return c.isSpace() && c != QChar::Nbsp && c != QChar(0x2007) && c != QChar(0x202F);
+}
+
+// A paragraph's text for the text layout, its runs in order.
+class PlainText {
+public:
+    // Characters the text layout would take for a paragraph end, a line break or one of its own objects
+    // become ordinary ones.
+    QString of(const QString& text) {
+        QString plain;
+        plain.reserve(text.size());
+        for (QChar c : text) {
+            if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
+                c = QLatin1Char(' ');
+            else if (c == QChar::ObjectReplacementCharacter)
+                c = QChar::ReplacementCharacter;
+            unbroken_ = isBreakingSpace(c) ? 0 : unbroken_ + 1;
+            if (unbroken_ > LongestUnbrokenStretch && mayBreakBetween(previous_, c))
+                plain += ZeroWidthSpace;
+            plain += c;
+            previous_ = c;
+        }
+        return plain;
+    }
+    // A picture between runs breaks the stretch.
+    void picture() {
+        unbroken_ = 0;
+        previous_ = QChar::ObjectReplacementCharacter;
+    }
+
+private:
+    int unbroken_ = 0;
+    QChar previous_;
+};
 
 // Qt centres and right-aligns a paragraph's last line with its trailing spaces; word processors leave
 // them hanging past the margin. (Qt already does so at a line that wraps.)
@@ -104,6 +146,7 @@ TextFlow::TextFlow(std::vector<const Paragraph*> paragraphs, qreal width, QPaint
 void TextFlow::build(qreal width, QPaintDevice& layoutDevice) {
     document_.documentLayout()->setPaintDevice(&layoutDevice);
     document_.documentLayout()->registerHandler(PictureObjects::ObjectType, &pictures_);
+    document_.setUndoRedoEnabled(false);
     document_.setUseDesignMetrics(true);
     document_.setDocumentMargin(0);
     QTextOption option = document_.defaultTextOption();
@@ -114,6 +157,8 @@ void TextFlow::build(qreal width, QPaintDevice& layoutDevice) {
     document_.setTextWidth(std::max<qreal>(width, 1));
 
     QTextCursor cursor(&document_);
+    // One edit: the layout runs once, at its end, not again from each insertion to the end.
+    cursor.beginEditBlock();
     bool first = true;
     for (const Paragraph* paragraph : sources_) {
         const QTextBlockFormat block = blockFormatOf(paragraph->format);
@@ -125,14 +170,18 @@ void TextFlow::build(qreal width, QPaintDevice& layoutDevice) {
         } else {
             cursor.insertBlock(block, mark);
         }
+        PlainText plain;
         for (const Inline& content : paragraph->content) {
-            if (const auto* run = std::get_if<TextRun>(&content))
-                cursor.insertText(plainText(run->text), charFormatOf(run->format));
-            else
+            if (const auto* run = std::get_if<TextRun>(&content)) {
+                cursor.insertText(plain.of(run->text), charFormatOf(run->format));
+            } else {
+                plain.picture();
                 cursor.insertText(QString(QChar::ObjectReplacementCharacter),
                                   pictures_.formatFor(std::get<Picture>(content)));
+            }
         }
     }
+    cursor.endEditBlock();
     document_.documentLayout()->documentSize(); // lays the whole document out
 }
 

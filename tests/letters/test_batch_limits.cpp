@@ -1,0 +1,341 @@
+// tavrin-letters at its limits: names and addresses of any length, envelopes that must stay one page,
+// PDFs that store each picture once, scratch files, signals and folders it cannot write to.
+
+#include "letters/batch.h"
+#include "letters/letter.h"
+#include "letters/newfiles.h"
+#include "letters/pdfs.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <unistd.h>
+
+using namespace tavrin::letters;
+
+namespace {
+
+// --- File names ---------------------------------------------------------------------------------------
+
+// A name of `count` times `repeated` between `head` and `tail`, made only when its test runs.
+struct NameCase {
+    const char* name;
+    QString head;
+    QString repeated;
+    int count;
+    QString tail;
+    QString expected;
+
+    QString personName() const { return head + repeated.repeated(count) + tail; }
+};
+
+void PrintTo(const NameCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class FileNames : public testing::TestWithParam<NameCase> {};
+
+TEST_P(FileNames, AreSafeAndShortEnough) {
+    const QString baseName = fileBaseName(GetParam().personName());
+    EXPECT_EQ(baseName, GetParam().expected);
+    EXPECT_LE(baseName.toUtf8().size(), 200);
+}
+
+const QString Emoji = QStringLiteral("\U0001F339"); // four bytes of UTF-8, two UTF-16 units
+
+INSTANTIATE_TEST_SUITE_P(
+    All, FileNames,
+    testing::Values(
+        NameCase{"Plain", "Ann Lee", {}, 0, {}, "Ann Lee"},
+        NameCase{"ForbiddenCharacters", "AC/DC: \"Live\"?\t*<>|\\", {}, 0, {}, "AC_DC_ _Live________"},
+        NameCase{"LeadingAndTrailingDotsAndSpaces", " ..Ann. . ", {}, 0, {}, "Ann"},
+        NameCase{"NothingLeft", " . . ", {}, 0, {}, "Letter"},
+        NameCase{"DotsBeforeASlashStay", "../../etc", {}, 0, {}, "_.._etc"},
+        NameCase{"HugeAscii", {}, "a", 10'000'000, {}, QString(200, u'a')},
+        NameCase{"HugeTwoByte", {}, "é", 5'000'000, {}, QString(100, u'é')},
+        NameCase{"HugeThreeByte", {}, "€", 3'000'000, {}, QString(66, u'€')},
+        NameCase{"HugePairsNeverSplit", "a", Emoji, 2'000'000, {}, u'a' + Emoji.repeated(49)},
+        NameCase{"HugeDotsThenName", {}, ".", 10'000'000, "Ann", "Ann"},
+        NameCase{"CutBeforeTrailingSpaces", QString(199, u'a'), " ", 1'000'000, "b", QString(199, u'a')}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// --- PDFs, as poppler reads them -------------------------------------------------------------------------
+
+bool havePoppler() {
+    return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();
+}
+
+QString run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    EXPECT_TRUE(process.waitForFinished(120000)) << program.toStdString();
+    EXPECT_EQ(process.exitCode(), 0) << program.toStdString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QString savedPdf(const QTemporaryDir& folder, const QByteArray& bytes) {
+    QFile file(folder.filePath(QStringLiteral("out.pdf")));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    return file.fileName();
+}
+
+int pdfPages(const QString& pdf) {
+    return QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
+        .match(run(QStringLiteral("pdfinfo"), {pdf}))
+        .captured(1)
+        .toInt();
+}
+
+// --- Envelopes
+// ----------------------------------------------------------------------------------------------
+
+struct EnvelopeCase {
+    const char* name;
+    QString size;
+    QStringList address;
+    bool shortened;
+    QStringList onTheEnvelope; // lines that stay, whatever goes
+};
+
+void PrintTo(const EnvelopeCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+QStringList numberedLines(int count) {
+    QStringList lines;
+    for (int index = 1; index <= count; ++index)
+        lines << QStringLiteral("Line%1").arg(index);
+    return lines;
+}
+
+class LongAddresses : public testing::TestWithParam<EnvelopeCase> {};
+
+// Each recipient's envelope is one page, and the one after it is the next recipient's.
+TEST_P(LongAddresses, StayOnOneEnvelope) {
+    if (!havePoppler())
+        GTEST_SKIP() << "poppler-utils is not installed";
+    QTemporaryDir home;
+    QFile book(home.filePath(QStringLiteral("book.csv")));
+    ASSERT_TRUE(book.open(QIODevice::WriteOnly));
+    book.write(QStringLiteral("name,address\nZed Long,\"%1\"\nYan Short,Y Road\n")
+                   .arg(GetParam().address.join(u'\n'))
+                   .toUtf8());
+    book.close();
+    LetterOptions options;
+    options.recipientsFile = book.fileName();
+    options.outFolder = home.filePath(QStringLiteral("out"));
+    options.envelopes = GetParam().size;
+    options.writerName = QStringLiteral("Wanda Writer");
+    options.writerAddress = QStringLiteral("1 Near Lane\\nHometown");
+    QStringList messages;
+    const BatchOutput output{[](const QString&) {}, [&](const QString& line) { messages << line; }, {}};
+
+    EXPECT_EQ(runBatch(options, output), GetParam().shortened ? 1 : 0);
+    const QString pdf = options.outFolder + QStringLiteral("/envelopes.pdf");
+    EXPECT_EQ(pdfPages(pdf), 2);
+    EXPECT_EQ(
+        messages.filter(QStringLiteral("The envelope to Zed Long has room for part of the address only"))
+            .size(),
+        GetParam().shortened ? 1 : 0)
+        << messages.join(u'\n').toStdString();
+    const QStringList pages = run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).split(u'\f');
+    ASSERT_GE(pages.size(), 2);
+    for (const QString& stays : GetParam().onTheEnvelope)
+        EXPECT_TRUE(pages[0].contains(stays)) << stays.toStdString();
+    EXPECT_TRUE(pages[1].contains(QStringLiteral("Yan Short")));
+}
+
+INSTANTIATE_TEST_SUITE_P(All, LongAddresses,
+                         testing::Values(EnvelopeCase{"EightLinesInASmallerFace", "DL", numberedLines(8),
+                                                      false, QStringList{"Zed Long"} + numberedLines(8)},
+                                         EnvelopeCase{"ElevenLinesOnC6", "C6", numberedLines(11), false,
+                                                      QStringList{"Zed Long"} + numberedLines(11)},
+                                         EnvelopeCase{"ThirtyLinesKeepTheNameAndTheLastTwo",
+                                                      "DL",
+                                                      numberedLines(30),
+                                                      true,
+                                                      {"Zed Long", "Line1", "Line29", "Line30"}},
+                                         EnvelopeCase{"LinesThatWrap",
+                                                      "10",
+                                                      {QStringLiteral("word ").repeated(300), "Town"},
+                                                      true,
+                                                      {"Zed Long", "Town"}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// --- Pictures stored once
+// ------------------------------------------------------------------------------------
+
+// Every page of a Romantic letter shows the rose and the ornament strip twice; the PDF stores each picture
+// once and every page refers to it.
+TEST(LettersPdf, StoresEachPictureOnce) {
+    if (!havePoppler())
+        GTEST_SKIP() << "poppler-utils is not installed";
+    QTemporaryDir home;
+    QFile book(home.filePath(QStringLiteral("book.csv")));
+    ASSERT_TRUE(book.open(QIODevice::WriteOnly));
+    book.write("name,address\nAnn Lee,A Road\nBo Bell,B Road\nCy Cole,C Road\n");
+    book.close();
+    LetterOptions options;
+    options.recipientsFile = book.fileName();
+    options.outFolder = home.filePath(QStringLiteral("out"));
+    options.style = QStringLiteral("romantic");
+    options.pdf = true;
+    ASSERT_EQ(runBatch(options, {[](const QString&) {}, [](const QString&) {}, {}}), 0);
+
+    // pdfimages -list: two heading lines, then one row per picture drawn, its object number in column 11.
+    const QStringList rows =
+        run(QStringLiteral("pdfimages"),
+            {QStringLiteral("-list"), options.outFolder + QStringLiteral("/letters.pdf")})
+            .split(u'\n', Qt::SkipEmptyParts)
+            .mid(2);
+    QSet<QString> objects, pages;
+    for (const QString& row : rows) {
+        const QStringList columns = row.simplified().split(u' ');
+        ASSERT_GT(columns.size(), 11) << row.toStdString();
+        pages << columns[0];
+        objects << columns[10];
+    }
+    EXPECT_EQ(pages.size(), 3);
+    EXPECT_EQ(rows.size(), 9);
+    EXPECT_EQ(objects.size(), 2) << rows.join(u'\n').toStdString();
+}
+
+// --- Text of any length --------------------------------------------------------------------------------
+
+// A word far longer than a line is broken anywhere, line after line, in time that grows with its length:
+// every character is printed, each full line holds as many as the first, and nothing the layout adds to
+// bound its work reaches the page.
+TEST(LongText, AnAddressOfOneHugeWordLaysOutWhole) {
+    if (!havePoppler())
+        GTEST_SKIP() << "poppler-utils is not installed";
+    constexpr int Length = 200'000;
+    const Recipient recipient{QStringLiteral("Ann Lee"), {}, {QString(Length, u'x')}, 1};
+    QTemporaryDir folder;
+    const word::engine::DocumentModel letter = layOutLetter(LetterOptions{}, recipient, folder.path());
+    const QString pdf = savedPdf(folder, documentsPdf({&letter}));
+
+    const QString text = run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    EXPECT_EQ(text.count(u'x'), Length);
+    EXPECT_FALSE(text.contains(QChar(0x200B)));
+    QList<qsizetype> lineLengths;
+    for (const QString& line : text.split(u'\n'))
+        if (line.startsWith(u'x'))
+            lineLengths << line.size();
+    ASSERT_GT(lineLengths.size(), 1000);
+    for (qsizetype index = 1; index + 1 < lineLengths.size(); ++index)
+        ASSERT_EQ(lineLengths[index], lineLengths.front()) << "line " << index;
+}
+
+// --- The program's files -----------------------------------------------------------------------------------
+
+QString addressBook(const QTemporaryDir& home, int recipients) {
+    QFile file(home.filePath(QStringLiteral("book.csv")));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("name,address\n");
+    for (int index = 0; index < recipients; ++index)
+        file.write(QStringLiteral("Person %1,\"%1 Long Road\nTown\"\n").arg(index).toUtf8());
+    return file.fileName();
+}
+
+// The program with its own temporary folder, so that what it leaves there can be seen.
+class Program : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(QDir().mkpath(temporary()));
+        process_.setProcessEnvironment(environment(temporary()));
+    }
+    QProcessEnvironment environment(const QString& temporaryFolder) const {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("TMPDIR"), temporaryFolder);
+        return environment;
+    }
+    QString temporary() const { return home_.filePath(QStringLiteral("tmp")); }
+    QString out() const { return home_.filePath(QStringLiteral("out")); }
+    QStringList arguments(int recipients, const QString& folder) const {
+        return {QStringLiteral("--recipients"), addressBook(home_, recipients),
+                QStringLiteral("--out"),        folder,
+                QStringLiteral("--style"),      QStringLiteral("romantic")};
+    }
+    int run(const QStringList& arguments) {
+        process_.start(QStringLiteral(TAVRIN_LETTERS_EXECUTABLE), arguments);
+        EXPECT_TRUE(process_.waitForFinished(120000));
+        return process_.exitCode();
+    }
+    QStringList leftIn(const QString& folder) const {
+        return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    }
+
+    QTemporaryDir home_;
+    QProcess process_;
+};
+
+class Interrupted : public Program, public testing::WithParamInterface<int> {};
+
+TEST_P(Interrupted, RemovesItsScratchAndUnfinishedFilesAndEndsWithTheSignal) {
+    QStringList options = arguments(5000, out());
+    options << QStringLiteral("--pdf");
+    process_.start(QStringLiteral(TAVRIN_LETTERS_EXECUTABLE), options);
+    // The first letter written: the scratch folder exists and letters are being written.
+    ASSERT_TRUE(process_.waitForReadyRead(60000));
+    ::kill(pid_t(process_.processId()), GetParam());
+    ASSERT_TRUE(process_.waitForFinished(60000));
+    EXPECT_EQ(process_.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process_.exitCode(), 128 + GetParam());
+    EXPECT_EQ(leftIn(temporary()).filter(QStringLiteral("tavrin")), QStringList());
+    const QStringList written = leftIn(out());
+    EXPECT_EQ(written.filter(QStringLiteral(".tmp")), QStringList());
+    EXPECT_FALSE(written.isEmpty());
+    EXPECT_LT(written.size(), 5000);
+}
+
+INSTANTIATE_TEST_SUITE_P(All, Interrupted, testing::Values(SIGINT, SIGTERM),
+                         [](const auto& info) { return info.param == SIGINT ? "SIGINT" : "SIGTERM"; });
+
+// TMPDIR naming a folder that does not exist: the pictures still reach the letter, by way of /tmp.
+TEST_F(Program, WithoutItsTemporaryFolderWritesTheSameLetters) {
+    ASSERT_EQ(run(arguments(1, out())), 0);
+    process_.setProcessEnvironment(environment(home_.filePath(QStringLiteral("nowhere"))));
+    const QString second = home_.filePath(QStringLiteral("second"));
+    ASSERT_EQ(run(arguments(1, second)), 0) << process_.readAllStandardError().toStdString();
+    QFile first(out() + QStringLiteral("/Person 0.docx")), other(second + QStringLiteral("/Person 0.docx"));
+    ASSERT_TRUE(first.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(other.open(QIODevice::ReadOnly));
+    EXPECT_EQ(first.readAll(), other.readAll());
+    EXPECT_GT(first.size(), 20000) << "the letter has its pictures";
+    EXPECT_FALSE(QFileInfo::exists(home_.filePath(QStringLiteral("nowhere"))));
+}
+
+// /proc exists and takes no files, whoever runs the test.
+TEST_F(Program, FolderThatTakesNoFilesEndsWithTwo) {
+    EXPECT_EQ(run(arguments(3, QStringLiteral("/proc"))), 2);
+    EXPECT_TRUE(process_.readAllStandardError().contains("No file can be written in the folder /proc"));
+    EXPECT_EQ(process_.readAllStandardOutput(), QByteArray());
+}
+
+// Unless the user may write anywhere (root).
+TEST_F(Program, ReadOnlyFolderEndsWithTwo) {
+    ASSERT_TRUE(QDir().mkpath(out()));
+    ASSERT_TRUE(QFile::setPermissions(out(), QFile::ReadOwner | QFile::ExeOwner));
+    if (::access(QFile::encodeName(out()).constData(), W_OK) == 0)
+        GTEST_SKIP() << "this user writes in read-only folders";
+    EXPECT_EQ(run(arguments(3, out())), 2);
+    EXPECT_EQ(leftIn(out()), QStringList());
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
