@@ -54,7 +54,7 @@ Saved failed(const QString& reason) {
 
 Saved failedAt(const files::Written& written) {
     if (written.step == files::Step::NamesTaken)
-        return failed(QStringLiteral("every name for today's letters is taken"));
+        return failed(QCoreApplication::translate("HandOver", "every name for today's letters is taken"));
     return failed(written.reason());
 }
 
@@ -80,7 +80,7 @@ std::function<QString(int)> namesAfter(const QString& fileName) {
 Saved writeLetterAt(const QByteArray& bytes, const QString& path) {
     const QFileInfo chosen(path);
     if (chosen.fileName().isEmpty())
-        return failed(QStringLiteral("the path names no file"));
+        return failed(QCoreApplication::translate("HandOver", "the path names no file"));
     const files::Written written =
         files::writeNewFile(chosen.absolutePath(), namesAfter(chosen.fileName()), MaxLetterNumber, bytes);
     return written.ok() ? Saved{written.path, {}} : failedAt(written);
@@ -88,12 +88,12 @@ Saved writeLetterAt(const QByteArray& bytes, const QString& path) {
 
 Saved saveInDocuments(const QByteArray& bytes, const QString& folder, QDate today) {
     if (folder.isEmpty())
-        return failed(QStringLiteral("there is no documents folder"));
+        return failed(QCoreApplication::translate("HandOver", "there is no documents folder"));
     if (!QDir().mkpath(folder)) {
         const QFileInfo standing(folder);
         return failed(standing.exists() && !standing.isDir()
-                          ? QStringLiteral("a file is in its place")
-                          : QStringLiteral("the folder cannot be created"));
+                          ? QCoreApplication::translate("HandOver", "a file is in its place")
+                          : QCoreApplication::translate("HandOver", "the folder cannot be created"));
     }
     return writeLetter(bytes, folder, today);
 }
@@ -188,7 +188,7 @@ QString failureOf(const std::function<void()>& step) {
     } catch (const AutomationError& error) {
         return error.description;
     } catch (const std::bad_alloc&) {
-        return QStringLiteral("there was not enough memory");
+        return QCoreApplication::translate("HandOver", "there was not enough memory");
     } catch (const std::exception& error) {
         return QString::fromLocal8Bit(error.what());
     }
@@ -208,7 +208,8 @@ QString savedElsewhereMessage(const Saved& saved, const QString& documentsFolder
     const QString documents = QDir::toNativeSeparators(documentsFolder);
     const QString path = QDir::toNativeSeparators(saved.path);
     if (saved.chosenPath.isEmpty())
-        return QStringLiteral("The letter could not be saved in %1: %2. It is saved as %3.")
+        return QCoreApplication::translate("HandOver",
+                                           "The letter could not be saved in %1: %2. It is saved as %3.")
             .arg(documents, saved.error, path);
     return QCoreApplication::translate(
                "HandOver", "The letter could not be saved in %1: %2, nor as %3: %4. It is saved as %5.")
@@ -216,7 +217,7 @@ QString savedElsewhereMessage(const Saved& saved, const QString& documentsFolder
 }
 
 QString notShownMessage(const QString& path, const QString& failure) {
-    return QStringLiteral("The letter was saved as %1 but could not be shown: %2.")
+    return QCoreApplication::translate("HandOver", "The letter was saved as %1 but could not be shown: %2.")
         .arg(QDir::toNativeSeparators(path), failure);
 }
 

@@ -1,5 +1,7 @@
 #include "mirror.h"
 
+#include <QCoreApplication>
+
 #include <optional>
 #include <type_traits>
 
@@ -575,11 +577,11 @@ void MirrorState::lose(const AutomationError& error) {
         return;
     lost_ = true;
     if (tellUser_)
-        tellUser_(
-            QStringLiteral("LibreOffice stopped working on your letter: %1\n\nTavrin finished the letter "
-                           "with its own word processor. It is saved in your documents folder when "
-                           "Tavrin closes.")
-                .arg(error.description));
+        tellUser_(QCoreApplication::translate(
+                      "MirrorState", "LibreOffice stopped working on your letter: %1\n\nTavrin finished "
+                                     "the letter with its own word processor. It is saved in your "
+                                     "documents folder when Tavrin closes.")
+                      .arg(error.description));
 }
 
 word::Ref<word::Application> mirroredApplication(std::shared_ptr<MirrorState> state,
