@@ -28,6 +28,13 @@ Tavrin schreibt Ihren Brief stattdessen mit seiner eigenen Textverarbeitung. Er 
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>the path names no file</source>
+        <translation>der Pfad nennt keine Datei</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Error</source>
@@ -75,10 +82,6 @@ Tavrin schreibt Ihren Brief stattdessen mit seiner eigenen Textverarbeitung. Er 
     <message>
         <source>every name for today&apos;s letters is taken</source>
         <translation>alle Namen für die heutigen Briefe sind vergeben</translation>
-    </message>
-    <message>
-        <source>the path names no file</source>
-        <translation>der Pfad nennt keine Datei</translation>
     </message>
     <message>
         <source>there is no documents folder</source>
@@ -413,10 +416,6 @@ Tavrin hat den Brief mit seiner eigenen Textverarbeitung fertiggestellt. Er wird
     <message>
         <source>The PDF file %1 could not be written: %2.</source>
         <translation>Die PDF-Datei %1 konnte nicht geschrieben werden: %2.</translation>
-    </message>
-    <message>
-        <source>the path names no file</source>
-        <translation>der Pfad nennt keine Datei</translation>
     </message>
     <message>
         <source>The folder %1 does not exist.</source>

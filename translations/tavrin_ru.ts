@@ -28,6 +28,13 @@ Tavrin writes your letter with its own word processor instead. It is saved in yo
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>the path names no file</source>
+        <translation>в пути не указано имя файла</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Error</source>
@@ -75,10 +82,6 @@ Tavrin writes your letter with its own word processor instead. It is saved in yo
     <message>
         <source>every name for today&apos;s letters is taken</source>
         <translation>все имена для сегодняшних писем заняты</translation>
-    </message>
-    <message>
-        <source>the path names no file</source>
-        <translation>в пути не указано имя файла</translation>
     </message>
     <message>
         <source>there is no documents folder</source>
@@ -413,10 +416,6 @@ Tavrin закончил письмо в собственном текстово�
     <message>
         <source>The PDF file %1 could not be written: %2.</source>
         <translation>Не удалось записать PDF-файл %1: %2.</translation>
-    </message>
-    <message>
-        <source>the path names no file</source>
-        <translation>в пути не указано имя файла</translation>
     </message>
     <message>
         <source>The folder %1 does not exist.</source>

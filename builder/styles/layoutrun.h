@@ -21,6 +21,7 @@
 #include <initializer_list>
 #include <optional>
 #include <span>
+#include <tuple>
 
 namespace tavrin::styles {
 
@@ -77,10 +78,11 @@ public:
     explicit LayoutRun(Form1& form) : form_(form) {}
 
     // Pictures are written before the document exists and removed after the last insertion, in the
-    // order the style lists them. A picture that cannot be written is simply missing from the letter.
+    // order the style lists them. A picture that cannot be written is simply missing from the letter,
+    // and one that cannot be removed stays behind: neither is the user's to hear of.
     void writePictures(std::span<const artwork::StylePicture> pictures) {
         for (auto picture : pictures)
-            folder().write(picture);
+            std::ignore = folder().write(picture);
     }
     // The opening of the letters with a two-cell heading band: the pictures written, a new document
     // aligned as chosen and, at its end, the band's table with its rules made white.
@@ -94,7 +96,7 @@ public:
     }
     void removePictures(std::span<const artwork::StylePicture> pictures) {
         for (auto picture : pictures)
-            folder().remove(picture);
+            std::ignore = folder().remove(picture);
     }
     // Embedded inline at the global selection at its own size, not linked to the file.
     void insertPicture(artwork::StylePicture picture) {

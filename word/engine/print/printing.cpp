@@ -70,7 +70,7 @@ void writeAtomically(const QString& path, const QByteArray& bytes) {
     case files::Step::Done:
         return;
     case files::Step::NoFileName:
-        cannotWrite(path, QCoreApplication::translate("Printing", "the path names no file"));
+        cannotWrite(path, QCoreApplication::translate("Files", "the path names no file"));
     case files::Step::NoFolder:
         throw AutomationError(errors::FileNotFound,
                               QCoreApplication::translate("Printing", "The folder %1 does not exist.")
