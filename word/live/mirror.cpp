@@ -304,9 +304,10 @@ public:
         return object([&](word::Tables& t) { return t.Item(index); });
     }
     word::Ref<word::Table> Add(const word::Ref<word::Range>& range, int rows, int columns) override {
-        const auto [live, mirror] = sidesOf<word::Range, RangeTwin>(range);
-        return pairedObject([&](word::Tables& t) { return t.Add(live, rows, columns); },
-                            [&](word::Tables& t) { return t.Add(mirror, rows, columns); });
+        // Not a structured binding: clang before 16 cannot capture one in a lambda.
+        const auto sides = sidesOf<word::Range, RangeTwin>(range);
+        return pairedObject([&](word::Tables& t) { return t.Add(sides.first, rows, columns); },
+                            [&](word::Tables& t) { return t.Add(sides.second, rows, columns); });
     }
 };
 
