@@ -29,9 +29,11 @@ build: setup
 run: build
 	./build/tavrin
 
+# Warnings are errors here (and in CI's sanitizer build and the fuzz build), not in a plain configure.
 # The prefix is the package's, so that the install checks see the tree and the package `make package` makes.
 test: setup-tests
-	cmake -S . -B $(TEST_BUILD) -DTAVRIN_SANITIZE=$(SANITIZE) -DTAVRIN_BUILD_BENCHMARKS=ON -DCMAKE_INSTALL_PREFIX=/usr
+	cmake -S . -B $(TEST_BUILD) -DTAVRIN_SANITIZE=$(SANITIZE) -DTAVRIN_WERROR=ON -DTAVRIN_BUILD_BENCHMARKS=ON \
+	  -DCMAKE_INSTALL_PREFIX=/usr
 	cmake --build $(TEST_BUILD) -j $(JOBS)
 	cd $(TEST_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) \
 	  --output-junit junit.xml --test-output-size-passed 4194304
@@ -40,8 +42,8 @@ test: setup-tests
 FUZZ_SECONDS ?= 25
 FUZZ_TARGETS := fuzz_docx_model fuzz_docx_open fuzz_engine_typing fuzz_csv_contacts fuzz_vcard_contacts
 fuzz: setup-tests
-	cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DTAVRIN_FUZZ=ON -DTAVRIN_BUILD_TESTS=OFF \
-	  -DTAVRIN_BUILD_BENCHMARKS=OFF
+	cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DTAVRIN_FUZZ=ON -DTAVRIN_WERROR=ON \
+	  -DTAVRIN_BUILD_TESTS=OFF -DTAVRIN_BUILD_BENCHMARKS=OFF
 	cmake --build build-fuzz -j $(JOBS) --target $(FUZZ_TARGETS)
 	tools/run-fuzzers.sh build-fuzz $(FUZZ_SECONDS)
 

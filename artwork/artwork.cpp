@@ -272,23 +272,31 @@ std::optional<QByteArray> bitmapNamed(const QString& name) {
     return std::nullopt;
 }
 
-bool PictureFolder::write(StylePicture picture) const {
+PictureFileResult PictureFolder::write(StylePicture picture) const {
     const QByteArray bitmap = bitmapBytes(picture);
+    if (bitmap.isEmpty())
+        return tavrin::Unexpected(PictureFileError::NotMade);
     if (d_->inMemory)
-        return !bitmap.isEmpty();
-    if (bitmap.isEmpty() || path(picture).isEmpty())
-        return false;
+        return {};
+    if (path(picture).isEmpty())
+        return tavrin::Unexpected(PictureFileError::NoFolder);
     // Whatever stands at the target (a file, or a link planted by someone else) is replaced, never
     // written through. The file lives only until the letter is built, so it need never reach the disk:
     // syncing it would cost more than the whole letter.
-    return word::files::replaceFile(path(picture), bitmap, word::files::Durability::Batched).ok();
+    if (!word::files::replaceFile(path(picture), bitmap, word::files::Durability::Batched).ok())
+        return tavrin::Unexpected(PictureFileError::NotWritten);
+    return {};
 }
 
-bool PictureFolder::remove(StylePicture picture) const {
+PictureFileResult PictureFolder::remove(StylePicture picture) const {
     if (d_->inMemory)
-        return true;
+        return {};
     const QString target = path(picture);
-    return !target.isEmpty() && QFile::remove(target);
+    if (target.isEmpty())
+        return tavrin::Unexpected(PictureFileError::NoFolder);
+    if (!QFile::remove(target))
+        return tavrin::Unexpected(PictureFileError::NotRemoved);
+    return {};
 }
 
 } // namespace artwork

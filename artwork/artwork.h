@@ -3,6 +3,8 @@
 // The style pictures carried inside the program, and their export to picture files that the word
 // processor can embed.
 
+#include "word/files/expected.h"
+
 #include <QImage>
 #include <QString>
 
@@ -26,6 +28,15 @@ enum class StylePicture {
 
 // The previews of the five styles with pictures, shown on the wizard's style page.
 enum class StylePreview { Classic, Dark, Romantic, Elegant, Modernistic };
+
+// Why a picture file is not written, or not removed.
+enum class PictureFileError {
+    NoFolder,   // the program's directory cannot be written and no temporary folder could be made
+    NotMade,    // the stored picture cannot be made into a bitmap
+    NotWritten, // the folder did not take the file
+    NotRemoved, // the file is still there
+};
+using PictureFileResult = tavrin::Expected<void, PictureFileError>;
 
 // The fixed file name a picture is written under, e.g. "classic.bmp".
 QString fileName(StylePicture picture);
@@ -67,11 +78,11 @@ public:
     // The full path the picture is written to; empty when there is no folder to write to at all
     // (the program's directory cannot be written and no temporary folder could be made).
     QString path(StylePicture picture) const;
-    // Writes the picture as a bitmap, replacing (never following) whatever is at its path.
-    // Returns false, leaving no file, when it cannot be written.
-    bool write(StylePicture picture) const;
-    // Removes the picture file; false when it could not be removed.
-    bool remove(StylePicture picture) const;
+    // Writes the picture as a bitmap, replacing (never following) whatever is at its path; a picture
+    // that cannot be written leaves no file.
+    PictureFileResult write(StylePicture picture) const;
+    // Removes the picture file.
+    PictureFileResult remove(StylePicture picture) const;
 
 private:
     struct Private;

@@ -28,10 +28,11 @@ QStringList handOverGuarded(const HandOverLetters& handOverLetters) {
         const word::engine::HandOverResult result = handOverLetters();
         return result.savedElsewhere + result.failures;
     } catch (const std::bad_alloc&) {
-        return {QStringLiteral("The letters could not be saved: there was not enough memory.")};
+        return {QCoreApplication::translate("Program",
+                                            "The letters could not be saved: there was not enough memory.")};
     } catch (const std::exception& error) {
-        return {
-            QStringLiteral("The letters could not be saved: %1.").arg(QString::fromLocal8Bit(error.what()))};
+        return {QCoreApplication::translate("Program", "The letters could not be saved: %1.")
+                    .arg(QString::fromLocal8Bit(error.what()))};
     }
 }
 

@@ -11,6 +11,28 @@ Tavrin writes your letter with its own word processor instead. It is saved in yo
 
 Tavrin schreibt Ihren Brief stattdessen mit seiner eigenen Textverarbeitung. Er wird in Ihrem Dokumentenordner gespeichert, wenn Sie Tavrin beenden.</translation>
     </message>
+    <message>
+        <source>No word processor is running, so there is nothing to attach to.</source>
+        <translation>Es läuft keine Textverarbeitung, mit der sich Tavrin verbinden könnte.</translation>
+    </message>
+    <message>
+        <source>The live word processor could not be loaded: %1</source>
+        <translation>Die Anbindung an LibreOffice konnte nicht geladen werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Engine</name>
+    <message>
+        <source>The word processor is not running, so there is nothing to attach to.</source>
+        <translation>Die Textverarbeitung läuft nicht, Tavrin kann sich also mit nichts verbinden.</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>the path names no file</source>
+        <translation>der Pfad nennt keine Datei</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -56,6 +78,34 @@ Tavrin schreibt Ihren Brief stattdessen mit seiner eigenen Textverarbeitung. Er 
     <message>
         <source>this desktop has no application for .docx files</source>
         <translation>diese Arbeitsumgebung hat kein Programm für .docx-Dateien</translation>
+    </message>
+    <message>
+        <source>every name for today&apos;s letters is taken</source>
+        <translation>alle Namen für die heutigen Briefe sind vergeben</translation>
+    </message>
+    <message>
+        <source>there is no documents folder</source>
+        <translation>es gibt keinen Dokumentenordner</translation>
+    </message>
+    <message>
+        <source>a file is in its place</source>
+        <translation>an seiner Stelle liegt eine Datei</translation>
+    </message>
+    <message>
+        <source>the folder cannot be created</source>
+        <translation>der Ordner kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>there was not enough memory</source>
+        <translation>es war nicht genug Arbeitsspeicher frei</translation>
+    </message>
+    <message>
+        <source>The letter could not be saved in %1: %2. It is saved as %3.</source>
+        <translation>Der Brief konnte nicht in %1 gespeichert werden: %2. Er ist als %3 gespeichert.</translation>
+    </message>
+    <message>
+        <source>The letter was saved as %1 but could not be shown: %2.</source>
+        <translation>Der Brief wurde als %1 gespeichert, konnte aber nicht angezeigt werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -286,6 +336,117 @@ Tavrin schreibt Ihren Brief stattdessen mit seiner eigenen Textverarbeitung. Er 
     <message>
         <source>Other.</source>
         <translation>Sonstiges.</translation>
+    </message>
+</context>
+<context>
+    <name>LiveOffice</name>
+    <message>
+        <source>LibreOffice could not be started: %1</source>
+        <translation>LibreOffice konnte nicht gestartet werden: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not there.</source>
+        <translation>%1 ist nicht vorhanden.</translation>
+    </message>
+    <message>
+        <source>%1 did not run.</source>
+        <translation>%1 ließ sich nicht ausführen.</translation>
+    </message>
+    <message>
+        <source>it did not accept a connection within %1 seconds.</source>
+        <translation>Es hat innerhalb von %1 Sekunden keine Verbindung angenommen.</translation>
+    </message>
+    <message>
+        <source>it ended without accepting a connection.</source>
+        <translation>Es wurde beendet, ohne eine Verbindung anzunehmen.</translation>
+    </message>
+    <message>
+        <source>LibreOffice is no longer running.</source>
+        <translation>LibreOffice läuft nicht mehr.</translation>
+    </message>
+    <message>
+        <source>The connection to LibreOffice ended: LibreOffice quit or crashed.</source>
+        <translation>Die Verbindung zu LibreOffice ist abgebrochen: LibreOffice wurde beendet oder ist abgestürzt.</translation>
+    </message>
+    <message>
+        <source>LibreOffice could not carry out the operation.</source>
+        <translation>LibreOffice konnte den Vorgang nicht ausführen.</translation>
+    </message>
+    <message>
+        <source>No LibreOffice is running for Tavrin (pipe &quot;%1&quot;).</source>
+        <translation>Für Tavrin läuft kein LibreOffice (Pipe „%1“).</translation>
+    </message>
+    <message>
+        <source>LibreOffice did not answer within %1 seconds.</source>
+        <translation>LibreOffice hat innerhalb von %1 Sekunden nicht geantwortet.</translation>
+    </message>
+</context>
+<context>
+    <name>MirrorState</name>
+    <message>
+        <source>LibreOffice stopped working on your letter: %1
+
+Tavrin finished the letter with its own word processor. It is saved in your documents folder when Tavrin closes.</source>
+        <translation>LibreOffice hat die Arbeit an Ihrem Brief abgebrochen: %1
+
+Tavrin hat den Brief mit seiner eigenen Textverarbeitung fertiggestellt. Er wird in Ihrem Dokumentenordner gespeichert, wenn Sie Tavrin beenden.</translation>
+    </message>
+</context>
+<context>
+    <name>OfficeInstallation</name>
+    <message>
+        <source>LibreOffice is not installed (no soffice in %1).</source>
+        <translation>LibreOffice ist nicht installiert (kein soffice in %1).</translation>
+    </message>
+    <message>
+        <source>LibreOffice Writer is not installed.</source>
+        <translation>LibreOffice Writer ist nicht installiert.</translation>
+    </message>
+    <message>
+        <source>The installed LibreOffice cannot show windows (only its -nogui packages are installed).</source>
+        <translation>Das installierte LibreOffice kann keine Fenster anzeigen (nur seine -nogui-Pakete sind installiert).</translation>
+    </message>
+    <message>
+        <source>There is no display to show LibreOffice on.</source>
+        <translation>Es gibt keinen Bildschirm, auf dem LibreOffice angezeigt werden könnte.</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>The PDF file %1 could not be written: %2.</source>
+        <translation>Die PDF-Datei %1 konnte nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Den Ordner %1 gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>a folder of that name exists</source>
+        <translation>es gibt bereits einen Ordner dieses Namens</translation>
+    </message>
+    <message>
+        <source>The document could not be painted as PDF.</source>
+        <translation>Das Dokument konnte nicht als PDF gezeichnet werden.</translation>
+    </message>
+    <message>
+        <source>No printer is configured: there is no default printer to print the document on.</source>
+        <translation>Es ist kein Drucker eingerichtet: Es gibt keinen Standarddrucker, auf dem das Dokument gedruckt werden könnte.</translation>
+    </message>
+    <message>
+        <source>The document could not be printed on %1.</source>
+        <translation>Das Dokument konnte nicht auf %1 gedruckt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>Program</name>
+    <message>
+        <source>The letters could not be saved: there was not enough memory.</source>
+        <translation>Die Briefe konnten nicht gespeichert werden: Es war nicht genug Arbeitsspeicher frei.</translation>
+    </message>
+    <message>
+        <source>The letters could not be saved: %1.</source>
+        <translation>Die Briefe konnten nicht gespeichert werden: %1.</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,28 @@ Tavrin writes your letter with its own word processor instead. It is saved in yo
 
 Вместо этого Tavrin напишет письмо в собственном текстовом редакторе. Когда вы закроете Tavrin, письмо будет сохранено в папке документов.</translation>
     </message>
+    <message>
+        <source>No word processor is running, so there is nothing to attach to.</source>
+        <translation>Ни один текстовый редактор не запущен, подключаться не к чему.</translation>
+    </message>
+    <message>
+        <source>The live word processor could not be loaded: %1</source>
+        <translation>Не удалось загрузить модуль связи с LibreOffice: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Engine</name>
+    <message>
+        <source>The word processor is not running, so there is nothing to attach to.</source>
+        <translation>Текстовый редактор не запущен, подключаться не к чему.</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>the path names no file</source>
+        <translation>в пути не указано имя файла</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -56,6 +78,34 @@ Tavrin writes your letter with its own word processor instead. It is saved in yo
     <message>
         <source>this desktop has no application for .docx files</source>
         <translation>в этой среде нет приложения для файлов .docx</translation>
+    </message>
+    <message>
+        <source>every name for today&apos;s letters is taken</source>
+        <translation>все имена для сегодняшних писем заняты</translation>
+    </message>
+    <message>
+        <source>there is no documents folder</source>
+        <translation>папки документов нет</translation>
+    </message>
+    <message>
+        <source>a file is in its place</source>
+        <translation>на её месте находится файл</translation>
+    </message>
+    <message>
+        <source>the folder cannot be created</source>
+        <translation>не удаётся создать папку</translation>
+    </message>
+    <message>
+        <source>there was not enough memory</source>
+        <translation>не хватило памяти</translation>
+    </message>
+    <message>
+        <source>The letter could not be saved in %1: %2. It is saved as %3.</source>
+        <translation>Не удалось сохранить письмо в папке %1: %2. Письмо сохранено как %3.</translation>
+    </message>
+    <message>
+        <source>The letter was saved as %1 but could not be shown: %2.</source>
+        <translation>Письмо сохранено как %1, но показать его не удалось: %2.</translation>
     </message>
 </context>
 <context>
@@ -286,6 +336,117 @@ Tavrin writes your letter with its own word processor instead. It is saved in yo
     <message>
         <source>Other.</source>
         <translation>Другое.</translation>
+    </message>
+</context>
+<context>
+    <name>LiveOffice</name>
+    <message>
+        <source>LibreOffice could not be started: %1</source>
+        <translation>Не удалось запустить LibreOffice: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not there.</source>
+        <translation>%1 не найден.</translation>
+    </message>
+    <message>
+        <source>%1 did not run.</source>
+        <translation>%1 не запустился.</translation>
+    </message>
+    <message>
+        <source>it did not accept a connection within %1 seconds.</source>
+        <translation>он не принял подключение за %1 с.</translation>
+    </message>
+    <message>
+        <source>it ended without accepting a connection.</source>
+        <translation>он завершился, не приняв подключение.</translation>
+    </message>
+    <message>
+        <source>LibreOffice is no longer running.</source>
+        <translation>LibreOffice больше не работает.</translation>
+    </message>
+    <message>
+        <source>The connection to LibreOffice ended: LibreOffice quit or crashed.</source>
+        <translation>Связь с LibreOffice прервалась: LibreOffice закрылся или аварийно завершился.</translation>
+    </message>
+    <message>
+        <source>LibreOffice could not carry out the operation.</source>
+        <translation>LibreOffice не смог выполнить операцию.</translation>
+    </message>
+    <message>
+        <source>No LibreOffice is running for Tavrin (pipe &quot;%1&quot;).</source>
+        <translation>Для Tavrin не запущен LibreOffice (канал «%1»).</translation>
+    </message>
+    <message>
+        <source>LibreOffice did not answer within %1 seconds.</source>
+        <translation>LibreOffice не ответил за %1 с.</translation>
+    </message>
+</context>
+<context>
+    <name>MirrorState</name>
+    <message>
+        <source>LibreOffice stopped working on your letter: %1
+
+Tavrin finished the letter with its own word processor. It is saved in your documents folder when Tavrin closes.</source>
+        <translation>LibreOffice перестал работать с вашим письмом: %1
+
+Tavrin закончил письмо в собственном текстовом редакторе. Когда вы закроете Tavrin, письмо будет сохранено в папке документов.</translation>
+    </message>
+</context>
+<context>
+    <name>OfficeInstallation</name>
+    <message>
+        <source>LibreOffice is not installed (no soffice in %1).</source>
+        <translation>LibreOffice не установлен (в %1 нет soffice).</translation>
+    </message>
+    <message>
+        <source>LibreOffice Writer is not installed.</source>
+        <translation>LibreOffice Writer не установлен.</translation>
+    </message>
+    <message>
+        <source>The installed LibreOffice cannot show windows (only its -nogui packages are installed).</source>
+        <translation>Установленный LibreOffice не может показывать окна (установлены только его пакеты -nogui).</translation>
+    </message>
+    <message>
+        <source>There is no display to show LibreOffice on.</source>
+        <translation>Нет экрана, на котором можно показать LibreOffice.</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>The PDF file %1 could not be written: %2.</source>
+        <translation>Не удалось записать PDF-файл %1: %2.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Папки %1 не существует.</translation>
+    </message>
+    <message>
+        <source>a folder of that name exists</source>
+        <translation>уже есть папка с таким именем</translation>
+    </message>
+    <message>
+        <source>The document could not be painted as PDF.</source>
+        <translation>Не удалось вывести документ в PDF.</translation>
+    </message>
+    <message>
+        <source>No printer is configured: there is no default printer to print the document on.</source>
+        <translation>Принтер не настроен: нет принтера по умолчанию, на котором можно напечатать документ.</translation>
+    </message>
+    <message>
+        <source>The document could not be printed on %1.</source>
+        <translation>Не удалось напечатать документ на принтере %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Program</name>
+    <message>
+        <source>The letters could not be saved: there was not enough memory.</source>
+        <translation>Не удалось сохранить письма: не хватило памяти.</translation>
+    </message>
+    <message>
+        <source>The letters could not be saved: %1.</source>
+        <translation>Не удалось сохранить письма: %1.</translation>
     </message>
 </context>
 <context>

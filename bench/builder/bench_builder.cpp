@@ -61,7 +61,7 @@ BENCHMARK(SimpleLetterToSavedFile)->Unit(benchmark::kMicrosecond);
 void SimpleLetterHandedOver(benchmark::State& state) {
     const tavrin::WizardChoices choices = typicalLetter();
     QTemporaryDir folder;
-    const word::engine::Desktop desktop{folder.path(), [](const QString&) { return QString(); },
+    const word::engine::Desktop desktop{folder.path(), [](const QString&) { return word::engine::Opened(); },
                                         [](const QString&) {}};
     for (auto _ : state) {
         word::engine::Engine engine;

@@ -22,6 +22,7 @@
 #include <initializer_list>
 #include <optional>
 #include <span>
+#include <tuple>
 
 namespace tavrin::styles {
 
@@ -84,10 +85,11 @@ public:
     LayoutRun(Form1& form, Style style) : form_(form), pictures_(styleRow(style).pictures) {}
 
     // The style's pictures are written before the document exists and removed after the last insertion,
-    // in the order its row lists them. A picture that cannot be written is simply missing from the letter.
+    // in the order its row lists them. A picture that cannot be written is simply missing from the letter,
+    // and one that cannot be removed stays behind: neither is the user's to hear of.
     void writePictures() {
         for (auto picture : pictures_)
-            folder().write(picture);
+            std::ignore = folder().write(picture);
     }
     // The opening of the letters with a two-cell heading band: the pictures written, a new document
     // aligned as chosen and, at its end, the band's table with its rules made white.
@@ -101,7 +103,7 @@ public:
     }
     void removePictures() {
         for (auto picture : pictures_)
-            folder().remove(picture);
+            std::ignore = folder().remove(picture);
     }
     // Embedded inline at the global selection at its own size, not linked to the file.
     void insertPicture(artwork::StylePicture picture) {

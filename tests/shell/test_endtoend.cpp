@@ -92,7 +92,7 @@ class EndToEndTest : public QObject {
         desktop.documentsFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         desktop.open = [this](const QString& path) {
             opened_ << path;
-            return QString(); // opened
+            return word::engine::Opened();
         };
         desktop.print = [this](const QString& line) { printed_ << line; };
         return desktop;

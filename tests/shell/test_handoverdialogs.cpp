@@ -111,7 +111,7 @@ void clickDiscard(QMessageBox* question) {
 
 // A desktop in folders of the test's own, with the program's windows; nothing is opened.
 Desktop testDesktop(const QString& documents, const QString& home, const QString& temporary) {
-    Desktop desktop{documents, [](const QString&) { return QString(); }, [](const QString&) {}, home,
+    Desktop desktop{documents, [](const QString&) { return Opened(); }, [](const QString&) {}, home,
                     temporary};
     return tavrin::withDialogs(desktop);
 }

@@ -346,7 +346,7 @@ private slots:
         RecordingUserInterface ui;
         word::engine::Desktop desktop;
         desktop.documentsFolder = documents.path();
-        desktop.open = [](const QString&) { return QString(); };
+        desktop.open = [](const QString&) { return word::engine::Opened(); };
         desktop.print = [](const QString&) {};
         QCOMPARE(runProgram(wordProcessor, ui,
                             [&] { return word::engine::handOverOpenDocuments(wordProcessor, desktop); }),

@@ -1,5 +1,7 @@
 #include "engine.h"
 
+#include <QCoreApplication>
+
 #include "objects.h"
 
 namespace word::engine {
@@ -9,7 +11,8 @@ namespace {
 [[noreturn]] void notRunning() {
     throw AutomationError(
         errors::CannotCreateObject,
-        QStringLiteral("The word processor is not running, so there is nothing to attach to."));
+        QCoreApplication::translate("Engine",
+                                    "The word processor is not running, so there is nothing to attach to."));
 }
 
 std::shared_ptr<DocumentState> checkedState(const word::Ref<word::Document>& document) {

@@ -54,7 +54,7 @@ Saved failed(const QString& reason) {
 
 Saved failedAt(const files::Written& written) {
     if (written.step == files::Step::NamesTaken)
-        return failed(QStringLiteral("every name for today's letters is taken"));
+        return failed(QCoreApplication::translate("HandOver", "every name for today's letters is taken"));
     return failed(written.reason());
 }
 
@@ -80,7 +80,7 @@ std::function<QString(int)> namesAfter(const QString& fileName) {
 Saved writeLetterAt(const QByteArray& bytes, const QString& path) {
     const QFileInfo chosen(path);
     if (chosen.fileName().isEmpty())
-        return failed(QStringLiteral("the path names no file"));
+        return failed(QCoreApplication::translate("Files", "the path names no file"));
     const files::Written written =
         files::writeNewFile(chosen.absolutePath(), namesAfter(chosen.fileName()), MaxLetterNumber, bytes);
     return written.ok() ? Saved{written.path, {}} : failedAt(written);
@@ -88,12 +88,12 @@ Saved writeLetterAt(const QByteArray& bytes, const QString& path) {
 
 Saved saveInDocuments(const QByteArray& bytes, const QString& folder, QDate today) {
     if (folder.isEmpty())
-        return failed(QStringLiteral("there is no documents folder"));
+        return failed(QCoreApplication::translate("HandOver", "there is no documents folder"));
     if (!QDir().mkpath(folder)) {
         const QFileInfo standing(folder);
         return failed(standing.exists() && !standing.isDir()
-                          ? QStringLiteral("a file is in its place")
-                          : QStringLiteral("the folder cannot be created"));
+                          ? QCoreApplication::translate("HandOver", "a file is in its place")
+                          : QCoreApplication::translate("HandOver", "the folder cannot be created"));
     }
     return writeLetter(bytes, folder, today);
 }
@@ -179,28 +179,30 @@ Saved saveLetter(const DocumentModel& model, const Desktop& desktop, Fallbacks& 
     return saveElsewhere(bytes, saved, desktop, fallbacks, today);
 }
 
-// Runs one step of handing a letter over; returns why it failed, empty when it did not. One letter's
-// failure, whatever it is, stays that letter's: the others are still handed over.
-QString failureOf(const std::function<void()>& step) {
+// Done, or why not, as a phrase for the message.
+using StepDone = tavrin::Expected<void, QString>;
+
+// Runs one step of handing a letter over. One letter's failure, whatever it is, stays that letter's: the
+// others are still handed over.
+StepDone guarded(const std::function<void()>& step) {
     try {
         step();
         return {};
     } catch (const AutomationError& error) {
-        return error.description;
+        return tavrin::Unexpected(error.description);
     } catch (const std::bad_alloc&) {
-        return QStringLiteral("there was not enough memory");
+        return tavrin::Unexpected(QCoreApplication::translate("HandOver", "there was not enough memory"));
     } catch (const std::exception& error) {
-        return QString::fromLocal8Bit(error.what());
+        return tavrin::Unexpected(QString::fromLocal8Bit(error.what()));
     }
 }
 
 Saved saveGuarded(const DocumentModel& model, const Desktop& desktop, Fallbacks& fallbacks, QDate today,
                   const PackageWriter& package) {
     Saved saved;
-    if (const QString failure =
-            failureOf([&] { saved = saveLetter(model, desktop, fallbacks, today, package); });
-        !failure.isEmpty())
-        return failed(failure);
+    if (const StepDone done = guarded([&] { saved = saveLetter(model, desktop, fallbacks, today, package); });
+        !done)
+        return failed(done.error());
     return saved;
 }
 
@@ -208,7 +210,8 @@ QString savedElsewhereMessage(const Saved& saved, const QString& documentsFolder
     const QString documents = QDir::toNativeSeparators(documentsFolder);
     const QString path = QDir::toNativeSeparators(saved.path);
     if (saved.chosenPath.isEmpty())
-        return QStringLiteral("The letter could not be saved in %1: %2. It is saved as %3.")
+        return QCoreApplication::translate("HandOver",
+                                           "The letter could not be saved in %1: %2. It is saved as %3.")
             .arg(documents, saved.error, path);
     return QCoreApplication::translate(
                "HandOver", "The letter could not be saved in %1: %2, nor as %3: %4. It is saved as %5.")
@@ -216,7 +219,7 @@ QString savedElsewhereMessage(const Saved& saved, const QString& documentsFolder
 }
 
 QString notShownMessage(const QString& path, const QString& failure) {
-    return QStringLiteral("The letter was saved as %1 but could not be shown: %2.")
+    return QCoreApplication::translate("HandOver", "The letter was saved as %1 but could not be shown: %2.")
         .arg(QDir::toNativeSeparators(path), failure);
 }
 
@@ -224,21 +227,21 @@ QString notShownMessage(const QString& path, const QString& failure) {
 // can open is shown by the desktop's stand-in. A saved letter stays saved whatever fails here.
 void showLetter(const DocumentModel& model, const QString& path, bool open, const Desktop& desktop,
                 HandOverResult& result) {
-    QString whyNotOpened;
-    if (const QString failure = failureOf([&] {
+    Opened opened;
+    if (const StepDone done = guarded([&] {
             desktop.print(path);
             if (open)
-                whyNotOpened = desktop.open(path);
+                opened = desktop.open(path);
         });
-        !failure.isEmpty()) {
-        result.failures.append(notShownMessage(path, failure));
+        !done) {
+        result.failures.append(notShownMessage(path, done.error()));
         return;
     }
-    if (whyNotOpened.isEmpty())
+    if (opened)
         return;
     const QString notOpened =
         QCoreApplication::translate("HandOver", "The letter is saved as %1, but it could not be opened: %2.")
-            .arg(QDir::toNativeSeparators(path), whyNotOpened);
+            .arg(QDir::toNativeSeparators(path), opened.error());
     const QString completing =
         QCoreApplication::translate("HandOver", "A word processor such as LibreOffice Writer completes it.");
     if (!desktop.showInstead) {
@@ -251,9 +254,8 @@ void showLetter(const DocumentModel& model, const QString& path, bool open, cons
                                     "It is shown here, from where it can be printed or saved as PDF.") +
         u' ' + completing;
     result.shownInstead.append(message);
-    if (const QString failure = failureOf([&] { desktop.showInstead(model, path, message); });
-        !failure.isEmpty())
-        result.failures.append(notShownMessage(path, failure));
+    if (const StepDone done = guarded([&] { desktop.showInstead(model, path, message); }); !done)
+        result.failures.append(notShownMessage(path, done.error()));
 }
 
 // --- The desktop's application for .docx -------------------------------------------------------------
@@ -282,27 +284,30 @@ std::optional<QString> defaultApplication() {
     return QString::fromLocal8Bit(query.readAllStandardOutput()).trimmed();
 }
 
-QString openerEnded(int status) {
+Opened openerEnded(int status) {
     if (WIFEXITED(status) && WEXITSTATUS(status) == 0)
         return {};
     if (WIFEXITED(status))
-        return QCoreApplication::translate("HandOver", "the desktop's opener, xdg-open, ended with status %1")
-            .arg(WEXITSTATUS(status));
-    return QCoreApplication::translate("HandOver", "the desktop's opener, xdg-open, was ended by signal %1")
-        .arg(WTERMSIG(status));
+        return tavrin::Unexpected(
+            QCoreApplication::translate("HandOver", "the desktop's opener, xdg-open, ended with status %1")
+                .arg(WEXITSTATUS(status)));
+    return tavrin::Unexpected(
+        QCoreApplication::translate("HandOver", "the desktop's opener, xdg-open, was ended by signal %1")
+            .arg(WTERMSIG(status)));
 }
 
 // Runs xdg-open without waiting for the application it starts; it is not a child Qt knows of, so
 // leaving it running ends nothing.
-QString runOpener(const QString& path) {
+Opened runOpener(const QString& path) {
     // An absolute path never reads as an option.
     const QByteArray file = QFile::encodeName(QFileInfo(path).absoluteFilePath());
     char program[] = "xdg-open";
     char* arguments[] = {program, const_cast<char*>(file.constData()), nullptr};
     pid_t opener = 0;
     if (const int error = ::posix_spawnp(&opener, program, nullptr, nullptr, arguments, environ))
-        return QCoreApplication::translate("HandOver", "the desktop's opener, xdg-open, cannot be run (%1)")
-            .arg(files::systemError(error));
+        return tavrin::Unexpected(
+            QCoreApplication::translate("HandOver", "the desktop's opener, xdg-open, cannot be run (%1)")
+                .arg(files::systemError(error)));
     const QDeadlineTimer answer(OpenerAnswerMilliseconds);
     while (!answer.hasExpired()) {
         int status = 0;
@@ -318,10 +323,11 @@ QString runOpener(const QString& path) {
 
 } // namespace
 
-QString openWithDesktopApplication(const QString& path) {
+Opened openWithDesktopApplication(const QString& path) {
     if (const std::optional<QString> application = defaultApplication();
         application && application->isEmpty())
-        return QCoreApplication::translate("HandOver", "this desktop has no application for .docx files");
+        return tavrin::Unexpected(
+            QCoreApplication::translate("HandOver", "this desktop has no application for .docx files"));
     return runOpener(path);
 }
 

@@ -22,6 +22,7 @@
 // - A document closed without saving is no longer open, so it is not handed over.
 
 #include "word/engine/model.h"
+#include "word/files/expected.h"
 
 #include <QDate>
 #include <QString>
@@ -50,11 +51,15 @@ struct SavePlace {
     QString path = {};
 };
 
+// Opened, or why not: a phrase that the caller's message takes in ("this desktop has no application for
+// .docx files").
+using Opened = tavrin::Expected<void, QString>;
+
 // Where letters go and how the user is shown them; tests put their own in place.
 struct Desktop {
     QString documentsFolder; // created when missing
-    // Opens path with the desktop's application for .docx; returns why it could not, empty when it did.
-    std::function<QString(const QString& path)> open;
+    // Opens path with the desktop's application for .docx.
+    std::function<Opened(const QString& path)> open;
     std::function<void(const QString& line)> print;
     // Where a letter goes when the documents folder cannot take it and the user chose no place that
     // could: the home folder, then a private folder made under the temporary folder. Empty: not tried.
@@ -76,9 +81,8 @@ struct Desktop {
 // Opens path with the desktop's application for .docx files, deciding from the desktop's own answers:
 // none when `xdg-mime query default` names no application for the type, or when the opener, xdg-open,
 // cannot be run or ends with a non-zero status. An opener still running after a few seconds is showing
-// the file (openers of some desktops wait for the application), and is left to it. Returns why the file
-// could not be opened; empty when it was.
-QString openWithDesktopApplication(const QString& path);
+// the file (openers of some desktops wait for the application), and is left to it.
+Opened openWithDesktopApplication(const QString& path);
 
 struct HandOverResult {
     QStringList saved;    // full paths, in the order of the documents

@@ -29,8 +29,10 @@ QString pluginPathOf(const ChooserSettings& settings) {
 }
 
 [[noreturn]] void noneRunning() {
-    throw AutomationError(errors::CannotCreateObject,
-                          QStringLiteral("No word processor is running, so there is nothing to attach to."));
+    throw AutomationError(
+        errors::CannotCreateObject,
+        QCoreApplication::translate("ChoosingProvider",
+                                    "No word processor is running, so there is nothing to attach to."));
 }
 
 } // namespace
@@ -230,7 +232,8 @@ LiveOffice* ChoosingProvider::live() {
     auto* plugin = qobject_cast<LiveOfficePlugin*>(loader_.instance());
     if (!plugin) {
         whyBuiltIn_ =
-            QStringLiteral("The live word processor could not be loaded: %1").arg(loader_.errorString());
+            QCoreApplication::translate("ChoosingProvider", "The live word processor could not be loaded: %1")
+                .arg(loader_.errorString());
         return nullptr;
     }
     office_ = plugin->createOffice(settings_.office);

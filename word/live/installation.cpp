@@ -1,5 +1,6 @@
 #include "installation.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -22,16 +23,19 @@ OfficeInstallation inspectInstallation(const QString& programDirectory) {
     found.canShowWindows = windowSystem && display;
 
     if (!found.installed)
-        found.whyNot =
-            QStringLiteral("LibreOffice is not installed (no soffice in %1).").arg(programDirectory);
+        found.whyNot = QCoreApplication::translate("OfficeInstallation",
+                                                   "LibreOffice is not installed (no soffice in %1).")
+                           .arg(programDirectory);
     else if (!found.hasWriter)
-        found.whyNot = QStringLiteral("LibreOffice Writer is not installed.");
-    else if (!windowSystem)
         found.whyNot =
-            QStringLiteral("The installed LibreOffice cannot show windows (only its -nogui packages "
-                           "are installed).");
+            QCoreApplication::translate("OfficeInstallation", "LibreOffice Writer is not installed.");
+    else if (!windowSystem)
+        found.whyNot = QCoreApplication::translate(
+            "OfficeInstallation", "The installed LibreOffice cannot show windows (only its -nogui "
+                                  "packages are installed).");
     else if (!display)
-        found.whyNot = QStringLiteral("There is no display to show LibreOffice on.");
+        found.whyNot =
+            QCoreApplication::translate("OfficeInstallation", "There is no display to show LibreOffice on.");
     return found;
 }
 

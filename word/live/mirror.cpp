@@ -1,5 +1,7 @@
 #include "mirror.h"
 
+#include <QCoreApplication>
+
 #include <optional>
 #include <type_traits>
 
@@ -302,9 +304,10 @@ public:
         return object([&](word::Tables& t) { return t.Item(index); });
     }
     word::Ref<word::Table> Add(const word::Ref<word::Range>& range, int rows, int columns) override {
-        const auto [live, mirror] = sidesOf<word::Range, RangeTwin>(range);
-        return pairedObject([&](word::Tables& t) { return t.Add(live, rows, columns); },
-                            [&](word::Tables& t) { return t.Add(mirror, rows, columns); });
+        // Not a structured binding: clang before 16 cannot capture one in a lambda.
+        const auto sides = sidesOf<word::Range, RangeTwin>(range);
+        return pairedObject([&](word::Tables& t) { return t.Add(sides.first, rows, columns); },
+                            [&](word::Tables& t) { return t.Add(sides.second, rows, columns); });
     }
 };
 
@@ -575,11 +578,11 @@ void MirrorState::lose(const AutomationError& error) {
         return;
     lost_ = true;
     if (tellUser_)
-        tellUser_(
-            QStringLiteral("LibreOffice stopped working on your letter: %1\n\nTavrin finished the letter "
-                           "with its own word processor. It is saved in your documents folder when "
-                           "Tavrin closes.")
-                .arg(error.description));
+        tellUser_(QCoreApplication::translate(
+                      "MirrorState", "LibreOffice stopped working on your letter: %1\n\nTavrin finished "
+                                     "the letter with its own word processor. It is saved in your "
+                                     "documents folder when Tavrin closes.")
+                      .arg(error.description));
 }
 
 word::Ref<word::Application> mirroredApplication(std::shared_ptr<MirrorState> state,

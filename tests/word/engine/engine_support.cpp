@@ -24,8 +24,11 @@ std::vector<std::string> outline(const DocumentModel& model) {
             for (std::size_t c = 0; c < row.size(); ++c) {
                 if (c > 0)
                     line += " | ";
-                for (std::size_t p = 0; p < row[c].paragraphs.size(); ++p)
-                    line += (p > 0 ? "/" : "") + text(row[c].paragraphs[p]);
+                for (std::size_t p = 0; p < row[c].paragraphs.size(); ++p) {
+                    if (p > 0)
+                        line += '/';
+                    line += text(row[c].paragraphs[p]);
+                }
             }
             lines.push_back(line + "]");
         }

@@ -37,7 +37,7 @@ struct TestDesktop {
         return {folder,
                 [this](const QString& path) {
                     opened.append(path);
-                    return QString();
+                    return Opened();
                 },
                 [this](const QString& line) { printed.append(line); }};
     }
@@ -478,7 +478,9 @@ void HandOverTest::letterNoApplicationOpens() {
     const DocumentModel shown = letterSaying("Shown"), hidden = letterSaying("Hidden");
     TestDesktop test;
     Desktop desktop = test.desktop(folder.path());
-    desktop.open = [](const QString&) { return QStringLiteral("no application"); };
+    desktop.open = [](const QString&) -> Opened {
+        return tavrin::Unexpected(QStringLiteral("no application"));
+    };
     std::vector<std::pair<const DocumentModel*, QString>> standIn;
     if (withStandIn)
         desktop.showInstead = [&](const DocumentModel& model, const QString& path, const QString& message) {

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -59,7 +60,8 @@ bool paintPages(const PageRenderer& renderer, QPagedPaintDevice& device) {
 
 [[noreturn]] void cannotWrite(const QString& path, const QString& reason) {
     throw AutomationError(errors::FileAccess,
-                          u"The PDF file %1 could not be written: %2."_s.arg(path, reason));
+                          QCoreApplication::translate("Printing", "The PDF file %1 could not be written: %2.")
+                              .arg(path, reason));
 }
 
 void writeAtomically(const QString& path, const QByteArray& bytes) {
@@ -68,12 +70,13 @@ void writeAtomically(const QString& path, const QByteArray& bytes) {
     case files::Step::Done:
         return;
     case files::Step::NoFileName:
-        cannotWrite(path, u"the path names no file"_s);
+        cannotWrite(path, QCoreApplication::translate("Files", "the path names no file"));
     case files::Step::NoFolder:
         throw AutomationError(errors::FileNotFound,
-                              u"The folder %1 does not exist."_s.arg(QFileInfo(path).absoluteDir().path()));
+                              QCoreApplication::translate("Printing", "The folder %1 does not exist.")
+                                  .arg(QFileInfo(path).absoluteDir().path()));
     case files::Step::TargetIsFolder:
-        cannotWrite(path, u"a folder of that name exists"_s);
+        cannotWrite(path, QCoreApplication::translate("Printing", "a folder of that name exists"));
     case files::Step::Creating:
     case files::Step::Writing:
     case files::Step::Placing:
@@ -91,7 +94,8 @@ QByteArray pdfBytes(const DocumentModel& model) {
         QPdfWriter writer(&buffer);
         writer.setCreator(u"Tavrin"_s);
         if (!paintDocument(model, writer))
-            printingFailed(u"The document could not be painted as PDF."_s);
+            printingFailed(
+                QCoreApplication::translate("Printing", "The document could not be painted as PDF."));
     }
     return bytes;
 }
@@ -137,11 +141,13 @@ void printOut(const DocumentModel& model) {
     requireApplication(false);
     const std::unique_ptr<QPrinter> printer = printerSource() ? printerSource()() : nullptr;
     if (!printer)
-        printingFailed(u"No printer is configured: there is no default printer to print the document on."_s);
+        printingFailed(QCoreApplication::translate(
+            "Printing", "No printer is configured: there is no default printer to print the document on."));
     printer->setCopyCount(1);
     printer->setPrintRange(QPrinter::AllPages);
     if (!paintDocument(model, *printer))
-        printingFailed(u"The document could not be printed on %1."_s.arg(printer->printerName()));
+        printingFailed(QCoreApplication::translate("Printing", "The document could not be printed on %1.")
+                           .arg(printer->printerName()));
 }
 
 ScopedPrinterSource::ScopedPrinterSource(PrinterSource source) : previous_(std::move(printerSource())) {

@@ -12,6 +12,7 @@
 #include <com/sun/star/util/XCloseable.hpp>
 #include <com/sun/star/util/XModifiable.hpp>
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
@@ -58,8 +59,9 @@ QStringList startArguments(const OfficeSettings& settings) {
 }
 
 [[noreturn]] void cannotStart(const QString& reason) {
-    throw AutomationError(errors::CannotCreateObject,
-                          QStringLiteral("LibreOffice could not be started: %1").arg(reason));
+    throw AutomationError(
+        errors::CannotCreateObject,
+        QCoreApplication::translate("LiveOffice", "LibreOffice could not be started: %1").arg(reason));
 }
 
 // The sessions of this process, by the pipe they connect to.
@@ -157,7 +159,7 @@ word::Ref<word::Global> Office::Global() {
 std::shared_ptr<Session> Office::start() {
     const QString program = QDir(settings_.programDirectory).filePath(QStringLiteral("soffice"));
     if (!QFileInfo(program).isExecutable())
-        cannotStart(QStringLiteral("%1 is not there.").arg(program));
+        cannotStart(QCoreApplication::translate("LiveOffice", "%1 is not there.").arg(program));
     // Detached: LibreOffice and the letter in it outlive the program. It gets none of the program's
     // standard streams, which it would otherwise hold open for as long as it runs.
     QProcess process;
@@ -169,7 +171,7 @@ std::shared_ptr<Session> Office::start() {
     process.setStandardErrorFile(QProcess::nullDevice());
     qint64 processId = 0;
     if (!process.startDetached(&processId))
-        cannotStart(QStringLiteral("%1 did not run.").arg(program));
+        cannotStart(QCoreApplication::translate("LiveOffice", "%1 did not run.").arg(program));
     processId_ = processId;
 
     std::shared_ptr<Session> session;
@@ -184,12 +186,14 @@ std::shared_ptr<Session> Office::start() {
                 cannotStart(error.description);
         }
         if (deadline.hasExpired())
-            cannotStart(QStringLiteral("it did not accept a connection within %1 seconds.")
-                            .arg(double(settings_.startTimeLimit.count()) / 1000.0));
+            cannotStart(
+                QCoreApplication::translate("LiveOffice", "it did not accept a connection within %1 seconds.")
+                    .arg(double(settings_.startTimeLimit.count()) / 1000.0));
         if (!processIsRunning(processId) && handOver.isForever())
             handOver.setRemainingTime(HandOverMilliseconds);
         if (handOver.hasExpired())
-            cannotStart(QStringLiteral("it ended without accepting a connection."));
+            cannotStart(
+                QCoreApplication::translate("LiveOffice", "it ended without accepting a connection."));
         QThread::msleep(PollMilliseconds);
     }
     // A started application is not visible until it is told to be.
@@ -203,7 +207,7 @@ std::shared_ptr<Session> Office::start() {
 void Office::checkConnection() {
     if (!session_)
         throw AutomationError(errors::ApplicationUnavailable,
-                              QStringLiteral("LibreOffice is no longer running."));
+                              QCoreApplication::translate("LiveOffice", "LibreOffice is no longer running."));
     session_->call([session = session_] {
         showWaitingWindows(*session);
         return session->desktop->getFrames()->getCount();

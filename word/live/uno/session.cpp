@@ -10,6 +10,7 @@
 #include <cppuhelper/bootstrap.hxx>
 #include <cppuhelper/implbase1.hxx>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QRegularExpression>
 
@@ -22,14 +23,18 @@ namespace {
 // How long closing a session waits for LibreOffice to let the bridge go.
 constexpr std::chrono::seconds CloseLimit{2};
 
+QString connectionEnded() {
+    return QCoreApplication::translate("LiveOffice",
+                                       "The connection to LibreOffice ended: LibreOffice quit or crashed.");
+}
+
 // Tells the session when the bridge goes away between calls: LibreOffice quit or crashed.
 class BridgeWatch : public cppu::WeakImplHelper1<lang::XEventListener> {
 public:
     explicit BridgeWatch(std::weak_ptr<Session> session) : session_(std::move(session)) {}
     void SAL_CALL disposing(const lang::EventObject&) override {
         if (const auto session = session_.lock())
-            session->lose(
-                QStringLiteral("The connection to LibreOffice ended: LibreOffice quit or crashed."));
+            session->lose(connectionEnded());
     }
 
 private:
@@ -41,7 +46,7 @@ QString messageOf(const uno::Exception& exception) {
     static const QRegularExpression sourceLocation(QStringLiteral(" at \\./\\S+:\\d+\\s*$"));
     QString message = toQString(exception.Message).remove(sourceLocation).trimmed();
     if (message.isEmpty())
-        message = QStringLiteral("LibreOffice could not carry out the operation.");
+        message = QCoreApplication::translate("LiveOffice", "LibreOffice could not carry out the operation.");
     return message;
 }
 
@@ -158,15 +163,21 @@ std::chrono::milliseconds Session::limitOf(Limit limit) const {
     return limit == Limit::Start ? settings_.startTimeLimit : settings_.callTimeLimit;
 }
 
+void Session::loseUnanswered(Limit limit) {
+    lose(QCoreApplication::translate("LiveOffice", "LibreOffice did not answer within %1 seconds.")
+             .arg(double(limitOf(limit).count()) / 1000.0));
+}
+
 AutomationError Session::wentAway() {
-    lose(QStringLiteral("The connection to LibreOffice ended: LibreOffice quit or crashed."));
+    lose(connectionEnded());
     return AutomationError(errors::ApplicationUnavailable, lostReason());
 }
 
 AutomationError Session::noneListening() const {
     return AutomationError(
         errors::CannotCreateObject,
-        QStringLiteral("No LibreOffice is running for Tavrin (pipe \"%1\").").arg(settings_.pipeName));
+        QCoreApplication::translate("LiveOffice", "No LibreOffice is running for Tavrin (pipe \"%1\").")
+            .arg(settings_.pipeName));
 }
 
 AutomationError Session::failure(int number, const uno::Exception& exception) const {

@@ -72,8 +72,7 @@ public:
             return thread_->run<Result>(std::move(translated), limitOf(limit));
         } catch (const TimedOut&) {
             timedOut_ = true;
-            lose(QStringLiteral("LibreOffice did not answer within %1 seconds.")
-                     .arg(double(limitOf(limit).count()) / 1000.0));
+            loseUnanswered(limit);
             throwIfLost();
             throw; // not reached
         }
@@ -123,6 +122,7 @@ private:
     AutomationError failure(int number, const css::uno::Exception& exception) const;
     void throwIfLost() const;
     std::chrono::milliseconds limitOf(Limit limit) const;
+    void loseUnanswered(Limit limit);
 
     OfficeSettings settings_;
     int number_;
