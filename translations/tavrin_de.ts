@@ -19,6 +19,10 @@ Tavrin schreibt Ihren Brief stattdessen mit seiner eigenen Textverarbeitung. Er 
         <source>The live word processor could not be loaded: %1</source>
         <translation>Die Anbindung an LibreOffice konnte nicht geladen werden: %1</translation>
     </message>
+    <message>
+        <source>The word processor did not start.</source>
+        <translation>Die Textverarbeitung ist nicht gestartet.</translation>
+    </message>
 </context>
 <context>
     <name>Engine</name>

@@ -19,6 +19,10 @@ Tavrin writes your letter with its own word processor instead. It is saved in yo
         <source>The live word processor could not be loaded: %1</source>
         <translation>Не удалось загрузить модуль связи с LibreOffice: %1</translation>
     </message>
+    <message>
+        <source>The word processor did not start.</source>
+        <translation>Текстовый процессор не запустился.</translation>
+    </message>
 </context>
 <context>
     <name>Engine</name>

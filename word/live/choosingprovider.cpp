@@ -62,8 +62,9 @@ private:
         if (!state_->settled && state_->provider)
             state_->provider->settlePending();
         if (state_->application.isEmpty())
-            throw AutomationError(errors::ApplicationUnavailable,
-                                  QStringLiteral("The word processor did not start."));
+            throw AutomationError(
+                errors::ApplicationUnavailable,
+                QCoreApplication::translate("ChoosingProvider", "The word processor did not start."));
         return state_->application;
     }
     std::shared_ptr<PendingState> state_;
@@ -265,9 +266,10 @@ void ChoosingProvider::lose(const AutomationError& error) {
         return mirrorState()->lose(error);
     // No LibreOffice answers on the pipe any more: what ended the last connection says more.
     const QString reason = office_->lostReason();
-    mirrorState()->lose(
-        AutomationError(errors::ApplicationUnavailable,
-                        reason.isEmpty() ? QStringLiteral("LibreOffice is no longer running.") : reason));
+    mirrorState()->lose(AutomationError(
+        errors::ApplicationUnavailable,
+        reason.isEmpty() ? QCoreApplication::translate("LiveOffice", "LibreOffice is no longer running.")
+                         : reason));
 }
 
 word::Ref<word::Application> ChoosingProvider::mirrorApplication() {
@@ -428,7 +430,8 @@ void ChoosingProvider::confirmLiveLetters() {
             // A later connection replaced this one: the LibreOffice that held these letters went away.
             state->lose(AutomationError(
                 errors::ApplicationUnavailable,
-                QStringLiteral("The connection to LibreOffice ended: LibreOffice quit or crashed.")));
+                QCoreApplication::translate(
+                    "LiveOffice", "The connection to LibreOffice ended: LibreOffice quit or crashed.")));
             continue;
         }
         try {
