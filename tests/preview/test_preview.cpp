@@ -257,7 +257,6 @@ private slots:
         QTest::addColumn<QRect>("screen");
         QTest::addColumn<QRect>("wizard");
         QTest::addColumn<QPoint>("expected");
-        const QSize preview(540, 760);
         QTest::newRow("wide screen: right") << QRect(0, 0, 1920, 1050) << QRect(701, 342, 518, 366)
                                             << QPoint(701 + 518 + preview::PreviewGap, 290);
         QTest::newRow("no room right: left") << QRect(0, 0, 1366, 740) << QRect(800, 100, 518, 366)
