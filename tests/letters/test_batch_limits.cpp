@@ -10,7 +10,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -332,10 +331,3 @@ TEST_F(Program, ReadOnlyFolderEndsWithTwo) {
 }
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
