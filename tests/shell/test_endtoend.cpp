@@ -7,8 +7,11 @@
 #include "word/engine/engine.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QDate>
 #include <QDir>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
@@ -152,8 +155,10 @@ private slots:
         });
         word::engine::Engine wordProcessor;
         RecordingUserInterface ui;
-        QCOMPARE(runProgram(wordProcessor, ui,
-                            [&] { return word::engine::handOverOpenDocuments(wordProcessor, desktop()); }),
+        QCOMPARE(runProgram(
+                     wordProcessor, ui,
+                     [&] { return word::engine::handOverOpenDocuments(wordProcessor, desktop()); },
+                     desktop()),
                  0);
 
         QCOMPARE(ui.messages, QStringList());
@@ -171,6 +176,46 @@ private slots:
 
         QCOMPARE(fontOf(letter, recipient), recipientFont);
         QCOMPARE(pictureFilesBesideTheProgram(), QStringList());
+        QCOMPARE(documents().entryList({QStringLiteral("*.pdf")}, QDir::Files), QStringList());
+    }
+
+    // As a user would: the recipient typed in, the envelope ticked on the writer's page, Finish.
+    void finishWithTheEnvelopeTickedPutsItBesideTheLetter() {
+        QTimer::singleShot(0, [&] {
+            auto* name = control<QLineEdit>(QStringLiteral("RecNameText"));
+            auto* writerStep = control<QWidget>(QStringLiteral("Image1(6)"));
+            auto* envelope = control<QCheckBox>(QStringLiteral("CheckEnvelope"));
+            auto* finish = control<QPushButton>(QStringLiteral("cmdFinish"));
+            QVERIFY(name && writerStep && envelope && finish);
+            QTest::keyClicks(name, QStringLiteral("Zed Recipient"));
+            QTest::mouseClick(writerStep, Qt::LeftButton);
+            QTest::mouseClick(envelope, Qt::LeftButton);
+            QVERIFY(envelope->isChecked());
+            QTest::mouseClick(finish, Qt::LeftButton);
+        });
+        word::engine::Engine wordProcessor;
+        RecordingUserInterface ui;
+        QCOMPARE(runProgram(
+                     wordProcessor, ui,
+                     [&] { return word::engine::handOverOpenDocuments(wordProcessor, desktop()); },
+                     desktop()),
+                 0);
+
+        QCOMPARE(ui.messages, QStringList());
+        const QStringList letters = documents().entryList({QStringLiteral("*.docx")}, QDir::Files);
+        const QStringList envelopes = documents().entryList({QStringLiteral("*.pdf")}, QDir::Files);
+        const QString today = QDate::currentDate().toString(Qt::ISODate);
+        QCOMPARE(envelopes, QStringList{QStringLiteral("Envelope %1.pdf").arg(today)});
+        QCOMPARE(letters.size(), 1);
+        const QStringList paths{documents().filePath(letters.first()),
+                                documents().filePath(envelopes.first())};
+        QCOMPARE(opened_, paths);
+        QCOMPARE(printed_, paths);
+
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {paths[1], QStringLiteral("-")});
+        QVERIFY(text.waitForFinished(60000));
+        QVERIFY(text.readAllStandardOutput().contains("Zed Recipient"));
     }
 
     void cancelLeavesNoLetter() {
@@ -181,8 +226,10 @@ private slots:
         });
         word::engine::Engine wordProcessor;
         RecordingUserInterface ui;
-        QCOMPARE(runProgram(wordProcessor, ui,
-                            [&] { return word::engine::handOverOpenDocuments(wordProcessor, desktop()); }),
+        QCOMPARE(runProgram(
+                     wordProcessor, ui,
+                     [&] { return word::engine::handOverOpenDocuments(wordProcessor, desktop()); },
+                     desktop()),
                  0);
 
         QCOMPARE(documents().entryList({QStringLiteral("*.docx")}, QDir::Files), QStringList());
@@ -198,9 +245,10 @@ private slots:
         });
         word::engine::Engine wordProcessor;
         RecordingUserInterface ui;
-        QCOMPARE(
-            runProgram(wordProcessor, ui, []() -> word::engine::HandOverResult { throw std::bad_alloc(); }),
-            0);
+        QCOMPARE(runProgram(
+                     wordProcessor, ui, []() -> word::engine::HandOverResult { throw std::bad_alloc(); },
+                     desktop()),
+                 0);
 
         QCOMPARE(ui.messages,
                  QStringList{QStringLiteral("The letters could not be saved: there was not enough memory.")});
