@@ -50,7 +50,7 @@ FrmMain::FrmMain(WizardHost& host, QWidget* parent) : QWidget(parent), host_(hos
     setTabOrderInPageOrder();
     connectEvents();
     reportEveryChange();
-    RecipientForEnvelope_Change();
+    updateEnvelopeBox();
 }
 
 FrmMain::~FrmMain() = default;
@@ -192,8 +192,8 @@ void FrmMain::connectEvents() {
     onSelect(layout_->OptAlignCenter, &FrmMain::OptAlignCenter_Click);
     onSelect(layout_->OptAlignLeft, &FrmMain::OptAlignLeft_Click);
     onSelect(layout_->OptAlignRight, &FrmMain::OptAlignRight_Click);
-    connect(letterhead_->CheckOmit, &QCheckBox::toggled, this, &FrmMain::RecipientForEnvelope_Change);
-    connect(letterhead_->RecNameText, &QLineEdit::textChanged, this, &FrmMain::RecipientForEnvelope_Change);
+    connect(letterhead_->CheckOmit, &QCheckBox::toggled, this, &FrmMain::updateEnvelopeBox);
+    connect(letterhead_->RecNameText, &QLineEdit::textChanged, this, &FrmMain::updateEnvelopeBox);
 }
 
 void FrmMain::reportEveryChange() {
@@ -449,7 +449,7 @@ void FrmMain::OptAlignRight_Click() {
 }
 
 // An envelope needs someone to go to: the box says so while the recipient is left out or has no name.
-void FrmMain::RecipientForEnvelope_Change() {
+void FrmMain::updateEnvelopeBox() {
     if (isCheckedValue(letterhead_->CheckOmit))
         sender_->allowEnvelope(tr("No envelope: the recipient is omitted from this letter"));
     else if (letterhead_->RecNameText->text().trimmed().isEmpty())

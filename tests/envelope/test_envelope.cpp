@@ -4,16 +4,14 @@
 #include "builder/stylecatalog.h"
 #include "envelope/envelopehandover.h"
 #include "envelope/letterenvelope.h"
+#include "tests/word/print/printing_tools.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QXmlStreamReader>
 
 #include <ostream>
 
@@ -23,35 +21,6 @@ using namespace tavrin::envelopes;
 namespace {
 
 const QDate Today(2026, 12, 9);
-
-QString run(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    EXPECT_TRUE(process.waitForFinished(60000)) << program.toStdString();
-    EXPECT_EQ(process.exitCode(), 0) << program.toStdString();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-QSizeF pdfPageSize(const QString& pdf) {
-    const auto match = QRegularExpression(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+) pts"))
-                           .match(run(QStringLiteral("pdfinfo"), {pdf}));
-    return {match.captured(1).toDouble(), match.captured(2).toDouble()};
-}
-
-// Where each word of the page stands: its top-left corner, in points.
-QHash<QString, QPointF> wordPositions(const QString& pdf) {
-    QHash<QString, QPointF> words;
-    QXmlStreamReader xml(
-        run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")}));
-    while (!xml.atEnd()) {
-        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"word") {
-            const QPointF at(xml.attributes().value(QStringLiteral("xMin")).toDouble(),
-                             xml.attributes().value(QStringLiteral("yMin")).toDouble());
-            words.insert(xml.readElementText(), at);
-        }
-    }
-    return words;
-}
 
 WizardChoices choicesWith(Style style) {
     WizardChoices choices;
@@ -146,10 +115,10 @@ TEST_P(EnvelopePdf, HasTheWriterTopLeftAndTheRecipientLowerRightInTheStylesFace)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(painted->pdf) == painted->pdf.size());
     file.close();
 
-    const QSizeF size = pdfPageSize(pdf);
+    const QSizeF size = word::testing::pdfPageSize(pdf);
     EXPECT_NEAR(size.width(), GetParam().points.width(), 1.0);
     EXPECT_NEAR(size.height(), GetParam().points.height(), 1.0);
-    const auto words = wordPositions(pdf);
+    const auto words = word::testing::pdfWordPositions(pdf);
     for (const char* writerWord : {"Wanda", "Near", "Hometown"}) {
         ASSERT_TRUE(words.contains(writerWord)) << writerWord;
         EXPECT_LT(words.value(writerWord).x(), size.width() / 4) << writerWord;

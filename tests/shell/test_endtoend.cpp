@@ -101,6 +101,14 @@ class EndToEndTest : public QObject {
         return desktop;
     }
 
+    // The program on the built-in engine, its letters and envelope handed over to the test's desktop.
+    int runWithTheEngine(UserInterface& ui) {
+        word::engine::Engine wordProcessor;
+        return runProgram(
+            wordProcessor, ui, [&] { return word::engine::handOverOpenDocuments(wordProcessor, desktop()); },
+            desktop());
+    }
+
     QDir documents() const { return QDir(home_.path() + QStringLiteral("/Documents")); }
 
     QStringList pictureFilesBesideTheProgram() const {
@@ -153,13 +161,8 @@ private slots:
             style->setChecked(true);
             QTest::mouseClick(finish, Qt::LeftButton);
         });
-        word::engine::Engine wordProcessor;
         RecordingUserInterface ui;
-        QCOMPARE(runProgram(
-                     wordProcessor, ui,
-                     [&] { return word::engine::handOverOpenDocuments(wordProcessor, desktop()); },
-                     desktop()),
-                 0);
+        QCOMPARE(runWithTheEngine(ui), 0);
 
         QCOMPARE(ui.messages, QStringList());
         const QStringList letters = documents().entryList({QStringLiteral("*.docx")}, QDir::Files);
@@ -193,13 +196,8 @@ private slots:
             QVERIFY(envelope->isChecked());
             QTest::mouseClick(finish, Qt::LeftButton);
         });
-        word::engine::Engine wordProcessor;
         RecordingUserInterface ui;
-        QCOMPARE(runProgram(
-                     wordProcessor, ui,
-                     [&] { return word::engine::handOverOpenDocuments(wordProcessor, desktop()); },
-                     desktop()),
-                 0);
+        QCOMPARE(runWithTheEngine(ui), 0);
 
         QCOMPARE(ui.messages, QStringList());
         const QStringList letters = documents().entryList({QStringLiteral("*.docx")}, QDir::Files);
@@ -224,13 +222,8 @@ private slots:
             QVERIFY(cancel);
             QTest::mouseClick(cancel, Qt::LeftButton);
         });
-        word::engine::Engine wordProcessor;
         RecordingUserInterface ui;
-        QCOMPARE(runProgram(
-                     wordProcessor, ui,
-                     [&] { return word::engine::handOverOpenDocuments(wordProcessor, desktop()); },
-                     desktop()),
-                 0);
+        QCOMPARE(runWithTheEngine(ui), 0);
 
         QCOMPARE(documents().entryList({QStringLiteral("*.docx")}, QDir::Files), QStringList());
         QCOMPARE(opened_, QStringList());
