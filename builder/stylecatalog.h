@@ -43,4 +43,10 @@ const StyleRow& styleRow(Style style);
 // The row whose command-line name is exactly the given one; null when none is.
 const StyleRow* styleRowForCommandLineName(QStringView name);
 
+// The face the style's row names: the layout writes its text in it and the envelopes take it, so the two
+// never differ.
+inline QString typefaceOf(Style style) {
+    return styleRow(style).typeface.toString();
+}
+
 } // namespace tavrin

@@ -1,9 +1,9 @@
 #include "batch.h"
 
+#include "envelope/envelopes.h"
 #include "letters/ending.h"
 #include "letters/letter.h"
 #include "letters/newfiles.h"
-#include "letters/pdfs.h"
 #include "letters/recipients.h"
 #include "word/automationerror.h"
 #include "word/engine/docx.h"
@@ -15,6 +15,8 @@
 #include <optional>
 
 namespace tavrin::letters {
+
+using namespace envelopes;
 
 namespace {
 

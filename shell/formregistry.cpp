@@ -64,6 +64,12 @@ void FormRegistry::form1Sapolnenie(const WizardChoices& choices) {
     form1().Sapolnenie(choices);
 }
 
+// For a letter on the paper of the user's locale.
+void FormRegistry::orderEnvelope(const WizardChoices& choices) {
+    envelope_ = std::make_unique<envelopes::EnvelopeJob>(
+        envelopes::letterEnvelope(choices, envelopes::localePaper()));
+}
+
 void FormRegistry::unloadFormIcon() {
     if (!formIcon_)
         return;

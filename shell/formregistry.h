@@ -6,6 +6,7 @@
 
 #include "builder/form1.h"
 #include "builder/mbas.h"
+#include "envelope/envelopehandover.h"
 #include "formicon.h"
 #include "wizard/frmmain.h"
 #include "wizard/wizardhost.h"
@@ -48,9 +49,13 @@ public:
 
     bool hasEnded() const { return ended_; }
 
+    // The envelope Finish ordered, being painted; null when none was.
+    std::unique_ptr<envelopes::EnvelopeJob> takeEnvelope() { return std::move(envelope_); }
+
     // WizardHost
     void form1Command1_Click() override;
     void form1Sapolnenie(const WizardChoices& choices) override;
+    void orderEnvelope(const WizardChoices& choices) override;
     MBas& mBas() override { return mBas_; }
     UserInterface& userInterface() override { return ui_; }
     void unloadFormIcon() override;
@@ -72,6 +77,7 @@ private:
     QPointer<FormIcon> formIcon_;
     QPointer<FrmMain> frmMain_;
     std::unique_ptr<Form1> form1_;
+    std::unique_ptr<envelopes::EnvelopeJob> envelope_;
 };
 
 } // namespace tavrin

@@ -42,8 +42,8 @@ LetterPreview::LetterPreview(const word::engine::DocumentModel& model, const QSt
     auto* tools = new QToolBar(this);
     QAction* printing = tools->addAction(tr("Print..."), this, &LetterPreview::print);
     printing->setObjectName(QStringLiteral("print"));
-    QAction* pdf = tools->addAction(tr("Save as PDF..."), this, &LetterPreview::saveAsPdf);
-    pdf->setObjectName(QStringLiteral("saveAsPdf"));
+    saveAsPdf_ = tools->addAction(tr("Save as PDF..."), this, &LetterPreview::saveAsPdf);
+    saveAsPdf_->setObjectName(QStringLiteral("saveAsPdf"));
     tools->addSeparator();
     tools->addAction(tr("Zoom In"), preview_, [this] { preview_->zoomIn(); });
     tools->addAction(tr("Zoom Out"), preview_, [this] { preview_->zoomOut(); });
@@ -61,6 +61,10 @@ LetterPreview::LetterPreview(const word::engine::DocumentModel& model, const QSt
     layout->addWidget(preview_, 1);
     layout->addWidget(buttons);
     resize(720, 860);
+}
+
+void LetterPreview::leaveOutSavingAsPdf() {
+    saveAsPdf_->setVisible(false);
 }
 
 void LetterPreview::print() {
@@ -84,6 +88,15 @@ void LetterPreview::saveAsPdf() {
 void showLetterPreview(const word::engine::DocumentModel& model, const QString& docxPath,
                        const QString& message) {
     LetterPreview preview(model, docxPath, message);
+    preview.exec();
+}
+
+void showEnvelopePreview(const word::engine::DocumentModel& model, const QString& pdfPath,
+                         const QString& message) {
+    LetterPreview preview(model, pdfPath, message);
+    preview.setObjectName(QStringLiteral("EnvelopePreview"));
+    preview.setWindowTitle(LetterPreview::tr("The envelope: print preview"));
+    preview.leaveOutSavingAsPdf();
     preview.exec();
 }
 

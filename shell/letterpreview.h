@@ -9,6 +9,7 @@
 #include <QPrinter>
 #include <QString>
 
+class QAction;
 class QPrintPreviewWidget;
 
 namespace tavrin {
@@ -20,6 +21,9 @@ public:
     LetterPreview(const word::engine::DocumentModel& model, const QString& docxPath, const QString& message,
                   QWidget* parent = nullptr);
 
+    // For a document that is a PDF already: it is only printed from here.
+    void leaveOutSavingAsPdf();
+
 private:
     void print();
     void saveAsPdf();
@@ -28,10 +32,15 @@ private:
     QString suggestedPdf_;
     QPrinter printer_{QPrinter::HighResolution};
     QPrintPreviewWidget* preview_;
+    QAction* saveAsPdf_ = nullptr;
 };
 
 // Shows the preview, modal; returns when the user closes it.
 void showLetterPreview(const word::engine::DocumentModel& model, const QString& docxPath,
                        const QString& message);
+
+// The envelope no application can open, shown the same way with the message saying where its PDF is.
+void showEnvelopePreview(const word::engine::DocumentModel& model, const QString& pdfPath,
+                         const QString& message);
 
 } // namespace tavrin

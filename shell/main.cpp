@@ -1,5 +1,7 @@
+#include "envelope/envelopehandover.h"
 #include "formicon.h"
 #include "handoverdialogs.h"
+#include "letterpreview.h"
 #include "program.h"
 #include "qtuserinterface.h"
 #include "translations/translations.h"
@@ -46,7 +48,14 @@ int main(int argc, char** argv) {
     // program ends. A letter written in LibreOffice stays open there.
     // A letter the documents folder cannot take goes where the user chooses; one no application opens is
     // shown in the program's print preview.
-    return tavrin::runProgram(wordProcessor, ui, [&] {
-        return handOverOpenDocuments(wordProcessor, tavrin::withDialogs(word::engine::Desktop::user()));
-    });
+    // The envelope goes beside the letter and opens in the desktop's application for PDF files; one no
+    // application opens is shown in the print preview too.
+    word::engine::Desktop envelopeDesktop = tavrin::envelopes::pdfDesktop();
+    envelopeDesktop.showInstead = tavrin::showEnvelopePreview;
+    return tavrin::runProgram(
+        wordProcessor, ui,
+        [&] {
+            return handOverOpenDocuments(wordProcessor, tavrin::withDialogs(word::engine::Desktop::user()));
+        },
+        envelopeDesktop);
 }

@@ -32,6 +32,63 @@ Tavrin schreibt Ihren Brief stattdessen mit seiner eigenen Textverarbeitung. Er 
     </message>
 </context>
 <context>
+    <name>Envelope</name>
+    <message>
+        <source>there is no documents folder</source>
+        <translation>es gibt keinen Dokumentenordner</translation>
+    </message>
+    <message>
+        <source>the folder cannot be created</source>
+        <translation>der Ordner kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>every name for today&apos;s envelopes is taken</source>
+        <translation>jeder Name für die heutigen Umschläge ist vergeben</translation>
+    </message>
+    <message>
+        <source>The envelope is saved as %1, but it could not be opened: %2.</source>
+        <translation>Der Umschlag ist als %1 gespeichert, konnte aber nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>It is shown here, from where it can be printed.</source>
+        <translation>Er wird hier angezeigt und kann von hier aus gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>this desktop has no application for PDF files</source>
+        <translation>diese Arbeitsumgebung hat kein Programm für PDF-Dateien</translation>
+    </message>
+    <message>
+        <source>The envelope could not be made: %1.</source>
+        <translation>Der Umschlag konnte nicht erstellt werden: %1.</translation>
+    </message>
+    <message>
+        <source>The envelope could not be saved in %1: %2.</source>
+        <translation>Der Umschlag konnte nicht in %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>The envelope could not be saved in %1: %2. It is saved as %3.</source>
+        <translation>Der Umschlag konnte nicht in %1 gespeichert werden: %2. Er ist als %3 gespeichert.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The envelope has room for part of the recipient&apos;s address only: %n line(s) left off.</source>
+        <translation>
+            <numerusform>Auf dem Umschlag ist nur für einen Teil der Anschrift Platz: %n Zeile weggelassen.</numerusform>
+            <numerusform>Auf dem Umschlag ist nur für einen Teil der Anschrift Platz: %n Zeilen weggelassen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>there was not enough memory</source>
+        <translation>es war nicht genug Arbeitsspeicher frei</translation>
+    </message>
+</context>
+<context>
+    <name>Envelopes</name>
+    <message>
+        <source>The PDF could not be painted.</source>
+        <translation>Das PDF konnte nicht gezeichnet werden.</translation>
+    </message>
+</context>
+<context>
     <name>Files</name>
     <message>
         <source>the path names no file</source>
@@ -452,6 +509,14 @@ Tavrin hat den Brief mit seiner eigenen Textverarbeitung fertiggestellt. Er wird
         <source>The letters could not be saved: %1.</source>
         <translation>Die Briefe konnten nicht gespeichert werden: %1.</translation>
     </message>
+    <message>
+        <source>The envelope could not be saved: there was not enough memory.</source>
+        <translation>Der Umschlag konnte nicht gespeichert werden: Es war nicht genug Arbeitsspeicher frei.</translation>
+    </message>
+    <message>
+        <source>The envelope could not be saved: %1.</source>
+        <translation>Der Umschlag konnte nicht gespeichert werden: %1.</translation>
+    </message>
 </context>
 <context>
     <name>tavrin::FormIcon</name>
@@ -682,6 +747,22 @@ Tavrin hat den Brief mit seiner eigenen Textverarbeitung fertiggestellt. Er wird
         <source>Shows or hides the letter as Finish will write it</source>
         <translation>Zeigt den Brief, wie „Fertig“ ihn schreiben wird, oder blendet ihn aus</translation>
     </message>
+    <message>
+        <source>No envelope: the recipient is omitted from this letter</source>
+        <translation>Kein Umschlag: Der Empfänger ist in diesem Brief weggelassen</translation>
+    </message>
+    <message>
+        <source>No envelope yet: it needs the recipient&apos;s name</source>
+        <translation>Noch kein Umschlag: Er braucht den Namen des Empfängers</translation>
+    </message>
+    <message>
+        <source>Envelope</source>
+        <translation>Umschlag</translation>
+    </message>
+    <message>
+        <source>Finish also makes the envelope for this letter, as a PDF beside it</source>
+        <translation>„Fertig“ erstellt auch den Umschlag zu diesem Brief, als PDF daneben</translation>
+    </message>
 </context>
 <context>
     <name>tavrin::LetterPreview</name>
@@ -716,6 +797,10 @@ Tavrin hat den Brief mit seiner eigenen Textverarbeitung fertiggestellt. Er wird
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The envelope: print preview</source>
+        <translation>Der Umschlag: Druckvorschau</translation>
     </message>
 </context>
 <context>

@@ -32,6 +32,64 @@ Tavrin writes your letter with its own word processor instead. It is saved in yo
     </message>
 </context>
 <context>
+    <name>Envelope</name>
+    <message>
+        <source>there is no documents folder</source>
+        <translation>нет папки документов</translation>
+    </message>
+    <message>
+        <source>the folder cannot be created</source>
+        <translation>папку нельзя создать</translation>
+    </message>
+    <message>
+        <source>every name for today&apos;s envelopes is taken</source>
+        <translation>все имена для сегодняшних конвертов заняты</translation>
+    </message>
+    <message>
+        <source>The envelope is saved as %1, but it could not be opened: %2.</source>
+        <translation>Конверт сохранён как %1, но открыть его не удалось: %2.</translation>
+    </message>
+    <message>
+        <source>It is shown here, from where it can be printed.</source>
+        <translation>Он показан здесь, отсюда его можно напечатать.</translation>
+    </message>
+    <message>
+        <source>this desktop has no application for PDF files</source>
+        <translation>в этой среде нет приложения для файлов PDF</translation>
+    </message>
+    <message>
+        <source>The envelope could not be made: %1.</source>
+        <translation>Не удалось сделать конверт: %1.</translation>
+    </message>
+    <message>
+        <source>The envelope could not be saved in %1: %2.</source>
+        <translation>Не удалось сохранить конверт в %1: %2.</translation>
+    </message>
+    <message>
+        <source>The envelope could not be saved in %1: %2. It is saved as %3.</source>
+        <translation>Не удалось сохранить конверт в %1: %2. Он сохранён как %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The envelope has room for part of the recipient&apos;s address only: %n line(s) left off.</source>
+        <translation>
+            <numerusform>На конверте поместилась только часть адреса получателя: пропущена %n строка.</numerusform>
+            <numerusform>На конверте поместилась только часть адреса получателя: пропущены %n строки.</numerusform>
+            <numerusform>На конверте поместилась только часть адреса получателя: пропущено %n строк.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>there was not enough memory</source>
+        <translation>не хватило памяти</translation>
+    </message>
+</context>
+<context>
+    <name>Envelopes</name>
+    <message>
+        <source>The PDF could not be painted.</source>
+        <translation>Не удалось нарисовать PDF.</translation>
+    </message>
+</context>
+<context>
     <name>Files</name>
     <message>
         <source>the path names no file</source>
@@ -452,6 +510,14 @@ Tavrin закончил письмо в собственном текстово�
         <source>The letters could not be saved: %1.</source>
         <translation>Не удалось сохранить письма: %1.</translation>
     </message>
+    <message>
+        <source>The envelope could not be saved: there was not enough memory.</source>
+        <translation>Не удалось сохранить конверт: не хватило памяти.</translation>
+    </message>
+    <message>
+        <source>The envelope could not be saved: %1.</source>
+        <translation>Не удалось сохранить конверт: %1.</translation>
+    </message>
 </context>
 <context>
     <name>tavrin::FormIcon</name>
@@ -682,6 +748,22 @@ Tavrin закончил письмо в собственном текстово�
         <source>Shows or hides the letter as Finish will write it</source>
         <translation>Показывает или скрывает письмо в том виде, в каком его напишет «Готово»</translation>
     </message>
+    <message>
+        <source>No envelope: the recipient is omitted from this letter</source>
+        <translation>Конверта не будет: получатель в этом письме опущен</translation>
+    </message>
+    <message>
+        <source>No envelope yet: it needs the recipient&apos;s name</source>
+        <translation>Конверта пока нет: нужно имя получателя</translation>
+    </message>
+    <message>
+        <source>Envelope</source>
+        <translation>Конверт</translation>
+    </message>
+    <message>
+        <source>Finish also makes the envelope for this letter, as a PDF beside it</source>
+        <translation>«Готово» сделает и конверт для этого письма, файлом PDF рядом с ним</translation>
+    </message>
 </context>
 <context>
     <name>tavrin::LetterPreview</name>
@@ -716,6 +798,10 @@ Tavrin закончил письмо в собственном текстово�
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>Файлы PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The envelope: print preview</source>
+        <translation>Конверт: предварительный просмотр</translation>
     </message>
 </context>
 <context>

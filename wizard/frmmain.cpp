@@ -50,6 +50,7 @@ FrmMain::FrmMain(WizardHost& host, QWidget* parent) : QWidget(parent), host_(hos
     setTabOrderInPageOrder();
     connectEvents();
     reportEveryChange();
+    updateEnvelopeBox();
 }
 
 FrmMain::~FrmMain() = default;
@@ -191,6 +192,8 @@ void FrmMain::connectEvents() {
     onSelect(layout_->OptAlignCenter, &FrmMain::OptAlignCenter_Click);
     onSelect(layout_->OptAlignLeft, &FrmMain::OptAlignLeft_Click);
     onSelect(layout_->OptAlignRight, &FrmMain::OptAlignRight_Click);
+    connect(letterhead_->CheckOmit, &QCheckBox::toggled, this, &FrmMain::updateEnvelopeBox);
+    connect(letterhead_->RecNameText, &QLineEdit::textChanged, this, &FrmMain::updateEnvelopeBox);
 }
 
 void FrmMain::reportEveryChange() {
@@ -366,6 +369,9 @@ void FrmMain::Image1_Click(short index) {
 
 void FrmMain::cmdFinish_Click() {
     WizardHost& host = host_;
+    // Ordered first, so that the envelope is painted while the letter is written.
+    if (sender_->envelopeWanted())
+        host.orderEnvelope(choices());
     BuildLetter();
     host.unloadFrmMain();
 }
@@ -440,6 +446,16 @@ void FrmMain::OptAlignRight_Click() {
     setCaptionUnderline(layout_->OptAlignLeft, false);
     setCaptionUnderline(layout_->OptAlignRight, true);
     setCaptionUnderline(layout_->OptAlignCenter, false);
+}
+
+// An envelope needs someone to go to: the box says so while the recipient is left out or has no name.
+void FrmMain::updateEnvelopeBox() {
+    if (isCheckedValue(letterhead_->CheckOmit))
+        sender_->allowEnvelope(tr("No envelope: the recipient is omitted from this letter"));
+    else if (letterhead_->RecNameText->text().trimmed().isEmpty())
+        sender_->allowEnvelope(tr("No envelope yet: it needs the recipient's name"));
+    else
+        sender_->allowEnvelope({});
 }
 
 // ---- What Finish hands over -----------------------------------------------------------------------------

@@ -93,6 +93,7 @@ private:
     void OptAlignCenter_Click();
     void OptAlignLeft_Click();
     void OptAlignRight_Click();
+    void updateEnvelopeBox();
 
     // Window size and place.
     void setOuterSize(const QSize& outer);

@@ -202,10 +202,26 @@ SenderPage::SenderPage(QWidget* page) {
     CheckOmit2->setAccessibleDescription(accessible::senderOmitDescription());
     CheckDate = addCheck(page, QStringLiteral("CheckDate"), FrmMain::tr("Date line"), {120, 3120, 1092, 252});
     CheckDate->setChecked(true);
+    CheckEnvelope =
+        addCheck(page, QStringLiteral("CheckEnvelope"), FrmMain::tr("Envelope"), {120, 3480, 1800, 252});
+    CheckEnvelope->setAccessibleName(FrmMain::tr("Envelope"));
 }
 
 QList<QWidget*> SenderPage::tabOrder() const {
-    return {NameText, AddressText, CheckOmit2, CheckDate};
+    return {NameText, AddressText, CheckOmit2, CheckDate, CheckEnvelope};
+}
+
+void SenderPage::allowEnvelope(const QString& whyNot) {
+    CheckEnvelope->setEnabled(whyNot.isEmpty());
+    const QString tip =
+        whyNot.isEmpty() ? FrmMain::tr("Finish also makes the envelope for this letter, as a PDF beside it")
+                         : whyNot;
+    CheckEnvelope->setToolTip(tip);
+    CheckEnvelope->setAccessibleDescription(tip);
+}
+
+bool SenderPage::envelopeWanted() const {
+    return CheckEnvelope->isEnabled() && isCheckedValue(CheckEnvelope);
 }
 
 void SenderPage::handOver(WizardChoices& c) const {

@@ -94,16 +94,22 @@ struct SampleTextPage {
     QStringList sampleParagraphs;
 };
 
-// Page 6: the writer's name and address, and the date line.
+// Page 6: the writer's name and address, the date line, and whether Finish makes the envelope too.
 struct SenderPage {
     explicit SenderPage(QWidget* page);
     void handOver(WizardChoices& choices) const;
     QList<QWidget*> tabOrder() const;
 
+    // The envelope box is enabled when nothing stands in the way; otherwise it says why, and keeps its
+    // tick for when the envelope can be made again.
+    void allowEnvelope(const QString& whyNot);
+    bool envelopeWanted() const;
+
     QLineEdit* NameText = nullptr;
     QPlainTextEdit* AddressText = nullptr;
     QCheckBox* CheckOmit2 = nullptr;
     QCheckBox* CheckDate = nullptr;
+    QCheckBox* CheckEnvelope = nullptr;
 };
 
 // Page 7: the six styles, five of them under their previews.

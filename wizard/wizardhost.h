@@ -17,6 +17,9 @@ public:
     virtual void form1Command1_Click() = 0;
     virtual void form1Sapolnenie(const WizardChoices& choices) = 0;
 
+    // Finish with the envelope ticked: the envelope of the letter these choices make is to be made too.
+    virtual void orderEnvelope(const WizardChoices& choices) = 0;
+
     virtual MBas& mBas() = 0;
     virtual UserInterface& userInterface() = 0;
 

@@ -71,11 +71,6 @@ struct Face {
     int colorIndex;
 };
 
-// The face the style's row names: the layout writes its text in it and the envelopes take it, so the two
-// never differ.
-inline QString typefaceOf(Style style) {
-    return styleRow(style).typeface.toString();
-}
 enum class FontMember { Name, Colour, Size };
 
 class LayoutRun {

@@ -1,10 +1,10 @@
 // tavrin-letters at its limits: names and addresses of any length, envelopes that must stay one page,
 // PDFs that store each picture once, scratch files, signals and folders it cannot write to.
 
+#include "envelope/envelopes.h"
 #include "letters/batch.h"
 #include "letters/letter.h"
 #include "letters/newfiles.h"
-#include "letters/pdfs.h"
 
 #include <gtest/gtest.h>
 
@@ -19,6 +19,7 @@
 #include <unistd.h>
 
 using namespace tavrin::letters;
+using namespace tavrin::envelopes;
 
 namespace {
 

@@ -3,11 +3,11 @@
 
 #include "builder/form1.h"
 #include "builder/lettertexts.h"
+#include "envelope/envelopes.h"
 #include "letters/batch.h"
 #include "letters/letter.h"
 #include "letters/newfiles.h"
 #include "letters/options.h"
-#include "letters/pdfs.h"
 #include "word/engine/docx.h"
 #include "word/engine/engine.h"
 #include "word/engine/print/pagerenderer.h"
@@ -24,6 +24,7 @@
 
 using namespace tavrin;
 using namespace tavrin::letters;
+using namespace tavrin::envelopes;
 
 namespace {
 

@@ -7,8 +7,11 @@
 #include "word/engine/engine.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QDate>
 #include <QDir>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
@@ -98,6 +101,14 @@ class EndToEndTest : public QObject {
         return desktop;
     }
 
+    // The program on the built-in engine, its letters and envelope handed over to the test's desktop.
+    int runWithTheEngine(UserInterface& ui) {
+        word::engine::Engine wordProcessor;
+        return runProgram(
+            wordProcessor, ui, [&] { return word::engine::handOverOpenDocuments(wordProcessor, desktop()); },
+            desktop());
+    }
+
     QDir documents() const { return QDir(home_.path() + QStringLiteral("/Documents")); }
 
     QStringList pictureFilesBesideTheProgram() const {
@@ -150,11 +161,8 @@ private slots:
             style->setChecked(true);
             QTest::mouseClick(finish, Qt::LeftButton);
         });
-        word::engine::Engine wordProcessor;
         RecordingUserInterface ui;
-        QCOMPARE(runProgram(wordProcessor, ui,
-                            [&] { return word::engine::handOverOpenDocuments(wordProcessor, desktop()); }),
-                 0);
+        QCOMPARE(runWithTheEngine(ui), 0);
 
         QCOMPARE(ui.messages, QStringList());
         const QStringList letters = documents().entryList({QStringLiteral("*.docx")}, QDir::Files);
@@ -171,6 +179,41 @@ private slots:
 
         QCOMPARE(fontOf(letter, recipient), recipientFont);
         QCOMPARE(pictureFilesBesideTheProgram(), QStringList());
+        QCOMPARE(documents().entryList({QStringLiteral("*.pdf")}, QDir::Files), QStringList());
+    }
+
+    // As a user would: the recipient typed in, the envelope ticked on the writer's page, Finish.
+    void finishWithTheEnvelopeTickedPutsItBesideTheLetter() {
+        QTimer::singleShot(0, [&] {
+            auto* name = control<QLineEdit>(QStringLiteral("RecNameText"));
+            auto* writerStep = control<QWidget>(QStringLiteral("Image1(6)"));
+            auto* envelope = control<QCheckBox>(QStringLiteral("CheckEnvelope"));
+            auto* finish = control<QPushButton>(QStringLiteral("cmdFinish"));
+            QVERIFY(name && writerStep && envelope && finish);
+            QTest::keyClicks(name, QStringLiteral("Zed Recipient"));
+            QTest::mouseClick(writerStep, Qt::LeftButton);
+            QTest::mouseClick(envelope, Qt::LeftButton);
+            QVERIFY(envelope->isChecked());
+            QTest::mouseClick(finish, Qt::LeftButton);
+        });
+        RecordingUserInterface ui;
+        QCOMPARE(runWithTheEngine(ui), 0);
+
+        QCOMPARE(ui.messages, QStringList());
+        const QStringList letters = documents().entryList({QStringLiteral("*.docx")}, QDir::Files);
+        const QStringList envelopes = documents().entryList({QStringLiteral("*.pdf")}, QDir::Files);
+        const QString today = QDate::currentDate().toString(Qt::ISODate);
+        QCOMPARE(envelopes, QStringList{QStringLiteral("Envelope %1.pdf").arg(today)});
+        QCOMPARE(letters.size(), 1);
+        const QStringList paths{documents().filePath(letters.first()),
+                                documents().filePath(envelopes.first())};
+        QCOMPARE(opened_, paths);
+        QCOMPARE(printed_, paths);
+
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {paths[1], QStringLiteral("-")});
+        QVERIFY(text.waitForFinished(60000));
+        QVERIFY(text.readAllStandardOutput().contains("Zed Recipient"));
     }
 
     void cancelLeavesNoLetter() {
@@ -179,11 +222,8 @@ private slots:
             QVERIFY(cancel);
             QTest::mouseClick(cancel, Qt::LeftButton);
         });
-        word::engine::Engine wordProcessor;
         RecordingUserInterface ui;
-        QCOMPARE(runProgram(wordProcessor, ui,
-                            [&] { return word::engine::handOverOpenDocuments(wordProcessor, desktop()); }),
-                 0);
+        QCOMPARE(runWithTheEngine(ui), 0);
 
         QCOMPARE(documents().entryList({QStringLiteral("*.docx")}, QDir::Files), QStringList());
         QCOMPARE(opened_, QStringList());
@@ -198,9 +238,10 @@ private slots:
         });
         word::engine::Engine wordProcessor;
         RecordingUserInterface ui;
-        QCOMPARE(
-            runProgram(wordProcessor, ui, []() -> word::engine::HandOverResult { throw std::bad_alloc(); }),
-            0);
+        QCOMPARE(runProgram(
+                     wordProcessor, ui, []() -> word::engine::HandOverResult { throw std::bad_alloc(); },
+                     desktop()),
+                 0);
 
         QCOMPARE(ui.messages,
                  QStringList{QStringLiteral("The letters could not be saved: there was not enough memory.")});

@@ -348,8 +348,9 @@ private slots:
         desktop.documentsFolder = documents.path();
         desktop.open = [](const QString&) { return word::engine::Opened(); };
         desktop.print = [](const QString&) {};
-        QCOMPARE(runProgram(wordProcessor, ui,
-                            [&] { return word::engine::handOverOpenDocuments(wordProcessor, desktop); }),
+        QCOMPARE(runProgram(
+                     wordProcessor, ui,
+                     [&] { return word::engine::handOverOpenDocuments(wordProcessor, desktop); }, desktop),
                  0);
         QCOMPARE(ui.messages, QStringList());
 

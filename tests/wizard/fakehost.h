@@ -19,6 +19,7 @@ public:
     MBas alignment;
     std::optional<WizardChoices> handedOver;
     std::optional<int> alignmentWhenHandedOver;
+    std::optional<WizardChoices> envelopeOrdered;
     std::optional<word::AutomationError> command1Failure;
     std::optional<word::AutomationError> sapolnenieFailure;
 
@@ -33,6 +34,10 @@ public:
         alignmentWhenHandedOver = alignment.alignment;
         if (sapolnenieFailure)
             throw *sapolnenieFailure;
+    }
+    void orderEnvelope(const WizardChoices& choices) override {
+        calls << QStringLiteral("orderEnvelope");
+        envelopeOrdered = choices;
     }
     MBas& mBas() override { return alignment; }
     UserInterface& userInterface() override { return *this; }

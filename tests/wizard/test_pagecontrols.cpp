@@ -317,6 +317,77 @@ private slots:
         QCOMPARE(QApplication::focusWidget()->objectName(), controls.first());
     }
 
+    // The envelope box comes after the date line once there is a recipient to address.
+    void envelopeFollowsTheDateLine() {
+        Wizard w;
+        w.form->show();
+        QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
+        w.control<QLineEdit>(QStringLiteral("RecNameText"))->setText(QStringLiteral("Ann Lee"));
+        w.clickStep(6);
+        w.control(QStringLiteral("CheckDate"))->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("CheckEnvelope"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdCancel"));
+    }
+
+    // The box follows the recipient's page as the user types and ticks, and says why it is off.
+    void envelopeNeedsARecipient_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("omitted");
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<QString>("tipSays");
+        QTest::newRow("no name") << "" << false << false << "recipient's name";
+        QTest::newRow("only spaces") << "   " << false << false << "recipient's name";
+        QTest::newRow("a name") << "Ann Lee" << false << true << "PDF";
+        QTest::newRow("a name, omitted") << "Ann Lee" << true << false << "omitted";
+        QTest::newRow("no name, omitted") << "" << true << false << "omitted";
+    }
+    void envelopeNeedsARecipient() {
+        QFETCH(QString, typed);
+        QFETCH(bool, omitted);
+        QFETCH(bool, enabled);
+        QFETCH(QString, tipSays);
+        Wizard w;
+        auto* envelope = w.control<QCheckBox>(QStringLiteral("CheckEnvelope"));
+        QVERIFY(!envelope->isEnabled());
+        QTest::keyClicks(w.control(QStringLiteral("RecNameText")), typed);
+        if (omitted)
+            w.button(QStringLiteral("CheckOmit"))->click();
+        QCOMPARE(envelope->isEnabled(), enabled);
+        QVERIFY2(envelope->toolTip().contains(tipSays), qPrintable(envelope->toolTip()));
+        QCOMPARE(envelope->accessibleDescription(), envelope->toolTip());
+        QVERIFY(!envelope->isChecked());
+    }
+
+    // Finish orders the envelope, before the letter is written, only when the box is ticked and enabled;
+    // otherwise it asks the host for exactly what it asked before.
+    void finishOrdersTheEnvelope_data() {
+        QTest::addColumn<bool>("ticked");
+        QTest::addColumn<bool>("omittedAfterwards");
+        QTest::addColumn<QStringList>("calls");
+        const QStringList letter{"Command1_Click", "Command1_Click", "Sapolnenie", "unloadFrmMain"};
+        QTest::newRow("unticked") << false << false << letter;
+        QTest::newRow("ticked") << true << false
+                                << (QStringList{"Command1_Click", "orderEnvelope"} + letter.mid(1));
+        QTest::newRow("ticked, then the recipient omitted") << true << true << letter;
+    }
+    void finishOrdersTheEnvelope() {
+        QFETCH(bool, ticked);
+        QFETCH(bool, omittedAfterwards);
+        QFETCH(QStringList, calls);
+        Wizard w;
+        w.control<QLineEdit>(QStringLiteral("RecNameText"))->setText(QStringLiteral("Ann Lee"));
+        if (ticked)
+            w.button(QStringLiteral("CheckEnvelope"))->click();
+        if (omittedAfterwards)
+            w.button(QStringLiteral("CheckOmit"))->click();
+        w.button(QStringLiteral("cmdFinish"))->click();
+        QCOMPARE(w.host.calls, calls);
+        if (ticked && !omittedAfterwards)
+            QVERIFY(w.host.envelopeOrdered == w.host.handedOver);
+    }
+
     void arrowKeysChooseWithinAGroup() {
         Wizard w;
         w.form->show();
@@ -341,12 +412,16 @@ private slots:
     void accessibleNames_data() {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("name");
-        const char* const names[][2] = {
-            {"RecNameText", "Recipient's name"}, {"RecAddressText", "Address"},
-            {"SalutationCombo", "Choose from"},  {"ContentCombo", "Sample categories"},
-            {"Text1", "Note content"},           {"OptAlignRight", "Flush right"},
-            {"CheckDate", "Date line"},          {"cmdNext", "Next >"},
-            {"Image1(0)", "Select a Layout"}};
+        const char* const names[][2] = {{"RecNameText", "Recipient's name"},
+                                        {"RecAddressText", "Address"},
+                                        {"SalutationCombo", "Choose from"},
+                                        {"ContentCombo", "Sample categories"},
+                                        {"Text1", "Note content"},
+                                        {"OptAlignRight", "Flush right"},
+                                        {"CheckDate", "Date line"},
+                                        {"CheckEnvelope", "Envelope"},
+                                        {"cmdNext", "Next >"},
+                                        {"Image1(0)", "Select a Layout"}};
         for (const auto& [control, name] : names)
             QTest::newRow(control) << QString::fromUtf8(control) << QString::fromUtf8(name);
     }

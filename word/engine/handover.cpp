@@ -268,12 +268,12 @@ constexpr int DesktopAnswerMilliseconds = 5000;
 constexpr int OpenerAnswerMilliseconds = 3000;
 constexpr unsigned long OpenerPollMilliseconds = 50;
 
-// The desktop file of the desktop's default application for .docx, empty when it knows none; nothing
+// The desktop file of the desktop's default application for the type, empty when it knows none; nothing
 // when it cannot be asked (no xdg-mime, or it fails).
-std::optional<QString> defaultApplication() {
+std::optional<QString> defaultApplication(QLatin1StringView mimeType) {
     QProcess query;
     query.setStandardErrorFile(QProcess::nullDevice());
-    query.start(u"xdg-mime"_s, {u"query"_s, u"default"_s, DocxType});
+    query.start(u"xdg-mime"_s, {u"query"_s, u"default"_s, mimeType});
     if (!query.waitForFinished(DesktopAnswerMilliseconds)) {
         query.kill();
         query.waitForFinished();
@@ -324,15 +324,22 @@ Opened runOpener(const QString& path) {
 } // namespace
 
 Opened openWithDesktopApplication(const QString& path) {
-    if (const std::optional<QString> application = defaultApplication();
+    return openWithDesktopApplication(
+        path, DocxType,
+        QCoreApplication::translate("HandOver", "this desktop has no application for .docx files"));
+}
+
+Opened openWithDesktopApplication(const QString& path, QLatin1StringView mimeType,
+                                  const QString& noApplication) {
+    if (const std::optional<QString> application = defaultApplication(mimeType);
         application && application->isEmpty())
-        return tavrin::Unexpected(
-            QCoreApplication::translate("HandOver", "this desktop has no application for .docx files"));
+        return tavrin::Unexpected(noApplication);
     return runOpener(path);
 }
 
 Desktop Desktop::user() {
-    return {QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), openWithDesktopApplication,
+    return {QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+            [](const QString& path) { return openWithDesktopApplication(path); },
             [](const QString& line) {
                 std::fputs((line + QLatin1Char('\n')).toLocal8Bit().constData(), stdout);
                 std::fflush(stdout);

@@ -84,6 +84,11 @@ struct Desktop {
 // the file (openers of some desktops wait for the application), and is left to it.
 Opened openWithDesktopApplication(const QString& path);
 
+// The same for a file of another MIME type; noApplication is the phrase for a desktop that names no
+// application for it ("this desktop has no application for PDF files").
+Opened openWithDesktopApplication(const QString& path, QLatin1StringView mimeType,
+                                  const QString& noApplication);
+
 struct HandOverResult {
     QStringList saved;    // full paths, in the order of the documents
     QStringList failures; // one sentence for each document that could not be saved, with the reason

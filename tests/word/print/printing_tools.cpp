@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QUrl>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
@@ -59,6 +60,21 @@ QString pdfText(const QString& pdf, int page) {
                   << QString::number(page);
     arguments << pdf << QStringLiteral("-");
     return QString::fromUtf8(run(tool("pdftotext"), arguments).output);
+}
+
+QHash<QString, QPointF> pdfWordPositions(const QString& pdf) {
+    QHash<QString, QPointF> words;
+    QXmlStreamReader xml(
+        run(tool("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"),
+                                QStringLiteral("-l"), QStringLiteral("1"), pdf, QStringLiteral("-")})
+            .output);
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"word") {
+            const QPointF at(xml.attributes().value(QStringLiteral("xMin")).toDouble(),
+                             xml.attributes().value(QStringLiteral("yMin")).toDouble());
+            words.insert(xml.readElementText(), at);
+        }
+    return words;
 }
 
 // pdfimages -list: page num type width height color comp bpc enc interp object ID x-ppi y-ppi size ratio

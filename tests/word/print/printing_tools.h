@@ -3,7 +3,9 @@
 // The programs the printing tests look through: poppler's pdfinfo, pdftotext and pdftoppm read what was
 // written, LibreOffice renders the saved letter for comparison.
 
+#include <QHash>
 #include <QImage>
+#include <QPointF>
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
@@ -30,6 +32,9 @@ int pdfPageCount(const QString& pdf);
 QSizeF pdfPageSize(const QString& pdf);
 // The text of one page (from 1), or of every page when page is 0, laid out as on the page.
 QString pdfText(const QString& pdf, int page = 0);
+// Where each word of the first page stands (pdftotext -bbox): its top-left corner in points; of words
+// that stand twice, the last.
+QHash<QString, QPointF> pdfWordPositions(const QString& pdf);
 // The displayed size in points of every picture drawn in the PDF, page by page.
 std::vector<QSizeF> pdfPictureSizes(const QString& pdf);
 // One page (from 1) as a greyscale image at the given resolution.

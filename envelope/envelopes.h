@@ -1,9 +1,9 @@
 #pragma once
 
-// The batch's PDF files, painted by the engine's page renderer: every letter as it prints, and one
-// envelope per recipient.
+// PDF files painted by the engine's page renderer: documents as they print, and envelopes, the writer
+// in the corner and the recipient where the post looks for them. Both programs address their envelopes here.
 
-#include "letters/recipients.h"
+#include "contacts/contacts.h"
 #include "word/engine/model.h"
 
 #include <QByteArray>
@@ -14,7 +14,7 @@
 
 #include <vector>
 
-namespace tavrin::letters {
+namespace tavrin::envelopes {
 
 // Every page of every document in order, each document from a new page at its own page size. Needs a
 // QGuiApplication. Throws word::AutomationError (PrintingFailed) when the PDF cannot be painted.
@@ -34,9 +34,9 @@ struct Envelope {
     int droppedLines = 0; // of the recipient's block
 };
 Envelope envelope(const QSizeF& size, const QString& face, const QStringList& writerLines,
-                  const Recipient& recipient);
+                  const contacts::Contact& recipient);
 
 // Where the envelope's recipient block starts, in points from the page's top-left corner.
 QPointF recipientBlockOrigin(const QSizeF& size);
 
-} // namespace tavrin::letters
+} // namespace tavrin::envelopes

@@ -1,4 +1,4 @@
-#include "pdfs.h"
+#include "envelopes.h"
 
 #include "builder/stylecatalog.h"
 #include "word/automationerror.h"
@@ -7,6 +7,7 @@
 #include "word/engine/print/units.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImage>
 #include <QPageLayout>
 #include <QPainter>
@@ -16,7 +17,7 @@
 #include <array>
 #include <cmath>
 
-namespace tavrin::letters {
+namespace tavrin::envelopes {
 
 namespace {
 
@@ -39,7 +40,7 @@ QPageLayout fullPageLayout(QSizeF points) {
 
 [[noreturn]] void paintingFailed() {
     throw word::AutomationError(word::errors::PrintingFailed,
-                                QStringLiteral("The PDF could not be painted."));
+                                QCoreApplication::translate("Envelopes", "The PDF could not be painted."));
 }
 
 word::engine::Paragraph line(const QString& text, const word::engine::CharFormat& format) {
@@ -116,7 +117,7 @@ QSizeF envelopeSize(const QString& name) {
 
 QString envelopeFace(const QString& style) {
     const StyleRow* row = styleRowForCommandLineName(style);
-    return (row ? *row : styleRow(Style::Simple)).typeface.toString();
+    return typefaceOf(row ? row->style : Style::Simple);
 }
 
 QPointF recipientBlockOrigin(const QSizeF& size) {
@@ -164,7 +165,7 @@ bool onOnePage(const word::engine::DocumentModel& model) {
 } // namespace
 
 Envelope envelope(const QSizeF& size, const QString& face, const QStringList& writerLines,
-                  const Recipient& recipient) {
+                  const contacts::Contact& recipient) {
     const QStringList corner = writerLines.mid(0, MaxWriterLines);
     QStringList block{recipient.fullName};
     block += recipient.addressLines;
@@ -185,4 +186,4 @@ Envelope envelope(const QSizeF& size, const QString& face, const QStringList& wr
     return shortened;
 }
 
-} // namespace tavrin::letters
+} // namespace tavrin::envelopes
