@@ -219,7 +219,7 @@ TEST(LongText, AnAddressOfOneHugeWordLaysOutWhole) {
     constexpr int Length = 200'000;
     const Recipient recipient{QStringLiteral("Ann Lee"), {}, {QString(Length, u'x')}, 1};
     QTemporaryDir folder;
-    const word::engine::DocumentModel letter = layOutLetter(LetterOptions{}, recipient, folder.path());
+    const word::engine::DocumentModel letter = layOutLetter(LetterOptions{}, recipient);
     const QString pdf = savedPdf(folder, documentsPdf({&letter}));
 
     const QString text = run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});

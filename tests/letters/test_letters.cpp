@@ -276,9 +276,8 @@ TEST_P(WizardEquality, LetterIsTheWizardsByteForByte) {
     typed.optElegant = options.style == u"elegant";
     typed.optModern = options.style == u"modernistic";
 
-    QTemporaryDir pictures;
     EXPECT_EQ(choicesFor(options, recipient), typed);
-    const QByteArray ours = word::engine::docxBytes(layOutLetter(options, recipient, pictures.path()));
+    const QByteArray ours = word::engine::docxBytes(layOutLetter(options, recipient));
     EXPECT_EQ(ours, wizardLetter(typed));
 }
 
@@ -292,12 +291,10 @@ INSTANTIATE_TEST_SUITE_P(All, WizardEquality,
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(WizardEquality, OmittedPartsAreTheWizardsUntouchedOnes) {
-    QTemporaryDir pictures;
     const Recipient recipient{QStringLiteral("Bo"), {}, {}, 2};
     WizardChoices untouched;
     untouched.recNameText = QStringLiteral("Bo");
-    EXPECT_EQ(word::engine::docxBytes(layOutLetter(LetterOptions{}, recipient, pictures.path())),
-              wizardLetter(untouched));
+    EXPECT_EQ(word::engine::docxBytes(layOutLetter(LetterOptions{}, recipient)), wizardLetter(untouched));
 }
 
 // --- Running a batch ----------------------------------------------------------------------------------
@@ -566,12 +563,11 @@ INSTANTIATE_TEST_SUITE_P(All, Envelopes,
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(EnvelopeFace, IsTheFaceTheStyleWritesTheRecipientIn) {
-    QTemporaryDir pictures;
     const Recipient recipient{QStringLiteral("Ada Lovelace"), {}, {}, 1};
     for (const QString& style : styleNames()) {
         LetterOptions o;
         o.style = style;
-        const word::engine::DocumentModel letter = layOutLetter(o, recipient, pictures.path());
+        const word::engine::DocumentModel letter = layOutLetter(o, recipient);
         QString face;
         const auto lookIn = [&](const std::vector<word::engine::Paragraph>& paragraphs) {
             for (const auto& paragraph : paragraphs)
@@ -681,10 +677,8 @@ TEST(Program, EveryOptionReachesTheLetter) {
     expected.style = QStringLiteral("classic");
     expected.writerName = QStringLiteral("Wanda");
     expected.salutation = QStringLiteral("Hi {first},");
-    QTemporaryDir pictures;
-    EXPECT_EQ(document,
-              word::engine::docxBytes(word::engine::docxStoredForm(layOutLetter(
-                  expected, {QStringLiteral("Ann Lee"), QStringLiteral("Ann"), {}, 1}, pictures.path()))));
+    EXPECT_EQ(document, word::engine::docxBytes(word::engine::docxStoredForm(layOutLetter(
+                            expected, {QStringLiteral("Ann Lee"), QStringLiteral("Ann"), {}, 1}))));
 }
 
 } // namespace

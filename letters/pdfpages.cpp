@@ -1,0 +1,72 @@
+#include "pdfpages.h"
+
+#include "word/automationerror.h"
+#include "word/engine/print/pagerenderer.h"
+
+#include <QPageLayout>
+
+namespace tavrin::letters {
+
+namespace {
+
+QPageLayout fullPageLayout(QSizeF points) {
+    const bool landscape = points.width() > points.height();
+    const QPageSize size(landscape ? points.transposed() : points, QPageSize::Point, QString(),
+                         QPageSize::ExactMatch);
+    QPageLayout layout(size, landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(),
+                       QPageLayout::Point);
+    layout.setMode(QPageLayout::FullPageMode);
+    return layout;
+}
+
+[[noreturn]] void paintingFailed() {
+    throw word::AutomationError(word::errors::PrintingFailed,
+                                QStringLiteral("The PDF could not be painted."));
+}
+
+} // namespace
+
+PdfPages::PdfPages() : buffer_(&bytes_) {
+    buffer_.open(QIODevice::WriteOnly);
+    writer_ = std::make_unique<QPdfWriter>(&buffer_);
+    writer_->setCreator(QStringLiteral("Tavrin"));
+    writer_->setResolution(1200);
+}
+
+PdfPages::~PdfPages() {
+    if (painter_.isActive())
+        painter_.end();
+}
+
+void PdfPages::startPage(const QSizeF& points) {
+    writer_->setPageLayout(fullPageLayout(points));
+    if (!started_) {
+        if (!painter_.begin(writer_.get()))
+            paintingFailed();
+        started_ = true;
+    } else if (!writer_->newPage()) {
+        paintingFailed();
+    }
+}
+
+void PdfPages::add(const word::engine::DocumentModel& document) {
+    const word::engine::print::PageRenderer renderer(document);
+    for (int page = 0; page < renderer.pageCount(); ++page) {
+        startPage(renderer.pageSize());
+        const qreal devicePixelsPerPoint = writer_->logicalDpiX() / 72.0;
+        painter_.save();
+        painter_.scale(devicePixelsPerPoint, devicePixelsPerPoint);
+        renderer.paintPage(painter_, page);
+        painter_.restore();
+    }
+}
+
+QByteArray PdfPages::finish() {
+    if (painter_.isActive() && !painter_.end())
+        paintingFailed();
+    writer_.reset();
+    buffer_.close();
+    return bytes_;
+}
+
+} // namespace tavrin::letters
