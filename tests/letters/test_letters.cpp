@@ -77,6 +77,10 @@ INSTANTIATE_TEST_SUITE_P(
                        "--sample takes a number from 1 to 7."},
         BadCommandLine{"SampleWord", args({"--recipients", "a", "--out", "o", "--sample", "two"}),
                        "--sample takes a number from 1 to 7."},
+        BadCommandLine{"JobsZero", args({"--recipients", "a", "--out", "o", "--jobs", "0"}),
+                       "--jobs takes a number from 1 to 256."},
+        BadCommandLine{"JobsWord", args({"--recipients", "a", "--out", "o", "--jobs", "all"}),
+                       "--jobs takes a number from 1 to 256."},
         BadCommandLine{"TwoContents",
                        args({"--recipients", "a", "--out", "o", "--content", "x", "--sample", "2"}),
                        "Give one of --content, --content-file and --sample."},
@@ -111,7 +115,9 @@ TEST(CommandLine, TakesEveryOption) {
                                                             "--omit-recipient",
                                                             "--pdf",
                                                             "--envelopes",
-                                                            "dl"}));
+                                                            "dl",
+                                                            "--jobs",
+                                                            "3"}));
     ASSERT_EQ(parsed.outcome, ParsedCommandLine::Outcome::Run) << parsed.error.toStdString();
     LetterOptions expected;
     expected.recipientsFile = QStringLiteral("book.vcf");
@@ -126,6 +132,7 @@ TEST(CommandLine, TakesEveryOption) {
     expected.writerAddress = QStringLiteral("1 Road\\nTown");
     expected.noDate = expected.omitWriter = expected.omitRecipient = expected.pdf = true;
     expected.envelopes = QStringLiteral("DL");
+    expected.jobs = 3;
     EXPECT_EQ(parsed.options, expected);
 }
 
