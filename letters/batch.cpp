@@ -61,21 +61,46 @@ struct Made {
     std::optional<Expected<Envelope, QString>> envelope; // with --envelopes only
 };
 
-// One of the batch's PDFs, painted page by page as its documents come, and the first reason it cannot be.
-struct Book {
-    QString name; // without ".pdf"
-    PdfPages pages;
-    QString failure;
+// One of the batch's PDFs, painted page by page into its file as its documents come, and the first
+// reason it cannot be written.
+class Book {
+public:
+    Book(const QString& folder, const QString& name) : name_(name), file_(folder) {
+        if (file_.device())
+            pages_.emplace(file_.device());
+    }
 
     void add(const word::engine::DocumentModel& document) {
-        if (!failure.isEmpty())
+        if (!pages_ || !failure_.isEmpty())
             return;
         try {
-            pages.add(document);
+            pages_->add(document);
         } catch (const word::AutomationError& error) {
-            failure = error.description;
+            failure_ = error.description;
         }
     }
+
+    void failWith(const QString& reason) {
+        if (failure_.isEmpty())
+            failure_ = reason;
+    }
+
+    QString fileName() const { return name_ + QStringLiteral(".pdf"); }
+
+    // The file's path. Throws word::AutomationError and FileWriteError; a file not placed is removed.
+    QString place() {
+        if (!failure_.isEmpty())
+            throw word::AutomationError(word::errors::PrintingFailed, failure_);
+        if (pages_)
+            pages_->finish();
+        return placeNewFile(file_, name_, QStringLiteral(".pdf"));
+    }
+
+private:
+    QString name_; // without ".pdf"
+    word::files::GrowingFile file_;
+    std::optional<PdfPages> pages_; // none when the file could not be made: place() says why
+    QString failure_;
 };
 
 struct Shortened {
@@ -89,9 +114,9 @@ public:
         : options_(options), output_(output), envelopeSize_(envelopeSize(options.envelopes)),
           envelopeFace_(envelopeFace(options.style)) {
         if (options.pdf)
-            letters_.emplace(QStringLiteral("letters"));
+            letters_.emplace(options.outFolder, QStringLiteral("letters"));
         if (!options.envelopes.isEmpty())
-            envelopes_.emplace(QStringLiteral("envelopes"));
+            envelopes_.emplace(options.outFolder, QStringLiteral("envelopes"));
     }
 
     // Runs on the workers, for any recipient at any time: nothing here touches the batch's state.
@@ -161,11 +186,8 @@ private:
     }
 
     void addEnvelope(const Recipient& recipient, const Expected<Envelope, QString>& made) {
-        if (!made) {
-            if (envelopes_->failure.isEmpty())
-                envelopes_->failure = made.error();
-            return;
-        }
+        if (!made)
+            return envelopes_->failWith(made.error());
         envelopes_->add(made->model);
         if (made->droppedLines > 0)
             shortened_.push_back({recipient.fullName, made->droppedLines});
@@ -185,16 +207,12 @@ private:
     }
 
     void writePdf(Book& book) {
-        const QString fileName = book.name + QStringLiteral(".pdf");
         try {
-            const QByteArray bytes = book.pages.finish();
-            if (!book.failure.isEmpty())
-                return fail(fileName, book.failure);
-            output_.writtenFile(writeNewFile(options_.outFolder, book.name, QStringLiteral(".pdf"), bytes));
+            output_.writtenFile(book.place());
         } catch (const word::AutomationError& error) {
-            fail(fileName, error.description);
+            fail(book.fileName(), error.description);
         } catch (const FileWriteError& error) {
-            fail(fileName, error.reason());
+            fail(book.fileName(), error.reason());
         }
     }
 

@@ -26,11 +26,9 @@ QPageLayout fullPageLayout(QSizeF points) {
 
 } // namespace
 
-PdfPages::PdfPages() : buffer_(&bytes_) {
-    buffer_.open(QIODevice::WriteOnly);
-    writer_ = std::make_unique<QPdfWriter>(&buffer_);
-    writer_->setCreator(QStringLiteral("Tavrin"));
-    writer_->setResolution(1200);
+PdfPages::PdfPages(QIODevice* device) : writer_(device) {
+    writer_.setCreator(QStringLiteral("Tavrin"));
+    writer_.setResolution(1200);
 }
 
 PdfPages::~PdfPages() {
@@ -39,12 +37,12 @@ PdfPages::~PdfPages() {
 }
 
 void PdfPages::startPage(const QSizeF& points) {
-    writer_->setPageLayout(fullPageLayout(points));
+    writer_.setPageLayout(fullPageLayout(points));
     if (!started_) {
-        if (!painter_.begin(writer_.get()))
+        if (!painter_.begin(&writer_))
             paintingFailed();
         started_ = true;
-    } else if (!writer_->newPage()) {
+    } else if (!writer_.newPage()) {
         paintingFailed();
     }
 }
@@ -53,7 +51,7 @@ void PdfPages::add(const word::engine::DocumentModel& document) {
     const word::engine::print::PageRenderer renderer(document);
     for (int page = 0; page < renderer.pageCount(); ++page) {
         startPage(renderer.pageSize());
-        const qreal devicePixelsPerPoint = writer_->logicalDpiX() / 72.0;
+        const qreal devicePixelsPerPoint = writer_.logicalDpiX() / 72.0;
         painter_.save();
         painter_.scale(devicePixelsPerPoint, devicePixelsPerPoint);
         renderer.paintPage(painter_, page);
@@ -61,12 +59,9 @@ void PdfPages::add(const word::engine::DocumentModel& document) {
     }
 }
 
-QByteArray PdfPages::finish() {
+void PdfPages::finish() {
     if (painter_.isActive() && !painter_.end())
         paintingFailed();
-    writer_.reset();
-    buffer_.close();
-    return bytes_;
 }
 
 } // namespace tavrin::letters

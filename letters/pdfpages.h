@@ -1,23 +1,20 @@
 #pragma once
 
-// A PDF made one document at a time, in memory: each document's pages are painted as it is added, so
-// nothing but the file itself is kept.
+// A PDF made one document at a time: each document's pages are painted into the device as it is added,
+// so nothing of the documents is kept.
 
 #include "word/engine/model.h"
 
-#include <QBuffer>
-#include <QByteArray>
+#include <QIODevice>
 #include <QPainter>
 #include <QPdfWriter>
-
-#include <memory>
 
 namespace tavrin::letters {
 
 class PdfPages {
 public:
-    // Needs a QGuiApplication.
-    PdfPages();
+    // Needs a QGuiApplication. The device is open for writing and outlives this object.
+    explicit PdfPages(QIODevice* device);
     ~PdfPages();
     PdfPages(const PdfPages&) = delete;
     PdfPages& operator=(const PdfPages&) = delete;
@@ -28,15 +25,13 @@ public:
 
     bool hasPages() const { return started_; }
 
-    // The whole file; nothing can be added after. Throws word::AutomationError (PrintingFailed).
-    QByteArray finish();
+    // Ends the file; nothing can be added after. Throws word::AutomationError (PrintingFailed).
+    void finish();
 
 private:
     void startPage(const QSizeF& points);
 
-    QByteArray bytes_;
-    QBuffer buffer_;
-    std::unique_ptr<QPdfWriter> writer_;
+    QPdfWriter writer_;
     QPainter painter_;
     bool started_ = false;
 };

@@ -6,6 +6,7 @@
 #include "word/engine/print/pagerenderer.h"
 #include "word/engine/print/units.h"
 
+#include <QBuffer>
 #include <QImage>
 
 #include <algorithm>
@@ -47,10 +48,14 @@ qreal lineHeight(const QString& face, float size) {
 } // namespace
 
 QByteArray documentsPdf(const std::vector<const word::engine::DocumentModel*>& documents) {
-    PdfPages pdf;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    PdfPages pdf(&buffer);
     for (const word::engine::DocumentModel* document : documents)
         pdf.add(*document);
-    return pdf.finish();
+    pdf.finish();
+    return bytes;
 }
 
 QSizeF envelopeSize(const QString& name) {
