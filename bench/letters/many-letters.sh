@@ -60,10 +60,10 @@ for attempt in $(seq "$runs"); do
     for program in "$@"; do
         name=$(basename "$(dirname "$(readlink -f "$program")")")/$(basename "$program")
         for count in $counts; do
-            for cores in one every; do
+            for cores in "1 core" "all cores"; do
                 pin=
-                [ $cores = one ] && pin="taskset -c 0"
-                measure "$name $count Classic, $cores core(s)" $pin "$program" \
+                [ "$cores" = "1 core" ] && pin="taskset -c 0"
+                measure "$name $count Classic, $cores" $pin "$program" \
                     --recipients "$work/book-$count.csv" --style classic --salutation "Dear {first}," --sample 1
             done
         done
