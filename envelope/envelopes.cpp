@@ -1,17 +1,13 @@
 #include "envelopes.h"
 
 #include "builder/stylecatalog.h"
-#include "word/automationerror.h"
+#include "pdfpages.h"
 #include "word/engine/print/lineheights.h"
 #include "word/engine/print/pagerenderer.h"
 #include "word/engine/print/units.h"
 
 #include <QBuffer>
-#include <QCoreApplication>
 #include <QImage>
-#include <QPageLayout>
-#include <QPainter>
-#include <QPdfWriter>
 
 #include <algorithm>
 #include <array>
@@ -27,21 +23,6 @@ constexpr float WriterSize = 8;
 constexpr float RecipientSize = 12;
 // The writer's corner keeps clear of the recipient's half.
 constexpr int MaxWriterLines = 6;
-
-QPageLayout fullPageLayout(QSizeF points) {
-    const bool landscape = points.width() > points.height();
-    const QPageSize size(landscape ? points.transposed() : points, QPageSize::Point, QString(),
-                         QPageSize::ExactMatch);
-    QPageLayout layout(size, landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(),
-                       QPageLayout::Point);
-    layout.setMode(QPageLayout::FullPageMode);
-    return layout;
-}
-
-[[noreturn]] void paintingFailed() {
-    throw word::AutomationError(word::errors::PrintingFailed,
-                                QCoreApplication::translate("Envelopes", "The PDF could not be painted."));
-}
 
 word::engine::Paragraph line(const QString& text, const word::engine::CharFormat& format) {
     word::engine::Paragraph paragraph;
@@ -70,33 +51,10 @@ QByteArray documentsPdf(const std::vector<const word::engine::DocumentModel*>& d
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setCreator(QStringLiteral("Tavrin"));
-        writer.setResolution(1200);
-        QPainter painter;
-        bool started = false;
-        for (const word::engine::DocumentModel* document : documents) {
-            const word::engine::print::PageRenderer renderer(*document);
-            for (int page = 0; page < renderer.pageCount(); ++page) {
-                writer.setPageLayout(fullPageLayout(renderer.pageSize()));
-                if (!started) {
-                    if (!painter.begin(&writer))
-                        paintingFailed();
-                    started = true;
-                } else if (!writer.newPage()) {
-                    paintingFailed();
-                }
-                const qreal devicePixelsPerPoint = writer.logicalDpiX() / 72.0;
-                painter.save();
-                painter.scale(devicePixelsPerPoint, devicePixelsPerPoint);
-                renderer.paintPage(painter, page);
-                painter.restore();
-            }
-        }
-        if (started && !painter.end())
-            paintingFailed();
-    }
+    PdfPages pdf(&buffer);
+    for (const word::engine::DocumentModel* document : documents)
+        pdf.add(*document);
+    pdf.finish();
     return bytes;
 }
 

@@ -1,16 +1,17 @@
 #include "batch.h"
 
 #include "envelope/envelopes.h"
-#include "letters/ending.h"
+#include "envelope/pdfpages.h"
+#include "letters/inorder.h"
 #include "letters/letter.h"
 #include "letters/newfiles.h"
 #include "letters/recipients.h"
 #include "word/automationerror.h"
 #include "word/engine/docx.h"
+#include "word/files/expected.h"
 #include "word/files/files.h"
 
 #include <QDir>
-#include <QTemporaryDir>
 
 #include <optional>
 
@@ -50,80 +51,155 @@ QStringList writerLines(const LetterOptions& options, const Recipient& recipient
     return contacts::nonEmptyLines(texts);
 }
 
-class Batch {
+// A letter laid out and packaged, ready to be written.
+struct Letter {
+    QByteArray docx;
+    std::optional<word::engine::DocumentModel> model; // for letters.pdf
+};
+
+// What a worker makes of one recipient; a failure is the reason, worded for the user.
+struct Made {
+    Expected<Letter, QString> letter = Unexpected(QString());
+    std::optional<Expected<Envelope, QString>> envelope; // with --envelopes only
+};
+
+// One of the batch's PDFs, painted page by page into its file as its documents come, and the first
+// reason it cannot be written.
+class Book {
 public:
-    Batch(const LetterOptions& options, const BatchOutput& output)
-        : options_(options), output_(output),
-          pictures_(temporaryFolder() + QStringLiteral("/tavrin-letters-XXXXXX")) {
-        setScratchFolder(pictures_.isValid() ? pictures_.path() : QString());
+    Book(const QString& folder, const QString& name) : name_(name), file_(folder) {
+        if (file_.device())
+            pages_.emplace(file_.device());
     }
-    ~Batch() { setScratchFolder({}); }
-    Batch(const Batch&) = delete;
-    Batch& operator=(const Batch&) = delete;
 
-    bool hasScratchFolder() const { return pictures_.isValid(); }
-
-    void writeLetters(const std::vector<Recipient>& recipients) {
-        const int total = int(recipients.size());
-        for (int index = 0; index < total; ++index) {
-            writeLetter(recipients[std::size_t(index)]);
-            if (output_.progress)
-                output_.progress(index + 1, total);
+    void add(const word::engine::DocumentModel& document) {
+        if (!pages_ || !failure_.isEmpty())
+            return;
+        try {
+            pages_->add(document);
+        } catch (const word::AutomationError& error) {
+            failure_ = error.description;
         }
     }
 
-    void writeLettersPdf() {
-        std::vector<const word::engine::DocumentModel*> documents;
-        for (const auto& letter : letters_)
-            documents.push_back(&letter);
-        writePdf(QStringLiteral("letters"), [&] { return documentsPdf(documents); });
+    void failWith(const QString& reason) {
+        if (failure_.isEmpty())
+            failure_ = reason;
     }
 
-    void writeEnvelopesPdf(const std::vector<Recipient>& recipients) {
-        writePdf(QStringLiteral("envelopes"), [&] {
-            const QSizeF size = envelopeSize(options_.envelopes);
-            std::vector<Envelope> envelopes;
-            for (const Recipient& recipient : recipients) {
-                envelopes.push_back(envelope(size, envelopeFace(options_.style),
-                                             writerLines(options_, recipient), recipient));
-                reportShortened(recipient, envelopes.back().droppedLines);
-            }
-            std::vector<const word::engine::DocumentModel*> documents;
-            for (const auto& each : envelopes)
-                documents.push_back(&each.model);
-            return documentsPdf(documents);
-        });
+    QString fileName() const { return name_ + QStringLiteral(".pdf"); }
+
+    // The file's path. Throws word::AutomationError and FileWriteError; a file not placed is removed.
+    QString place() {
+        if (!failure_.isEmpty())
+            throw word::AutomationError(word::errors::PrintingFailed, failure_);
+        if (pages_)
+            pages_->finish();
+        return placeNewFile(file_, name_, QStringLiteral(".pdf"));
+    }
+
+private:
+    QString name_; // without ".pdf"
+    word::files::GrowingFile file_;
+    std::optional<PdfPages> pages_; // none when the file could not be made: place() says why
+    QString failure_;
+};
+
+struct Shortened {
+    QString recipient;
+    int droppedLines = 0;
+};
+
+class Batch {
+public:
+    Batch(const LetterOptions& options, const BatchOutput& output)
+        : options_(options), output_(output), envelopeSize_(envelopeSize(options.envelopes)),
+          envelopeFace_(envelopeFace(options.style)) {
+        if (options.pdf)
+            letters_.emplace(options.outFolder, QStringLiteral("letters"));
+        if (!options.envelopes.isEmpty())
+            envelopes_.emplace(options.outFolder, QStringLiteral("envelopes"));
+    }
+
+    // Runs on the workers, for any recipient at any time: nothing here touches the batch's state.
+    Made make(const Recipient& recipient) const {
+        Made made;
+        made.letter = letterFor(recipient);
+        if (!options_.envelopes.isEmpty())
+            made.envelope = envelopeFor(recipient);
+        return made;
+    }
+
+    // Runs on the calling thread, in the recipients' order.
+    void take(const Recipient& recipient, Made made) {
+        if (made.letter)
+            writeLetter(recipient, *made.letter);
+        else
+            fail(recipient.fullName, made.letter.error());
+        if (made.envelope)
+            addEnvelope(recipient, *made.envelope);
+    }
+
+    // A PDF without pages is no document: with nothing to put in it, it is not written.
+    void writePdfs(bool anyRecipient) {
+        if (letters_ && tally.written > 0)
+            writePdf(*letters_);
+        if (envelopes_ && anyRecipient) {
+            for (const Shortened& each : shortened_)
+                reportShortened(each);
+            writePdf(*envelopes_);
+        }
     }
 
     Tally tally;
 
 private:
-    // Each letter on its own: one that fails is reported and the others are still written.
-    void writeLetter(const Recipient& recipient) {
+    Expected<Letter, QString> letterFor(const Recipient& recipient) const {
         try {
-            word::engine::DocumentModel letter = [&] {
-                const auto held = layingOut();
-                return layOutLetter(options_, recipient, pictures_.path());
-            }();
-            output_.writtenFile(writeNewFile(options_.outFolder, fileBaseName(recipient.fullName),
-                                             QStringLiteral(".docx"), word::engine::docxBytes(letter)));
-            ++tally.written;
+            word::engine::DocumentModel model = layOutLetter(options_, recipient);
+            Letter letter{word::engine::docxBytes(model), std::nullopt};
             if (options_.pdf)
-                letters_.push_back(std::move(letter));
+                letter.model = std::move(model);
+            return letter;
         } catch (const word::AutomationError& error) {
-            fail(recipient.fullName, error.description);
+            return Unexpected(error.description);
+        }
+    }
+
+    Expected<Envelope, QString> envelopeFor(const Recipient& recipient) const {
+        try {
+            return envelope(envelopeSize_, envelopeFace_, writerLines(options_, recipient), recipient);
+        } catch (const word::AutomationError& error) {
+            return Unexpected(error.description);
+        }
+    }
+
+    // Each letter on its own: one that fails is reported and the others are still written.
+    void writeLetter(const Recipient& recipient, const Letter& letter) {
+        try {
+            output_.writtenFile(writeNewFile(options_.outFolder, fileBaseName(recipient.fullName),
+                                             QStringLiteral(".docx"), letter.docx));
+            ++tally.written;
+            if (letters_)
+                letters_->add(*letter.model);
         } catch (const FileWriteError& error) {
             fail(recipient.fullName, error.reason());
         }
     }
 
-    void reportShortened(const Recipient& recipient, int droppedLines) {
-        if (droppedLines == 0)
-            return;
+    void addEnvelope(const Recipient& recipient, const Expected<Envelope, QString>& made) {
+        if (!made)
+            return envelopes_->failWith(made.error());
+        envelopes_->add(made->model);
+        if (made->droppedLines > 0)
+            shortened_.push_back({recipient.fullName, made->droppedLines});
+    }
+
+    void reportShortened(const Shortened& envelope) {
         output_.message(QStringLiteral("The envelope to %1 has room for part of the address only: %2 "
                                        "line(s) left off.")
-                            .arg(recipient.fullName)
-                            .arg(droppedLines));
+                            .arg(envelope.recipient)
+                            .arg(envelope.droppedLines));
         ++tally.shortened;
     }
 
@@ -132,21 +208,23 @@ private:
         ++tally.failed;
     }
 
-    void writePdf(const QString& name, const std::function<QByteArray()>& paint) {
+    void writePdf(Book& book) {
         try {
-            output_.writtenFile(writeNewFile(options_.outFolder, name, QStringLiteral(".pdf"), paint()));
+            output_.writtenFile(book.place());
         } catch (const word::AutomationError& error) {
-            fail(name + QStringLiteral(".pdf"), error.description);
+            fail(book.fileName(), error.description);
         } catch (const FileWriteError& error) {
-            fail(name + QStringLiteral(".pdf"), error.reason());
+            fail(book.fileName(), error.reason());
         }
     }
 
     const LetterOptions& options_;
     const BatchOutput& output_;
-    // The style pictures go to a private folder of this run, never beside the program.
-    QTemporaryDir pictures_;
-    std::vector<word::engine::DocumentModel> letters_;
+    const QSizeF envelopeSize_;
+    const QString envelopeFace_;
+    std::optional<Book> letters_, envelopes_;
+    // Reported when envelopes.pdf is written, after every letter's own messages.
+    std::vector<Shortened> shortened_;
 };
 
 QString summary(const Tally& tally, const QString& folder) {
@@ -160,47 +238,66 @@ QString summary(const Tally& tally, const QString& folder) {
     return text + u'.';
 }
 
+void reportHowItWasRead(const LetterOptions& options, const RecipientList& list, const BatchOutput& output) {
+    for (const QString& note : options.notes)
+        output.message(note);
+    if (list.readAsWindows1252)
+        output.message(options.recipientsFile + QStringLiteral(": not UTF-8, read as Windows-1252"));
+    for (const QString& problem : list.skipped + list.warnings)
+        output.message(options.recipientsFile + QStringLiteral(": ") + problem);
+}
+
+bool folderTakesFiles(const QString& folder, const BatchOutput& output) {
+    if (!QDir().mkpath(folder)) {
+        output.message(QStringLiteral("The folder %1 cannot be created.").arg(folder));
+        return false;
+    }
+    if (const int error = word::files::probeFolder(folder)) {
+        output.message(QStringLiteral("No file can be written in the folder %1: %2")
+                           .arg(folder, word::files::systemError(error)));
+        return false;
+    }
+    return true;
+}
+
+// Every recipient's letter, laid out on the workers and written here in the recipients' order, so that
+// the names ("Ann Lee.docx", "Ann Lee (2).docx") and the PDFs' pages come out as with one worker.
+void writeLetters(Batch& batch, const std::vector<Recipient>& recipients, int workers,
+                  const BatchOutput& output) {
+    const int total = int(recipients.size());
+    inOrder<Made>(
+        total, workers, [&](int index) { return batch.make(recipients[std::size_t(index)]); },
+        [&](int index, Made made) {
+            batch.take(recipients[std::size_t(index)], std::move(made));
+            if (output.progress)
+                output.progress(index + 1, total);
+        });
+}
+
+void syncOrReport(const QString& folder, Tally& tally, const BatchOutput& output) {
+    try {
+        syncFolder(folder);
+    } catch (const FileWriteError& error) {
+        output.message(QStringLiteral("The folder %1 could not be synced: %2").arg(folder, error.reason()));
+        ++tally.failed;
+    }
+}
+
 } // namespace
 
 int runBatch(const LetterOptions& options, const BatchOutput& output) {
     const std::optional<RecipientList> list = readOrReport(options, output);
     if (!list)
         return 2;
-    for (const QString& note : options.notes)
-        output.message(note);
-    if (list->readAsWindows1252)
-        output.message(options.recipientsFile + QStringLiteral(": not UTF-8, read as Windows-1252"));
-    for (const QString& problem : list->skipped + list->warnings)
-        output.message(options.recipientsFile + QStringLiteral(": ") + problem);
-    if (!QDir().mkpath(options.outFolder)) {
-        output.message(QStringLiteral("The folder %1 cannot be created.").arg(options.outFolder));
+    reportHowItWasRead(options, *list, output);
+    if (!folderTakesFiles(options.outFolder, output))
         return 2;
-    }
-    if (const int error = word::files::probeFolder(options.outFolder)) {
-        output.message(QStringLiteral("No file can be written in the folder %1: %2")
-                           .arg(options.outFolder, word::files::systemError(error)));
-        return 2;
-    }
 
     Batch batch(options, output);
-    if (!batch.hasScratchFolder()) {
-        output.message(QStringLiteral("No scratch folder can be made in %1.").arg(temporaryFolder()));
-        return 2;
-    }
     batch.tally.skipped = int(list->skipped.size());
-    batch.writeLetters(list->contacts);
-    // A PDF without pages is no document: with nothing to put in it, it is not written.
-    if (options.pdf && batch.tally.written > 0)
-        batch.writeLettersPdf();
-    if (!options.envelopes.isEmpty() && !list->contacts.empty())
-        batch.writeEnvelopesPdf(list->contacts);
-    try {
-        syncFolder(options.outFolder);
-    } catch (const FileWriteError& error) {
-        output.message(
-            QStringLiteral("The folder %1 could not be synced: %2").arg(options.outFolder, error.reason()));
-        ++batch.tally.failed;
-    }
+    writeLetters(batch, list->contacts, options.jobs > 0 ? options.jobs : processorCount(), output);
+    batch.writePdfs(!list->contacts.empty());
+    syncOrReport(options.outFolder, batch.tally, output);
     output.message(summary(batch.tally, options.outFolder));
     const int incomplete = batch.tally.skipped + batch.tally.failed + batch.tally.shortened;
     return incomplete > 0 || !list->warnings.isEmpty() ? 1 : 0;

@@ -1,5 +1,6 @@
 #include "letter.h"
 
+#include "artwork/artwork.h"
 #include "builder/form1.h"
 #include "builder/lettertexts.h"
 #include "builder/stylecatalog.h"
@@ -90,12 +91,14 @@ void amendRecord(LetterRecord& record, const LetterOptions& options, const Recip
         record.ClosingText.setText(given(options.closing, recipient));
 }
 
-word::engine::DocumentModel layOutLetter(const LetterOptions& options, const Recipient& recipient,
-                                         const QString& pictureDirectory) {
+word::engine::DocumentModel layOutLetter(const LetterOptions& options, const Recipient& recipient) {
     word::engine::Engine engine;
+    // The style pictures go to the engine from memory: no file is written, so letters can be laid out
+    // on several threads at once.
+    engine.takePicturesFrom(artwork::bitmapNamed);
     MBas mBas;
     NoUserInterface ui;
-    Form1 form({engine, mBas, ui, pictureDirectory});
+    Form1 form({engine, mBas, ui, QString(), artwork::PictureHandOver::InMemory});
     // What Finish does, without the wizard's error trapping: a letter that fails is reported whole.
     form.Command1_Click();
     mBas.alignment = 0;

@@ -32,10 +32,9 @@ WizardChoices choicesFor(const LetterOptions& options, const Recipient& recipien
 // Puts the salutation, conclusion and closing given on the command line into the filled record.
 void amendRecord(LetterRecord& record, const LetterOptions& options, const Recipient& recipient);
 
-// Lays the letter out through Form1 on a fresh engine, with the style pictures written to
-// pictureDirectory, and returns the document. Throws word::AutomationError when the layout leaves no
-// document.
-word::engine::DocumentModel layOutLetter(const LetterOptions& options, const Recipient& recipient,
-                                         const QString& pictureDirectory);
+// Lays the letter out through Form1 on a fresh engine of its own, the style pictures handed over from
+// memory, and returns the document. Safe to call on several threads at once. Throws
+// word::AutomationError when the layout leaves no document.
+word::engine::DocumentModel layOutLetter(const LetterOptions& options, const Recipient& recipient);
 
 } // namespace tavrin::letters

@@ -3,7 +3,9 @@
 #include "letters/batch.h"
 #include "letters/ending.h"
 #include "letters/options.h"
+#include "letters/progressbar.h"
 
+#include <QElapsedTimer>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -14,6 +16,24 @@ namespace {
 void printTo(std::FILE* stream, const QString& text) {
     std::fputs(text.toLocal8Bit().constData(), stream);
     std::fflush(stream);
+}
+
+void toStandardOutput(const QString& line) {
+    printTo(stdout, line + u'\n');
+}
+
+void toStandardError(const QString& line) {
+    printTo(stderr, line + u'\n');
+}
+
+void withoutLineEnd(const QString& text) {
+    printTo(stderr, text);
+}
+
+QElapsedTimer startedClock() {
+    QElapsedTimer clock;
+    clock.start();
+    return clock;
 }
 
 } // namespace
@@ -48,12 +68,17 @@ int main(int argc, char** argv) {
     }
 
     tavrin::letters::BatchOutput output;
-    output.writtenFile = [](const QString& path) { printTo(stdout, path + u'\n'); };
-    output.message = [](const QString& text) { printTo(stderr, text + u'\n'); };
-    if (::isatty(STDERR_FILENO))
-        output.progress = [](int done, int total) {
-            printTo(stderr, QStringLiteral("\r%1 of %2 letters").arg(done).arg(total) +
-                                (done == total ? QStringLiteral("\r\033[K") : QString()));
-        };
+    output.writtenFile = toStandardOutput;
+    output.message = toStandardError;
+    if (!::isatty(STDERR_FILENO))
+        return tavrin::letters::runBatch(parsed.options, output);
+
+    // On a terminal, a progress bar; whatever else reaches that terminal is printed above it.
+    const QElapsedTimer clock = startedClock();
+    tavrin::letters::ProgressBar bar(withoutLineEnd, [&] { return clock.nsecsElapsed() / 1e9; });
+    output.progress = [&](int done, int total) { bar.update(done, total); };
+    output.message = [&](const QString& text) { bar.printAbove(toStandardError, text); };
+    if (::isatty(STDOUT_FILENO))
+        output.writtenFile = [&](const QString& path) { bar.printAbove(toStandardOutput, path); };
     return tavrin::letters::runBatch(parsed.options, output);
 }

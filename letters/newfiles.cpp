@@ -34,6 +34,16 @@ QString failureReason(const word::files::Written& written, const QString& fileNa
     return written.reason();
 }
 
+std::function<QString(int)> numberedNames(const QString& baseName, const QString& extension) {
+    return [=](int number) { return numberedName(baseName, extension, number); };
+}
+
+QString pathOrThrow(const word::files::Written& written, const QString& fileName) {
+    if (!written.ok())
+        throw FileWriteError(failureReason(written, fileName));
+    return written.path;
+}
+
 bool cannotBeInAFileName(QChar c) {
     return c.category() == QChar::Other_Control || c.category() == QChar::Other_Format ||
            QStringView(u"/\\:*?\"<>|").contains(c);
@@ -50,12 +60,15 @@ qsizetype utf8Size(QChar c) {
 
 QString writeNewFile(const QString& folder, const QString& baseName, const QString& extension,
                      const QByteArray& bytes) {
-    const word::files::Written written = word::files::writeNewFile(
-        folder, [&](int number) { return numberedName(baseName, extension, number); }, MaxNumber, bytes,
-        word::files::Durability::Batched);
-    if (!written.ok())
-        throw FileWriteError(failureReason(written, baseName + extension));
-    return written.path;
+    return pathOrThrow(word::files::writeNewFile(folder, numberedNames(baseName, extension), MaxNumber, bytes,
+                                                 word::files::Durability::Batched),
+                       baseName + extension);
+}
+
+QString placeNewFile(word::files::GrowingFile& file, const QString& baseName, const QString& extension) {
+    return pathOrThrow(
+        file.placeNew(numberedNames(baseName, extension), MaxNumber, word::files::Durability::Batched),
+        baseName + extension);
 }
 
 void syncFolder(const QString& folder) {

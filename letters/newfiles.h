@@ -6,6 +6,8 @@
 // never replacing a file or following a link. Durability is batched: nothing is synced per file;
 // syncFolder() flushes the folder's file system once, when the batch is done.
 
+#include "word/files/files.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -26,6 +28,10 @@ private:
 // The full path written. Throws FileWriteError, leaving nothing behind.
 QString writeNewFile(const QString& folder, const QString& baseName, const QString& extension,
                      const QByteArray& bytes);
+
+// Gives a file written piece by piece the first free name of "<base><ext>", "<base> (2)<ext>", ... in
+// its folder. Throws FileWriteError, leaving nothing behind.
+QString placeNewFile(word::files::GrowingFile& file, const QString& baseName, const QString& extension);
 
 // Makes every file written in the folder durable. Throws FileWriteError.
 void syncFolder(const QString& folder);

@@ -10,6 +10,8 @@ namespace tavrin::letters {
 namespace {
 
 constexpr int SampleCount = 7;
+// More letters at once than any machine has processors for.
+constexpr int MaximumJobs = 256;
 // A letter's content file is text, never more than this.
 constexpr qint64 MaximumContentFileSize = qint64(1) << 20;
 
@@ -31,17 +33,25 @@ struct Definitions {
     QCommandLineOption omitRecipient{QStringLiteral("omit-recipient")};
     QCommandLineOption pdf{QStringLiteral("pdf")};
     QCommandLineOption envelopes{QStringLiteral("envelopes"), {}, QStringLiteral("SIZE")};
+    QCommandLineOption jobs{QStringLiteral("jobs"), {}, QStringLiteral("N")};
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}};
     QCommandLineOption version{QStringLiteral("version")};
 
     void addTo(QCommandLineParser& parser) const {
         for (const QCommandLineOption* option :
-             {&recipients, &out, &style, &align, &salutation, &content, &contentFile, &sample, &conclusion,
-              &closing, &name, &address, &noDate, &omitWriter, &omitRecipient, &pdf, &envelopes, &help,
-              &version})
+             {&recipients,    &out,        &style,     &align, &salutation, &content, &contentFile,
+              &sample,        &conclusion, &closing,   &name,  &address,    &noDate,  &omitWriter,
+              &omitRecipient, &pdf,        &envelopes, &jobs,  &help,       &version})
             parser.addOption(*option);
     }
 };
+
+// The text as a number from 1 to most; nothing when it is anything else.
+std::optional<int> numberUpTo(const QString& text, int most) {
+    bool isNumber = false;
+    const int number = text.toInt(&isNumber);
+    return isNumber && number >= 1 && number <= most ? std::optional(number) : std::nullopt;
+}
 
 ParsedCommandLine failure(const QString& error) {
     return {ParsedCommandLine::Outcome::Error, {}, error};
@@ -109,6 +119,7 @@ QString usageText() {
         "  --no-date  --omit-writer  --omit-recipient\n"
         "  --pdf                              also FOLDER/letters.pdf: every letter, each from a new page\n"
         "  --envelopes DL|C4|C5|C6|10         also FOLDER/envelopes.pdf: one envelope per recipient\n"
+        "  --jobs N                           lay out N letters at once (default: one per processor)\n"
         "  --help  --version\n"
         "\n"
         "In every text {name} is the recipient's full name and {first} their given name.\n"
@@ -163,10 +174,10 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
             options.notes << path + QStringLiteral(": not UTF-8, read as Windows-1252");
     }
     if (parser.isSet(d.sample)) {
-        bool isNumber = false;
-        options.sample = parser.value(d.sample).toInt(&isNumber);
-        if (!isNumber || options.sample < 1 || options.sample > SampleCount)
+        const std::optional<int> sample = numberUpTo(parser.value(d.sample), SampleCount);
+        if (!sample)
             return failure(QStringLiteral("--sample takes a number from 1 to %1.").arg(SampleCount));
+        options.sample = *sample;
     }
 
     options.salutation = valueIfSet(parser, d.salutation);
@@ -178,6 +189,12 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     options.omitWriter = parser.isSet(d.omitWriter);
     options.omitRecipient = parser.isSet(d.omitRecipient);
     options.pdf = parser.isSet(d.pdf);
+    if (parser.isSet(d.jobs)) {
+        const std::optional<int> jobs = numberUpTo(parser.value(d.jobs), MaximumJobs);
+        if (!jobs)
+            return failure(QStringLiteral("--jobs takes a number from 1 to %1.").arg(MaximumJobs));
+        options.jobs = *jobs;
+    }
     return {ParsedCommandLine::Outcome::Run, options, {}};
 }
 

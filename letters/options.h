@@ -22,6 +22,7 @@ struct LetterOptions {
     bool omitRecipient = false;
     bool pdf = false;
     QString envelopes; // DL, C4, C5, C6 or 10; empty for none
+    int jobs = 0;      // letters laid out at once; 0 for one per processor
     // What the user is told before the letters are written: how a file of theirs was read.
     QStringList notes;
 

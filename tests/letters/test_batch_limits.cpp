@@ -1,5 +1,6 @@
 // tavrin-letters at its limits: names and addresses of any length, envelopes that must stay one page,
-// PDFs that store each picture once, scratch files, signals and folders it cannot write to.
+// PDFs that store each picture once, temporary files, signals, folders it cannot write to, several workers
+// and a terminal.
 
 #include "envelope/envelopes.h"
 #include "letters/batch.h"
@@ -10,13 +11,17 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMap>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <csignal>
+#include <pty.h>
+#include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 using namespace tavrin::letters;
 using namespace tavrin::envelopes;
@@ -220,7 +225,7 @@ TEST(LongText, AnAddressOfOneHugeWordLaysOutWhole) {
     constexpr int Length = 200'000;
     const Recipient recipient{QStringLiteral("Ann Lee"), {}, {QString(Length, u'x')}, 1};
     QTemporaryDir folder;
-    const word::engine::DocumentModel letter = layOutLetter(LetterOptions{}, recipient, folder.path());
+    const word::engine::DocumentModel letter = layOutLetter(LetterOptions{}, recipient);
     const QString pdf = savedPdf(folder, documentsPdf({&letter}));
 
     const QString text = run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
@@ -329,6 +334,146 @@ TEST_F(Program, ReadOnlyFolderEndsWithTwo) {
         GTEST_SKIP() << "this user writes in read-only folders";
     EXPECT_EQ(run(arguments(3, out())), 2);
     EXPECT_EQ(leftIn(out()), QStringList());
+}
+
+// --- Several workers --------------------------------------------------------------------------------------
+
+// What a run wrote, file by file, the folder's path taken out of what it printed. A PDF's creation time
+// is the one thing two runs may not share.
+struct Outcome {
+    QMap<QString, QByteArray> files;
+    QByteArray printed, problems;
+    int exitCode = -1;
+
+    bool operator==(const Outcome&) const = default;
+};
+
+QByteArray withoutCreationTime(QByteArray pdf) {
+    static const QRegularExpression creation(QStringLiteral("/CreationDate \\(D:[0-9Z+'-]*\\)"));
+    return QString::fromLatin1(pdf).replace(creation, QStringLiteral("/CreationDate ()")).toLatin1();
+}
+
+class Workers : public Program {
+protected:
+    Outcome runWith(int workers, const QString& book) {
+        const QString folder = home_.filePath(QStringLiteral("jobs-%1").arg(workers));
+        Outcome outcome;
+        outcome.exitCode = run({QStringLiteral("--recipients"), book, QStringLiteral("--out"), folder,
+                                QStringLiteral("--style"), QStringLiteral("romantic"),
+                                QStringLiteral("--pdf"), QStringLiteral("--envelopes"), QStringLiteral("C6"),
+                                QStringLiteral("--jobs"), QString::number(workers)});
+        outcome.printed = process_.readAllStandardOutput().replace(folder.toUtf8(), "OUT");
+        outcome.problems = process_.readAllStandardError().replace(folder.toUtf8(), "OUT");
+        for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden)) {
+            QFile file(QDir(folder).filePath(name));
+            EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+            outcome.files[name] =
+                name.endsWith(u".pdf") ? withoutCreationTime(file.readAll()) : file.readAll();
+        }
+        return outcome;
+    }
+};
+
+// Names that collide (whose file gets "(2)" depends on the order), a recipient left out, envelopes too
+// small for an address: every file, every byte and every message as one worker writes them.
+TEST_F(Workers, WriteWhatOneWorkerWrites) {
+    QFile file(home_.filePath(QStringLiteral("mixed.csv")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("name,address\n");
+    for (int index = 0; index < 120; ++index) {
+        const QByteArray name = index % 7 == 0 ? "Ann Lee" : "Person " + QByteArray::number(index);
+        const QByteArray address = index % 11 == 0 ? QByteArray("Line\n").repeated(12) + "Town"
+                                                   : QByteArray::number(index) + " Road\nTown";
+        file.write(index == 50 ? ",\"No name\"\n" : name + ",\"" + address + "\"\n");
+    }
+    file.close();
+
+    const Outcome one = runWith(1, file.fileName());
+    EXPECT_EQ(one.exitCode, 1);
+    EXPECT_EQ(one.files.size(), 121) << "119 letters and two PDFs";
+    EXPECT_TRUE(one.files.contains(QStringLiteral("Ann Lee (18).docx")));
+    EXPECT_TRUE(one.problems.contains(": a recipient without a name, left out"));
+    EXPECT_TRUE(one.problems.contains("The envelope to Person 11 has room for part of the address only"));
+    for (const int workers : {2, 5})
+        EXPECT_TRUE(runWith(workers, file.fileName()) == one) << workers << " workers";
+}
+
+// --- What a user sees
+// ---------------------------------------------------------------------------------------
+
+// The environment's own complaints (Qt's about XDG_RUNTIME_DIR) kept off standard error.
+QProcessEnvironment quietEnvironment(const QProcessEnvironment& base, const QString& runtimeFolder) {
+    QProcessEnvironment environment = base;
+    QDir().mkpath(runtimeFolder);
+    QFile::setPermissions(runtimeFolder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeFolder);
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    return environment;
+}
+
+TEST_F(Program, NotOnATerminalPrintsTheFilesAndTheSummaryOnly) {
+    process_.setProcessEnvironment(
+        quietEnvironment(process_.processEnvironment(), home_.filePath(QStringLiteral("runtime"))));
+    ASSERT_EQ(run(arguments(30, out())), 0);
+    EXPECT_EQ(process_.readAllStandardError(), "30 letter(s) written to " + out().toUtf8() + ".\n");
+    EXPECT_EQ(process_.readAllStandardOutput().count('\n'), 30);
+}
+
+// Everything the program writes to a terminal, standard output and error alike.
+QByteArray onATerminal(const QStringList& arguments, const QProcessEnvironment& environment) {
+    std::vector<QByteArray> texts{QByteArray(TAVRIN_LETTERS_EXECUTABLE)};
+    for (const QString& argument : arguments)
+        texts.push_back(argument.toLocal8Bit());
+    std::vector<QByteArray> variables;
+    for (const QString& variable : environment.toStringList())
+        variables.push_back(variable.toLocal8Bit());
+    std::vector<char*> argv, envp;
+    for (QByteArray& text : texts)
+        argv.push_back(text.data());
+    for (QByteArray& variable : variables)
+        envp.push_back(variable.data());
+    argv.push_back(nullptr);
+    envp.push_back(nullptr);
+
+    int terminal = -1;
+    const pid_t child = ::forkpty(&terminal, nullptr, nullptr, nullptr);
+    if (child == 0) {
+        ::execve(argv.front(), argv.data(), envp.data());
+        ::_exit(127);
+    }
+    EXPECT_GT(child, 0);
+    QByteArray seen;
+    char buffer[4096];
+    for (ssize_t got; (got = ::read(terminal, buffer, sizeof buffer)) > 0;)
+        seen.append(buffer, got);
+    ::close(terminal);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << seen.toStdString();
+    return seen;
+}
+
+// The bar is drawn and redrawn in place, every other line reaches the terminal whole above it, and it is
+// gone before the summary.
+TEST_F(Program, OnATerminalShowsAProgressBarAndClearsIt) {
+    const QProcessEnvironment environment =
+        quietEnvironment(process_.processEnvironment(), home_.filePath(QStringLiteral("runtime")));
+    constexpr int Letters = 400;
+    const QByteArray seen = onATerminal(arguments(Letters, out()), environment);
+
+    static const QRegularExpression bar(QStringLiteral("\r?\\[[#-]{24}\\] (\\d+)/%1 letters(, \\d+/s, "
+                                                       "\\d+:\\d\\d left)?\033\\[K")
+                                            .arg(Letters));
+    const QString text = QString::fromLocal8Bit(seen);
+    EXPECT_TRUE(text.contains(bar)) << seen.toStdString();
+    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral(", \\d+/s, \\d+:\\d\\d left"))));
+
+    QString expected;
+    for (int index = 0; index < Letters; ++index)
+        expected += out() + QStringLiteral("/Person %1.docx\r\n").arg(index);
+    const QString summary = QStringLiteral("%1 letter(s) written to %2.\r\n").arg(Letters).arg(out());
+    EXPECT_EQ(QString(text).remove(bar).remove(QStringLiteral("\r\033[K")), expected + summary);
+    EXPECT_TRUE(text.endsWith(QStringLiteral("\r\033[K") + summary)) << "cleared just before the summary";
 }
 
 } // namespace

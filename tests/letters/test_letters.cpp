@@ -78,6 +78,10 @@ INSTANTIATE_TEST_SUITE_P(
                        "--sample takes a number from 1 to 7."},
         BadCommandLine{"SampleWord", args({"--recipients", "a", "--out", "o", "--sample", "two"}),
                        "--sample takes a number from 1 to 7."},
+        BadCommandLine{"JobsZero", args({"--recipients", "a", "--out", "o", "--jobs", "0"}),
+                       "--jobs takes a number from 1 to 256."},
+        BadCommandLine{"JobsWord", args({"--recipients", "a", "--out", "o", "--jobs", "all"}),
+                       "--jobs takes a number from 1 to 256."},
         BadCommandLine{"TwoContents",
                        args({"--recipients", "a", "--out", "o", "--content", "x", "--sample", "2"}),
                        "Give one of --content, --content-file and --sample."},
@@ -112,7 +116,9 @@ TEST(CommandLine, TakesEveryOption) {
                                                             "--omit-recipient",
                                                             "--pdf",
                                                             "--envelopes",
-                                                            "dl"}));
+                                                            "dl",
+                                                            "--jobs",
+                                                            "3"}));
     ASSERT_EQ(parsed.outcome, ParsedCommandLine::Outcome::Run) << parsed.error.toStdString();
     LetterOptions expected;
     expected.recipientsFile = QStringLiteral("book.vcf");
@@ -127,6 +133,7 @@ TEST(CommandLine, TakesEveryOption) {
     expected.writerAddress = QStringLiteral("1 Road\\nTown");
     expected.noDate = expected.omitWriter = expected.omitRecipient = expected.pdf = true;
     expected.envelopes = QStringLiteral("DL");
+    expected.jobs = 3;
     EXPECT_EQ(parsed.options, expected);
 }
 
@@ -277,9 +284,8 @@ TEST_P(WizardEquality, LetterIsTheWizardsByteForByte) {
     typed.optElegant = options.style == u"elegant";
     typed.optModern = options.style == u"modernistic";
 
-    QTemporaryDir pictures;
     EXPECT_EQ(choicesFor(options, recipient), typed);
-    const QByteArray ours = word::engine::docxBytes(layOutLetter(options, recipient, pictures.path()));
+    const QByteArray ours = word::engine::docxBytes(layOutLetter(options, recipient));
     EXPECT_EQ(ours, wizardLetter(typed));
 }
 
@@ -293,12 +299,10 @@ INSTANTIATE_TEST_SUITE_P(All, WizardEquality,
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(WizardEquality, OmittedPartsAreTheWizardsUntouchedOnes) {
-    QTemporaryDir pictures;
     const Recipient recipient{QStringLiteral("Bo"), {}, {}, 2};
     WizardChoices untouched;
     untouched.recNameText = QStringLiteral("Bo");
-    EXPECT_EQ(word::engine::docxBytes(layOutLetter(LetterOptions{}, recipient, pictures.path())),
-              wizardLetter(untouched));
+    EXPECT_EQ(word::engine::docxBytes(layOutLetter(LetterOptions{}, recipient)), wizardLetter(untouched));
 }
 
 // --- Running a batch ----------------------------------------------------------------------------------
@@ -567,12 +571,11 @@ INSTANTIATE_TEST_SUITE_P(All, Envelopes,
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(EnvelopeFace, IsTheFaceTheStyleWritesTheRecipientIn) {
-    QTemporaryDir pictures;
     const Recipient recipient{QStringLiteral("Ada Lovelace"), {}, {}, 1};
     for (const QString& style : styleNames()) {
         LetterOptions o;
         o.style = style;
-        const word::engine::DocumentModel letter = layOutLetter(o, recipient, pictures.path());
+        const word::engine::DocumentModel letter = layOutLetter(o, recipient);
         QString face;
         const auto lookIn = [&](const std::vector<word::engine::Paragraph>& paragraphs) {
             for (const auto& paragraph : paragraphs)
@@ -682,10 +685,8 @@ TEST(Program, EveryOptionReachesTheLetter) {
     expected.style = QStringLiteral("classic");
     expected.writerName = QStringLiteral("Wanda");
     expected.salutation = QStringLiteral("Hi {first},");
-    QTemporaryDir pictures;
-    EXPECT_EQ(document,
-              word::engine::docxBytes(word::engine::docxStoredForm(layOutLetter(
-                  expected, {QStringLiteral("Ann Lee"), QStringLiteral("Ann"), {}, 1}, pictures.path()))));
+    EXPECT_EQ(document, word::engine::docxBytes(word::engine::docxStoredForm(layOutLetter(
+                            expected, {QStringLiteral("Ann Lee"), QStringLiteral("Ann"), {}, 1}))));
 }
 
 } // namespace

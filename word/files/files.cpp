@@ -37,6 +37,7 @@ public:
     ~Descriptor() { close(); }
     int get() const { return descriptor_; }
     bool valid() const { return descriptor_ >= 0; }
+    int release() { return std::exchange(descriptor_, -1); }
     void reset(int descriptor) {
         close();
         descriptor_ = descriptor;
@@ -241,16 +242,15 @@ Written replaceFile(const QString& path, const std::function<bool(const QString&
     });
 }
 
-Written writeNewFile(const QString& folderPath, const std::function<QString(int number)>& name, int count,
-                     const QByteArray& bytes, Durability durability) {
-    const Descriptor folder = openFolder(folderPath);
-    if (!folder.valid())
-        return failedAt(errno == ENOENT || errno == ENOTDIR ? Step::NoFolder : Step::Creating, errno);
-    TemporaryFile file(folder.get());
-    if (const int error = file.create())
-        return failedAt(Step::Creating, error);
-    if (const int error = writeAll(file.descriptor(), bytes))
-        return failedAt(Step::Writing, error);
+namespace {
+
+Written folderFailure() {
+    return failedAt(errno == ENOENT || errno == ENOTDIR ? Step::NoFolder : Step::Creating, errno);
+}
+
+// Finishes a written temporary file and gives it the first free name of the series.
+Written placeUnderFreeName(TemporaryFile& file, int folder, const QString& folderPath,
+                           const std::function<QString(int number)>& name, int count, Durability durability) {
     if (const int error = file.finish(newFileMode(), durability))
         return failedAt(Step::Writing, error);
     for (int number = 1; number <= count; ++number) {
@@ -259,13 +259,73 @@ Written writeNewFile(const QString& folderPath, const std::function<QString(int 
             return renameWithoutReplacing(in, from, QFile::encodeName(candidate));
         });
         if (error == 0) {
-            syncFolder(folder.get(), durability);
+            syncFolder(folder, durability);
             return {Step::Done, 0, QDir(folderPath).filePath(candidate)};
         }
         if (error != EEXIST)
             return failedAt(Step::Placing, error);
     }
     return failedAt(Step::NamesTaken);
+}
+
+} // namespace
+
+Written writeNewFile(const QString& folderPath, const std::function<QString(int number)>& name, int count,
+                     const QByteArray& bytes, Durability durability) {
+    const Descriptor folder = openFolder(folderPath);
+    if (!folder.valid())
+        return folderFailure();
+    TemporaryFile file(folder.get());
+    if (const int error = file.create())
+        return failedAt(Step::Creating, error);
+    if (const int error = writeAll(file.descriptor(), bytes))
+        return failedAt(Step::Writing, error);
+    return placeUnderFreeName(file, folder.get(), folderPath, name, count, durability);
+}
+
+struct GrowingFile::State {
+    QString folderPath;
+    Descriptor folder;
+    std::unique_ptr<TemporaryFile> file; // after the folder it is made in, so removed before it is closed
+    QFile device;
+    Written failure; // why the temporary file could not be made
+};
+
+GrowingFile::GrowingFile(const QString& folder) : state_(std::make_unique<State>()) {
+    state_->folderPath = folder;
+    state_->folder.reset(openFolder(folder).release());
+    if (!state_->folder.valid()) {
+        state_->failure = folderFailure();
+        return;
+    }
+    state_->file = std::make_unique<TemporaryFile>(state_->folder.get());
+    if (const int error = state_->file->create()) {
+        state_->failure = failedAt(Step::Creating, error);
+        return;
+    }
+    if (!state_->device.open(state_->file->descriptor(), QIODevice::WriteOnly, QFile::DontCloseHandle))
+        state_->failure = failedAt(Step::Creating, EIO);
+}
+
+GrowingFile::~GrowingFile() {
+    state_->device.close();
+}
+
+QIODevice* GrowingFile::device() {
+    return state_->failure.ok() ? &state_->device : nullptr;
+}
+
+Written GrowingFile::placeNew(const std::function<QString(int number)>& name, int count,
+                              Durability durability) {
+    if (!state_->failure.ok())
+        return state_->failure;
+    // QFile keeps no errno: a write it could not finish is an input/output error.
+    const bool written = state_->device.flush() && state_->device.error() == QFileDevice::NoError;
+    state_->device.close();
+    if (!written)
+        return failedAt(Step::Writing, EIO);
+    return placeUnderFreeName(*state_->file, state_->folder.get(), state_->folderPath, name, count,
+                              durability);
 }
 
 int probeFolder(const QString& folderPath) {

@@ -18,6 +18,9 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
+
+class QIODevice;
 
 namespace word::files {
 
@@ -61,6 +64,29 @@ Written replaceFile(const QString& path, const std::function<bool(const QString&
 // link; an existing name is never replaced.
 Written writeNewFile(const QString& folder, const std::function<QString(int number)>& name, int count,
                      const QByteArray& bytes, Durability durability = Durability::Now);
+
+// A new file written piece by piece, for content too large to hold in memory at once. It grows under a
+// temporary name of its own in the folder (removed on any failure, with this object unless it was
+// placed, and by abandonWrites) until placeNew() gives it the first free name of a numbered series, as
+// writeNewFile does.
+class GrowingFile {
+public:
+    explicit GrowingFile(const QString& folder);
+    ~GrowingFile();
+    GrowingFile(const GrowingFile&) = delete;
+    GrowingFile& operator=(const GrowingFile&) = delete;
+
+    // Where the content goes; nullptr when the temporary file could not be made (placeNew says why).
+    QIODevice* device();
+
+    // Gives the written file the first of name(1) ... name(count) that nothing has, once.
+    Written placeNew(const std::function<QString(int number)>& name, int count,
+                     Durability durability = Durability::Now);
+
+private:
+    struct State;
+    std::unique_ptr<State> state_;
+};
 
 // Whether files can be made in the folder: a temporary file is made there and removed at once. Returns
 // 0 or the error number.

@@ -290,4 +290,48 @@ TEST_F(WritingFiles, BatchedFilesAreWrittenAsAnyOtherAndSyncedTogether) {
     EXPECT_EQ(syncFileSystem(path("missing")), ENOENT);
 }
 
+// --- A file written piece by piece -----------------------------------------------------------------------
+
+TEST_F(WritingFiles, GrowingFileTakesTheFirstFreeNameOnlyWhenPlaced) {
+    writeFile("Letter.docx", "one");
+    ASSERT_TRUE(QFile::link(path("target"), path("Letter (2).docx")));
+    GrowingFile file(folder_.path());
+    ASSERT_NE(file.device(), nullptr);
+    for (int piece = 0; piece < 1000; ++piece)
+        ASSERT_EQ(file.device()->write(QByteArray(100, char('a' + piece % 26))), 100);
+    EXPECT_EQ(entries().filter(QStringLiteral(".tmp")).size(), 1) << "it grows under a name of its own";
+
+    const Written placed = file.placeNew(numbered, 10, Durability::Batched);
+    ASSERT_TRUE(placed.ok()) << placed.reason().toStdString();
+    EXPECT_EQ(placed.path, path("Letter (3).docx"));
+    EXPECT_EQ(QFileInfo(placed.path).size(), 100'000);
+    EXPECT_EQ(contentsOf(placed.path).mid(2600, 100), QByteArray(100, 'a'));
+    EXPECT_EQ(modeOf(placed.path), usualMode());
+    EXPECT_EQ(contentsOf(path("Letter.docx")), "one");
+    EXPECT_FALSE(QFileInfo::exists(path("target")));
+    EXPECT_EQ(entries(), (QStringList{"Letter (2).docx", "Letter (3).docx", "Letter.docx"}));
+}
+
+TEST_F(WritingFiles, GrowingFileThatFailsOrIsDroppedLeavesNothing) {
+    {
+        GrowingFile dropped(folder_.path());
+        dropped.device()->write("half a letter");
+    }
+    EXPECT_TRUE(entries().isEmpty());
+
+    Written written;
+    {
+        const FileSizeLimit limit(16);
+        GrowingFile tooLarge(folder_.path());
+        tooLarge.device()->write(QByteArray(64, 'x'));
+        written = tooLarge.placeNew(numbered, 2);
+    }
+    EXPECT_EQ(written.step, Step::Writing);
+    EXPECT_TRUE(entries().isEmpty());
+
+    GrowingFile nowhere(path("missing"));
+    EXPECT_EQ(nowhere.device(), nullptr);
+    EXPECT_EQ(nowhere.placeNew(numbered, 2).step, Step::NoFolder);
+}
+
 } // namespace
