@@ -525,9 +525,10 @@ void WriterDocument::splitParagraph(const uno::Reference<text::XText>& text,
     // The first half ends in a mark of the insertion format; the second keeps the old one unless empty.
     const engine::CharFormat& format = d_.selection.insertionFormat;
     if (headEmpty) {
-        const auto head = text->createTextCursorByRange(range(cursor));
-        as<text::XParagraphCursor>(head)->gotoPreviousParagraph(false);
-        writeCharFormat(props(head), format);
+        // The empty first half is one step back.
+        cursor->goLeft(1, false);
+        writeCharFormat(propertiesOf(d_.caret), format);
+        cursor->goRight(1, false);
     }
     if (tailEmpty)
         writeCharFormat(propertiesOf(d_.caret), format);
@@ -672,6 +673,10 @@ void WriterDocument::endOfWord() {
         d_.selection.table.clear();
         return;
     }
+    // At the end of a paragraph the insertion point stays (and the paragraph need not be read).
+    insertionPoint();
+    if (paragraphCursorOf(d_.caret)->isEndOfParagraph())
+        return;
     // The word ends in the paragraph that was read: the insertion point goes there on its own.
     const ParagraphAt here = paragraphAt(range(caret()));
     const int end = engine::endOfWord(here.paragraph, here.offset);
@@ -826,7 +831,10 @@ uno::Reference<text::XTextTable> WriterDocument::addTable(const uno::Reference<t
     for (int row = 0; row < rows; ++row) {
         for (int column = 0; column < columns; ++column) {
             const auto cell = cellText(table, row, column);
-            const Target paragraph = paragraphHolding(cell->getStart());
+            // A new cell holds one paragraph, found quicker than from a place in it.
+            const std::vector<Target> paragraphs = paragraphsOf(cell);
+            const Target paragraph =
+                paragraphs.empty() ? paragraphHolding(cell->getStart()) : paragraphs.front();
             paragraph->setPropertyValue(OUString("ParaStyleName"), style);
             writeParaFormat(paragraph, here.paragraph.format);
             writeCharFormat(props(cell->createTextCursor()), here.paragraph.markFormat);
