@@ -497,9 +497,21 @@ void WriterDocument::insertParagraphs(const QStringList& pieces) {
     insertionPoint();
     const auto text = d_.caret.text;
     const auto cursor = d_.caret.cursor;
+    // What the paragraph ends need is read once: the text after the insertion point goes along to the
+    // last paragraph, each new paragraph has the format of the first, and the insertion point stands at
+    // a paragraph's start after an empty piece.
+    Split split;
+    if (pieces.size() > 1) {
+        const auto& at = paragraphCursorOf(d_.caret);
+        split.headEmpty = at->isStartOfParagraph() && pieces.front().isEmpty();
+        split.tailEmpty = at->isEndOfParagraph();
+        split.format = readParaFormat(propertiesOf(d_.caret), Reach::Cursor);
+    }
     for (qsizetype i = 0; i < pieces.size(); ++i) {
-        if (i > 0)
-            splitParagraph(text, cursor);
+        if (i > 0) {
+            splitParagraph(text, cursor, split);
+            split.headEmpty = pieces[i].isEmpty();
+        }
         if (!pieces[i].isEmpty())
             insertRun(text, cursor, pieces[i]);
     }
@@ -516,21 +528,20 @@ void WriterDocument::insertRun(const uno::Reference<text::XText>& text,
 }
 
 void WriterDocument::splitParagraph(const uno::Reference<text::XText>& text,
-                                    const uno::Reference<text::XTextCursor>& cursor) {
-    const auto at = paragraphCursorOf(d_.caret);
-    const bool headEmpty = at->isStartOfParagraph();
-    const bool tailEmpty = at->isEndOfParagraph();
-    splitKeepingFormat(text, cursor);
+                                    const uno::Reference<text::XTextCursor>& cursor, const Split& split) {
+    // Both halves keep the whole format (see splitKeepingFormat).
+    text->insertControlCharacter(range(cursor), text::ControlCharacter::PARAGRAPH_BREAK, false);
+    writeParaFormat(propertiesOf(d_.caret), split.format, Reach::Cursor);
 
     // The first half ends in a mark of the insertion format; the second keeps the old one unless empty.
     const engine::CharFormat& format = d_.selection.insertionFormat;
-    if (headEmpty) {
+    if (split.headEmpty) {
         // The empty first half is one step back.
         cursor->goLeft(1, false);
         writeCharFormat(propertiesOf(d_.caret), format);
         cursor->goRight(1, false);
     }
-    if (tailEmpty)
+    if (split.tailEmpty)
         writeCharFormat(propertiesOf(d_.caret), format);
 }
 
@@ -538,7 +549,7 @@ void WriterDocument::splitParagraph(const uno::Reference<text::XText>& text,
 // keep-with-next are dropped, a page break stays with the first half); both halves keep the whole format.
 void WriterDocument::splitKeepingFormat(const uno::Reference<text::XText>& text,
                                         const uno::Reference<text::XTextCursor>& cursor) {
-    const Target properties = cursor == d_.caret.cursor ? propertiesOf(d_.caret) : props(cursor);
+    const Target properties = props(cursor);
     const engine::ParaFormat format = readParaFormat(properties, Reach::Cursor);
     text->insertControlCharacter(range(cursor), text::ControlCharacter::PARAGRAPH_BREAK, false);
     writeParaFormat(properties, format, Reach::Cursor);

@@ -162,8 +162,13 @@ private:
     void insertParagraphs(const QStringList& pieces);
     void insertRun(const css::uno::Reference<css::text::XText>& text,
                    const css::uno::Reference<css::text::XTextCursor>& cursor, const QString& piece);
+    // A paragraph end typed at the insertion point, and what it needs to know of the paragraph.
+    struct Split {
+        bool headEmpty = false, tailEmpty = false;
+        engine::ParaFormat format;
+    };
     void splitParagraph(const css::uno::Reference<css::text::XText>& text,
-                        const css::uno::Reference<css::text::XTextCursor>& cursor);
+                        const css::uno::Reference<css::text::XTextCursor>& cursor, const Split& split);
     void splitKeepingFormat(const css::uno::Reference<css::text::XText>& text,
                             const css::uno::Reference<css::text::XTextCursor>& cursor);
     css::uno::Reference<css::text::XTextRange> lineBelow(const ParagraphAt& here);
