@@ -11,6 +11,7 @@
 #include <com/sun/star/style/LineSpacingMode.hpp>
 #include <com/sun/star/style/ParagraphAdjust.hpp>
 
+#include <iterator>
 #include <utility>
 
 namespace word::live {
@@ -24,12 +25,13 @@ namespace {
 constexpr sal_Int32 AutomaticColor = -1;
 
 void write(const Target& target, const Properties& properties) {
-    const uno::Reference<beans::XMultiPropertySet> multiple(target, uno::UNO_QUERY);
-    if (!multiple.is() || properties.size() == 1) {
+    // One property goes by itself, with no look-up.
+    if (properties.size() == 1 || !target.multiple().is()) {
         for (const auto& [name, value] : properties)
             target->setPropertyValue(name, value);
         return;
     }
+    const auto& multiple = target.multiple();
     uno::Sequence<OUString> names(sal_Int32(properties.size()));
     uno::Sequence<uno::Any> values(sal_Int32(properties.size()));
     for (std::size_t i = 0; i < properties.size(); ++i) {
@@ -42,7 +44,7 @@ void write(const Target& target, const Properties& properties) {
 // The values of the named properties, in one call where the target takes several at once.
 std::vector<uno::Any> read(const Target& target, const std::vector<const char*>& names) {
     std::vector<uno::Any> values;
-    const uno::Reference<beans::XMultiPropertySet> multiple(target, uno::UNO_QUERY);
+    const auto& multiple = target.multiple();
     if (!multiple.is()) {
         for (const char* name : names)
             values.push_back(target->getPropertyValue(OUString::createFromAscii(name)));
@@ -168,6 +170,14 @@ constexpr ParaMember AllParaMembers[] = {
 
 } // namespace
 
+const uno::Reference<beans::XMultiPropertySet>& Target::multiple() const {
+    if (!lookedUp_) {
+        multiple_.set(get(), uno::UNO_QUERY);
+        lookedUp_ = true;
+    }
+    return multiple_;
+}
+
 sal_Int32 writerColor(int colorIndex) {
     const auto rgb = engine::rgbOfColorIndex(colorIndex);
     return rgb ? sal_Int32(*rgb & 0xFFFFFFu) : AutomaticColor;
@@ -182,14 +192,31 @@ int colorIndexOf(sal_Int32 color) {
     return wdAuto;
 }
 
-engine::CharFormat readCharFormat(const Target& target) {
-    const auto values = read(target, {"CharFontName", "CharHeight", "CharColor", "CharWeight"});
+namespace {
+
+constexpr const char* CharFormatNames[] = {"CharFontName", "CharHeight", "CharColor", "CharWeight"};
+
+engine::CharFormat charFormatOf(const uno::Any* values) {
     engine::CharFormat format;
     format.fontName = toQString(as<OUString>(values[0]));
     format.size = as<float>(values[1]);
     format.colorIndex = colorIndexOf(as<sal_Int32>(values[2]));
     format.bold = as<float>(values[3]) > awt::FontWeight::NORMAL;
     return format;
+}
+
+} // namespace
+
+engine::CharFormat readCharFormat(const Target& target) {
+    const auto values = read(target, {std::begin(CharFormatNames), std::end(CharFormatNames)});
+    return charFormatOf(values.data());
+}
+
+PortionFormat readPortionFormat(const Target& portion) {
+    std::vector<const char*> names = {"TextPortionType"};
+    names.insert(names.end(), std::begin(CharFormatNames), std::end(CharFormatNames));
+    const auto values = read(portion, names);
+    return {as<OUString>(values[0]), charFormatOf(values.data() + 1)};
 }
 
 void writeCharMember(const Target& target, CharMember member, const engine::CharFormat& format) {

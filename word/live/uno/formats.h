@@ -14,7 +14,9 @@
 
 #include "word/engine/model.h"
 
+#include <com/sun/star/beans/XMultiPropertySet.hpp>
 #include <com/sun/star/beans/XPropertySet.hpp>
+#include <rtl/ustring.hxx>
 
 #include <vector>
 
@@ -38,13 +40,35 @@ enum class ParaMember {
     OutlineLevel,
 };
 
-using Target = css::uno::Reference<css::beans::XPropertySet>;
+// What takes and gives properties. Several are set or read at once through the object's
+// XMultiPropertySet, which is looked up on first use and kept with the target: each look-up is a call
+// into LibreOffice.
+class Target : public css::uno::Reference<css::beans::XPropertySet> {
+public:
+    using Reference::Reference;
+    Target() = default;
+    Target(const Reference& properties) : Reference(properties) {}
+
+    // Empty when the object has none.
+    const css::uno::Reference<css::beans::XMultiPropertySet>& multiple() const;
+
+private:
+    mutable css::uno::Reference<css::beans::XMultiPropertySet> multiple_;
+    mutable bool lookedUp_ = false;
+};
 
 // The format of the text in the target (its start where it varies).
 engine::CharFormat readCharFormat(const Target& target);
 // Sets one member, or all of them.
 void writeCharMember(const Target& target, CharMember member, const engine::CharFormat& format);
 void writeCharFormat(const Target& target, const engine::CharFormat& format);
+
+// A text portion's kind (its TextPortionType) and the format of its text, read in one call.
+struct PortionFormat {
+    rtl::OUString type;
+    engine::CharFormat format;
+};
+PortionFormat readPortionFormat(const Target& portion);
 
 // What a paragraph target reaches: the paragraph object takes every member, a text cursor all but the
 // outline level (which Writer keeps over a paragraph end).

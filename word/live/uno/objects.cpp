@@ -76,6 +76,7 @@ uno::Reference<frame::XFrame> frameOf(const DocumentState& document) {
 }
 
 void showWindow(DocumentState& document, bool visible) {
+    WriterDocument(document).catchUpView();
     document.waitingForWindow = false;
     if (const auto frame = frameOf(document); frame.is())
         frame->getContainerWindow()->setVisible(visible);

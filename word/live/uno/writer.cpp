@@ -103,21 +103,25 @@ int stepsTo(const engine::Paragraph& paragraph, int offset) {
     return steps;
 }
 
-// A paragraph's content (as far as the paragraph object reaches), as the engine's model holds it.
-void readPortions(const uno::Reference<container::XEnumerationAccess>& paragraph, engine::Paragraph& into) {
+// A paragraph's content (as far as the paragraph object reaches), as the engine's model holds it. True
+// when it is text alone, with no picture, field or other portion.
+bool readPortions(const uno::Reference<container::XEnumerationAccess>& paragraph, engine::Paragraph& into) {
+    bool textAlone = true;
     const auto portions = paragraph->createEnumeration();
     while (portions->hasMoreElements()) {
-        const Target portion(portions->nextElement(), uno::UNO_QUERY_THROW);
-        OUString type;
-        portion->getPropertyValue(OUString("TextPortionType")) >>= type;
-        if (type == "Text") {
-            const QString text = engine::storableText(toQString(as<text::XTextRange>(portion)->getString()));
+        const uno::Reference<text::XTextRange> portion(portions->nextElement(), uno::UNO_QUERY_THROW);
+        const PortionFormat read = readPortionFormat(props(portion));
+        if (read.type == "Text") {
+            const QString text = engine::storableText(toQString(portion->getString()));
             if (!text.isEmpty())
-                engine::insertText(into, engine::lengthOf(into), text, readCharFormat(portion));
-        } else if (type == "Frame") {
-            engine::insertPicture(into, engine::lengthOf(into), engine::Picture{});
+                engine::insertText(into, engine::lengthOf(into), text, read.format);
+        } else {
+            textAlone = false;
+            if (read.type == "Frame")
+                engine::insertPicture(into, engine::lengthOf(into), engine::Picture{});
         }
     }
+    return textAlone;
 }
 
 // The first paragraph of the range, as far as the range reaches; the paragraph object is what carries
@@ -220,6 +224,18 @@ Target pageStyleOf(const uno::Reference<lang::XComponent>& component, const OUSt
     return Target(pageStyles->getByName(name), uno::UNO_QUERY_THROW);
 }
 
+const uno::Reference<text::XParagraphCursor>& paragraphCursorOf(Caret& caret) {
+    if (!caret.paragraph.is())
+        caret.paragraph = as<text::XParagraphCursor>(caret.cursor);
+    return caret.paragraph;
+}
+
+const Target& propertiesOf(Caret& caret) {
+    if (!caret.properties.is())
+        caret.properties = props(caret.cursor);
+    return caret.properties;
+}
+
 } // namespace
 
 // --- Places -----------------------------------------------------------------------------------------
@@ -234,19 +250,24 @@ ParagraphAt paragraphAt(const uno::Reference<text::XTextRange>& place) {
     as<text::XParagraphCursor>(whole)->gotoEndOfParagraph(true);
     const auto paragraph = firstParagraph(range(whole));
     at.paragraph.format = readParaFormat(props(paragraph));
-    readPortions(paragraph, at.paragraph);
+    const bool textAlone = readPortions(paragraph, at.paragraph);
     // The paragraph end carries what the paragraph mark shows: an empty paragraph's own attributes, or
     // those of the text before the end.
-    const auto end = text->createTextCursorByRange(whole->getEnd());
-    at.paragraph.markFormat = readCharFormat(props(end));
+    whole->collapseToEnd();
+    at.paragraph.markFormat = readCharFormat(props(whole));
 
     const auto before = text->createTextCursorByRange(range(at.start));
     before->gotoRange(place->getStart(), true);
-    if (!before->isCollapsed()) {
-        engine::Paragraph head;
-        readContent(range(before), head);
-        at.offset = engine::lengthOf(head);
+    if (before->isCollapsed())
+        return at;
+    // Text alone is as long before the place as the text Writer gives for it.
+    if (textAlone) {
+        at.offset = int(engine::storableText(toQString(before->getString())).size());
+        return at;
     }
+    engine::Paragraph head;
+    readContent(range(before), head);
+    at.offset = engine::lengthOf(head);
     return at;
 }
 
@@ -289,14 +310,47 @@ int columnCount(const uno::Reference<text::XTextTable>& table) {
 uno::Reference<text::XTextViewCursor> WriterDocument::viewCursor() const {
     if (d_.closed)
         fail(errors::CommandFailed, QStringLiteral("The document has been closed."));
-    if (d_.view.is())
-        return d_.view;
-    const auto controller = as<frame::XModel>(d_.component)->getCurrentController();
-    const uno::Reference<text::XTextViewCursorSupplier> supplier(controller, uno::UNO_QUERY);
-    if (!supplier.is())
-        fail(errors::CommandFailed, QStringLiteral("The document's window does not show its text."));
-    d_.view = supplier->getViewCursor();
+    if (!d_.view.is()) {
+        const auto controller = as<frame::XModel>(d_.component)->getCurrentController();
+        const uno::Reference<text::XTextViewCursorSupplier> supplier(controller, uno::UNO_QUERY);
+        if (!supplier.is())
+            fail(errors::CommandFailed, QStringLiteral("The document's window does not show its text."));
+        d_.view = supplier->getViewCursor();
+    }
+    if (d_.viewBehind) {
+        d_.viewBehind = false;
+        d_.view->gotoRange(range(d_.caret.cursor), false);
+    }
     return d_.view;
+}
+
+void WriterDocument::catchUpView() const {
+    if (d_.viewBehind && !d_.closed)
+        viewCursor();
+}
+
+const Caret& WriterDocument::insertionPoint() const {
+    if (!d_.caret.cursor.is()) {
+        const auto view = viewCursor();
+        Caret caret;
+        caret.text = view->getText();
+        caret.cursor = caret.text->createTextCursorByRange(view->getStart());
+        d_.caret = std::move(caret);
+    }
+    return d_.caret;
+}
+
+void WriterDocument::forgetCaret() const {
+    d_.caret = Caret{};
+    d_.viewBehind = false;
+}
+
+void WriterDocument::caretMoved() {
+    // A hidden document's view cursor is not seen: it follows when it is next used.
+    if (d_.waitingForWindow)
+        d_.viewBehind = true;
+    else
+        viewCursor()->gotoRange(range(d_.caret.cursor), false);
 }
 
 void WriterDocument::requireText() const {
@@ -317,16 +371,27 @@ uno::Reference<text::XTextCursor> WriterDocument::caret() const {
     case Kind::InsertionPoint:
         break;
     }
-    const auto view = viewCursor();
-    return view->getText()->createTextCursorByRange(view->getStart());
+    return insertionPoint().cursor;
 }
 
 void WriterDocument::moveTo(const uno::Reference<text::XTextRange>& place) {
+    placeInsertionPoint(place);
+    const ParagraphAt here = paragraphAt(place);
+    d_.selection.insertionFormat = engine::formatAt(here.paragraph, here.offset);
+}
+
+// The paragraph at the place is known: it is not read again.
+void WriterDocument::moveTo(const uno::Reference<text::XTextRange>& place, const ParagraphAt& paragraph,
+                            int offset) {
+    placeInsertionPoint(place);
+    d_.selection.insertionFormat = engine::formatAt(paragraph.paragraph, offset);
+}
+
+void WriterDocument::placeInsertionPoint(const uno::Reference<text::XTextRange>& place) {
+    forgetCaret();
     viewCursor()->gotoRange(place, false);
     d_.selection.kind = Kind::InsertionPoint;
     d_.selection.table.clear();
-    const ParagraphAt here = paragraphAt(place);
-    d_.selection.insertionFormat = engine::formatAt(here.paragraph, here.offset);
 }
 
 void WriterDocument::returnToText() {
@@ -336,6 +401,7 @@ void WriterDocument::returnToText() {
         ->executeDispatch(as<frame::XDispatchProvider>(frame), OUString(".uno:Escape"), OUString(), 0, {});
     as<view::XSelectionSupplier>(frame->getController())->select(uno::Any(d_.selection.textPoint));
     viewCursor()->gotoRange(d_.selection.textPoint, false);
+    forgetCaret();
     d_.selection.kind = Kind::InsertionPoint;
     d_.selection.shape.clear();
     d_.selection.textPoint.clear();
@@ -347,7 +413,11 @@ uno::Reference<text::XTextRange> WriterDocument::selectionRange() {
         cursor->gotoEnd(true);
         return range(cursor);
     }
-    return range(caret());
+    if (d_.selection.kind == Kind::Shape)
+        return range(caret());
+    // A range of its own, which stays where it is when the insertion point moves on.
+    const Caret& at = insertionPoint();
+    return range(at.text->createTextCursorByRange(range(at.cursor)));
 }
 
 // --- Documents --------------------------------------------------------------------------------------
@@ -377,6 +447,7 @@ void WriterDocument::prepareNew(const uno::Reference<lang::XComponent>& componen
 void WriterDocument::startAtTop() {
     const auto view = viewCursor();
     view->gotoStart(false);
+    forgetCaret();
     d_.selection = SelectionState{};
     const ParagraphAt here = paragraphAt(view->getStart());
     d_.selection.insertionFormat = engine::formatAt(here.paragraph, 0);
@@ -414,56 +485,74 @@ void WriterDocument::emptySelectedCell() {
         writeCharFormat(props(rest), last.markFormat);
     }
     viewCursor()->gotoRange(cell->getStart(), false);
+    forgetCaret();
+    d_.caret.text = cell;
+    d_.caret.cursor = cell->createTextCursor();
     d_.selection.kind = Kind::InsertionPoint;
     d_.selection.table.clear();
     d_.selection.insertionFormat = typing;
 }
 
 void WriterDocument::insertParagraphs(const QStringList& pieces) {
-    const auto cursor = caret();
-    const auto text = cursor->getText();
+    insertionPoint();
+    const auto text = d_.caret.text;
+    const auto cursor = d_.caret.cursor;
+    // What the paragraph ends need is read once: the text after the insertion point goes along to the
+    // last paragraph, each new paragraph has the format of the first, and the insertion point stands at
+    // a paragraph's start after an empty piece.
+    Split split;
+    if (pieces.size() > 1) {
+        const auto& at = paragraphCursorOf(d_.caret);
+        split.headEmpty = at->isStartOfParagraph() && pieces.front().isEmpty();
+        split.tailEmpty = at->isEndOfParagraph();
+        split.format = readParaFormat(propertiesOf(d_.caret), Reach::Cursor);
+    }
     for (qsizetype i = 0; i < pieces.size(); ++i) {
-        if (i > 0)
-            splitParagraph(text, cursor);
+        if (i > 0) {
+            splitParagraph(text, cursor, split);
+            split.headEmpty = pieces[i].isEmpty();
+        }
         if (!pieces[i].isEmpty())
             insertRun(text, cursor, pieces[i]);
     }
-    viewCursor()->gotoRange(range(cursor), false);
+    caretMoved();
 }
 
+// The insertion point selects what was typed for its format, and ends after it again.
 void WriterDocument::insertRun(const uno::Reference<text::XText>& text,
                                const uno::Reference<text::XTextCursor>& cursor, const QString& piece) {
     text->insertString(range(cursor), toOUString(piece), false);
-    const auto typed = text->createTextCursorByRange(range(cursor));
-    typed->goLeft(sal_Int16(std::min(codePoints(piece), 0x7FFF)), true);
-    writeCharFormat(props(typed), d_.selection.insertionFormat);
+    cursor->goLeft(sal_Int16(std::min(codePoints(piece), 0x7FFF)), true);
+    writeCharFormat(propertiesOf(d_.caret), d_.selection.insertionFormat);
+    cursor->collapseToEnd();
 }
 
 void WriterDocument::splitParagraph(const uno::Reference<text::XText>& text,
-                                    const uno::Reference<text::XTextCursor>& cursor) {
-    const auto at = as<text::XParagraphCursor>(cursor);
-    const bool headEmpty = at->isStartOfParagraph();
-    const bool tailEmpty = at->isEndOfParagraph();
-    splitKeepingFormat(text, cursor);
+                                    const uno::Reference<text::XTextCursor>& cursor, const Split& split) {
+    // Both halves keep the whole format (see splitKeepingFormat).
+    text->insertControlCharacter(range(cursor), text::ControlCharacter::PARAGRAPH_BREAK, false);
+    writeParaFormat(propertiesOf(d_.caret), split.format, Reach::Cursor);
 
     // The first half ends in a mark of the insertion format; the second keeps the old one unless empty.
     const engine::CharFormat& format = d_.selection.insertionFormat;
-    if (headEmpty) {
-        const auto head = text->createTextCursorByRange(range(cursor));
-        as<text::XParagraphCursor>(head)->gotoPreviousParagraph(false);
-        writeCharFormat(props(head), format);
+    if (split.headEmpty) {
+        // The empty first half is one step back.
+        cursor->goLeft(1, false);
+        writeCharFormat(propertiesOf(d_.caret), format);
+        cursor->goRight(1, false);
     }
-    if (tailEmpty)
-        writeCharFormat(props(cursor), format);
+    if (split.tailEmpty)
+        writeCharFormat(propertiesOf(d_.caret), format);
 }
 
 // Writer gives the second half of a split paragraph its own idea of some attributes (keep-together and
 // keep-with-next are dropped, a page break stays with the first half); both halves keep the whole format.
 void WriterDocument::splitKeepingFormat(const uno::Reference<text::XText>& text,
                                         const uno::Reference<text::XTextCursor>& cursor) {
-    const engine::ParaFormat format = readParaFormat(props(cursor), Reach::Cursor);
+    const Target properties = props(cursor);
+    const engine::ParaFormat format = readParaFormat(properties, Reach::Cursor);
     text->insertControlCharacter(range(cursor), text::ControlCharacter::PARAGRAPH_BREAK, false);
-    writeParaFormat(props(cursor), format, Reach::Cursor);
+    writeParaFormat(properties, format, Reach::Cursor);
 }
 
 engine::PictureSize WriterDocument::insertPicture(engine::Picture picture) {
@@ -491,14 +580,16 @@ engine::PictureSize WriterDocument::insertPicture(engine::Picture picture) {
     object->setPropertyValue(OUString("AnchorType"), uno::Any(text::TextContentAnchorType_AS_CHARACTER));
     object->setPropertyValue(OUString("Width"), uno::Any(hundredthsOfMillimetre(picture.width)));
     object->setPropertyValue(OUString("Height"), uno::Any(hundredthsOfMillimetre(picture.height)));
-    cursor->getText()->insertTextContent(range(cursor), as<text::XTextContent>(object), false);
-    viewCursor()->gotoRange(range(cursor), false);
+    d_.caret.text->insertTextContent(range(cursor), as<text::XTextContent>(object), false);
+    caretMoved();
     return {picture.width, picture.height};
 }
 
 float WriterDocument::textWidth() {
     OUString name;
-    props(caret())->getPropertyValue(OUString("PageStyleName")) >>= name;
+    const auto at = caret();
+    const Target place = at == d_.caret.cursor ? propertiesOf(d_.caret) : props(at);
+    place->getPropertyValue(OUString("PageStyleName")) >>= name;
     const Target page = pageStyleOf(d_.component, name.isEmpty() ? OUString("Standard") : name);
     sal_Int32 width = 0, left = 0, right = 0;
     page->getPropertyValue(OUString("Width")) >>= width;
@@ -554,15 +645,15 @@ void WriterDocument::formatCharacters(
         return;
     }
     // In an empty paragraph the mark takes the format too.
-    const auto at = caret();
-    const auto paragraph = as<text::XParagraphCursor>(at);
+    caret();
+    const auto& paragraph = paragraphCursorOf(d_.caret);
     if (paragraph->isStartOfParagraph() && paragraph->isEndOfParagraph())
-        write(props(at), d_.selection.insertionFormat);
+        write(propertiesOf(d_.caret), d_.selection.insertionFormat);
 }
 
 engine::ParaFormat WriterDocument::paragraphFormat() {
     requireText();
-    return paragraphAt(range(caret())).paragraph.format;
+    return readParaFormat(paragraphHolding(range(caret())));
 }
 
 void WriterDocument::formatParagraphs(ParaMember member, const std::function<void(const Target&)>& write) {
@@ -573,7 +664,7 @@ void WriterDocument::formatParagraphs(ParaMember member, const std::function<voi
         return;
     }
     const auto at = caret();
-    write(cursorTakes(member) ? props(at) : paragraphHolding(range(at)));
+    write(cursorTakes(member) ? propertiesOf(d_.caret) : paragraphHolding(range(at)));
 }
 
 // --- Moving -----------------------------------------------------------------------------------------
@@ -588,14 +679,24 @@ void WriterDocument::endOfWord() {
         if (!all->isCollapsed())
             return moveTo(cell->getEnd());
         viewCursor()->gotoRange(cell->getStart(), false);
+        forgetCaret();
         d_.selection.kind = Kind::InsertionPoint;
         d_.selection.table.clear();
         return;
     }
+    // At the end of a paragraph the insertion point stays (and the paragraph need not be read).
+    insertionPoint();
+    if (paragraphCursorOf(d_.caret)->isEndOfParagraph())
+        return;
+    // The word ends in the paragraph that was read: the insertion point goes there on its own.
     const ParagraphAt here = paragraphAt(range(caret()));
     const int end = engine::endOfWord(here.paragraph, here.offset);
-    if (end != here.offset)
-        moveTo(range(cursorAt(here, end)));
+    if (end == here.offset)
+        return;
+    const int steps = stepsTo(here.paragraph, end) - stepsTo(here.paragraph, here.offset);
+    d_.caret.cursor->goRight(sal_Int16(std::min(steps, 0x7FFF)), false);
+    caretMoved();
+    d_.selection.insertionFormat = engine::formatAt(here.paragraph, end);
 }
 
 void WriterDocument::moveRight() {
@@ -619,6 +720,7 @@ void WriterDocument::moveDown() {
         all->gotoEnd(true);
         if (all->isCollapsed()) {
             viewCursor()->gotoRange(cell->getStart(), false);
+            forgetCaret();
             d_.selection.kind = Kind::InsertionPoint;
             d_.selection.table.clear();
         } else {
@@ -633,7 +735,7 @@ void WriterDocument::moveDown() {
     const ParagraphAt target = paragraphAt(below);
     const int offset = engine::characterBoundary(target.paragraph,
                                                  std::min(here.offset, engine::lengthOf(target.paragraph)));
-    moveTo(range(cursorAt(target, offset)));
+    moveTo(range(cursorAt(target, offset)), target, offset);
 }
 
 uno::Reference<text::XTextRange> WriterDocument::lineBelow(const ParagraphAt& here) {
@@ -659,6 +761,7 @@ uno::Reference<text::XTextRange> WriterDocument::lineBelow(const ParagraphAt& he
         view->gotoRange(range(before), false);
         return {};
     }
+    forgetCaret();
     return range(view->getText()->createTextCursorByRange(view->getStart()));
 }
 
@@ -675,6 +778,7 @@ uno::Reference<text::XTextRange> WriterDocument::afterTable(const uno::Reference
     // From the end of the last cell, one step right leaves the table.
     const auto view = viewCursor();
     view->gotoRange(cellText(table, rowCount(table) - 1, columnCount(table) - 1)->getEnd(), false);
+    forgetCaret();
     view->goRight(1, false);
     return range(view->getText()->createTextCursorByRange(view->getStart()));
 }
@@ -720,6 +824,7 @@ uno::Reference<text::XTextTable> WriterDocument::addTable(const uno::Reference<t
     // Text before the place stays above the table, and a table never directly follows another one.
     const auto view = viewCursor();
     view->gotoRange(range(here.start), false);
+    forgetCaret();
     const bool tableAbove = view->goLeft(1, false) && tableOf(view->getStart()).has_value();
     const auto cursor = text->createTextCursorByRange(at->getStart());
     if (here.offset > 0 || tableAbove)
@@ -737,7 +842,10 @@ uno::Reference<text::XTextTable> WriterDocument::addTable(const uno::Reference<t
     for (int row = 0; row < rows; ++row) {
         for (int column = 0; column < columns; ++column) {
             const auto cell = cellText(table, row, column);
-            const Target paragraph = paragraphHolding(cell->getStart());
+            // A new cell holds one paragraph, found quicker than from a place in it.
+            const std::vector<Target> paragraphs = paragraphsOf(cell);
+            const Target paragraph =
+                paragraphs.empty() ? paragraphHolding(cell->getStart()) : paragraphs.front();
             paragraph->setPropertyValue(OUString("ParaStyleName"), style);
             writeParaFormat(paragraph, here.paragraph.format);
             writeCharFormat(props(cell->createTextCursor()), here.paragraph.markFormat);
@@ -756,6 +864,7 @@ void WriterDocument::selectCell(const uno::Reference<text::XTextTable>& table, i
     const auto view = viewCursor();
     view->gotoRange(cell->getStart(), false);
     view->gotoRange(cell->getEnd(), true);
+    forgetCaret();
     d_.selection.kind = Kind::Cell;
     d_.selection.table = table;
     d_.selection.row = row;
@@ -822,6 +931,7 @@ uno::Reference<drawing::XShape> WriterDocument::addLine(const engine::LineShape&
 }
 
 void WriterDocument::selectShape(const uno::Reference<drawing::XShape>& shape) {
+    catchUpView();
     if (d_.selection.kind != Kind::Shape)
         d_.selection.textPoint = range(caret());
     d_.selection.kind = Kind::Shape;

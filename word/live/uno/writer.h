@@ -29,6 +29,7 @@
 #include "word/engine/picture.h"
 
 #include <com/sun/star/drawing/XShape.hpp>
+#include <com/sun/star/text/XParagraphCursor.hpp>
 #include <com/sun/star/text/XText.hpp>
 #include <com/sun/star/text/XTextCursor.hpp>
 #include <com/sun/star/text/XTextTable.hpp>
@@ -53,6 +54,15 @@ struct SelectionState {
     engine::CharFormat insertionFormat;
 };
 
+// The insertion point as a text cursor of this program's own, with the interfaces it is used through
+// looked up once. Typing moves it along, so that no statement has to find the insertion point again.
+struct Caret {
+    css::uno::Reference<css::text::XText> text;
+    css::uno::Reference<css::text::XTextCursor> cursor;
+    css::uno::Reference<css::text::XParagraphCursor> paragraph;
+    Target properties;
+};
+
 // Rule colours that Writer has no line for (the inside of a one-cell table), kept as they were set.
 struct RuleColours {
     css::uno::Reference<css::text::XTextTable> table;
@@ -69,6 +79,11 @@ struct DocumentState {
     // Writer's view cursor, looked up once: the document keeps its controller for its whole life.
     css::uno::Reference<css::text::XTextViewCursor> view;
     SelectionState selection;
+    // While the selection is an insertion point: where it is (empty until asked for, then taken from the
+    // view cursor). In a hidden document the view cursor is sent after it only when it is next used, or
+    // when the window shows (viewBehind).
+    Caret caret;
+    bool viewBehind = false;
     std::vector<RuleColours> ruleColours;
 };
 
@@ -126,19 +141,34 @@ public:
     QString textOf(const css::uno::Reference<css::text::XTextRange>& range);
 
     css::uno::Reference<css::text::XTextViewCursor> viewCursor() const;
+    // Sends the view cursor to the insertion point where typing left it behind.
+    void catchUpView() const;
 
 private:
     void requireText() const;
     css::uno::Reference<css::text::XTextCursor> caret() const;
+    const Caret& insertionPoint() const;
+    // The view cursor is moved elsewhere: the insertion point will be read from it again.
+    void forgetCaret() const;
+    // Typing moved the insertion point.
+    void caretMoved();
     css::uno::Reference<css::text::XText> selectedCellText() const;
     void moveTo(const css::uno::Reference<css::text::XTextRange>& place);
+    void moveTo(const css::uno::Reference<css::text::XTextRange>& place, const ParagraphAt& paragraph,
+                int offset);
+    void placeInsertionPoint(const css::uno::Reference<css::text::XTextRange>& place);
     void returnToText();
     void emptySelectedCell();
     void insertParagraphs(const QStringList& pieces);
     void insertRun(const css::uno::Reference<css::text::XText>& text,
                    const css::uno::Reference<css::text::XTextCursor>& cursor, const QString& piece);
+    // A paragraph end typed at the insertion point, and what it needs to know of the paragraph.
+    struct Split {
+        bool headEmpty = false, tailEmpty = false;
+        engine::ParaFormat format;
+    };
     void splitParagraph(const css::uno::Reference<css::text::XText>& text,
-                        const css::uno::Reference<css::text::XTextCursor>& cursor);
+                        const css::uno::Reference<css::text::XTextCursor>& cursor, const Split& split);
     void splitKeepingFormat(const css::uno::Reference<css::text::XText>& text,
                             const css::uno::Reference<css::text::XTextCursor>& cursor);
     css::uno::Reference<css::text::XTextRange> lineBelow(const ParagraphAt& here);
