@@ -15,6 +15,10 @@ class QPushButton;
 
 namespace tavrin {
 
+namespace contacts {
+class AddressBookLoader;
+}
+
 struct LayoutPage;
 struct LetterheadPage;
 struct SampleListPage;
@@ -93,6 +97,10 @@ private:
     void OptAlignCenter_Click();
     void OptAlignLeft_Click();
     void OptAlignRight_Click();
+    void cmdAddressBook_Click();
+
+    // The address books are read once the wizard is on screen, on a thread of their own.
+    void startReadingAddressBooks();
 
     // Window size and place.
     void setOuterSize(const QSize& outer);
@@ -123,6 +131,8 @@ private:
     std::unique_ptr<SampleListPage> closing_;
     std::unique_ptr<SenderPage> sender_;
     std::unique_ptr<StylePage> style_;
+
+    std::unique_ptr<contacts::AddressBookLoader> addressBooks_;
 };
 
 } // namespace tavrin
