@@ -2,6 +2,7 @@
 // user's own country writes it, and the user's own card.
 
 #include "contacts/addressbook.h"
+#include "contacts/evolutionbooks.h"
 #include "contacts/owncard.h"
 
 #include <gtest/gtest.h>
@@ -239,5 +240,44 @@ TEST(Gecos, FullNameIsTheFirstField) {
     EXPECT_EQ(fullNameFromGecos(",,,"), QString());
     EXPECT_EQ(fullNameFromGecos(""), QString());
 }
+
+struct NoEvolutionCase {
+    const char* name;
+    const char* busAddress; // nullptr: none set
+    bool runtimeFolderWithoutBus;
+};
+
+void PrintTo(const NoEvolutionCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class NoEvolution : public testing::TestWithParam<NoEvolutionCase> {};
+
+// Where no session bus offers EDS, GNOME's books are simply absent: no bus is started, nothing is waited for.
+TEST_P(NoEvolution, GivesNothingWithoutWaiting) {
+    const QByteArray savedBus = qgetenv("DBUS_SESSION_BUS_ADDRESS");
+    const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
+    QTemporaryDir runtime;
+    if (GetParam().busAddress)
+        qputenv("DBUS_SESSION_BUS_ADDRESS", GetParam().busAddress);
+    else
+        qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+    if (GetParam().runtimeFolderWithoutBus)
+        qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
+    else
+        qunsetenv("XDG_RUNTIME_DIR");
+    const EvolutionReading reading = EvolutionBooks().read();
+    EXPECT_TRUE(reading.contents.contacts.empty());
+    EXPECT_TRUE(reading.contents.problems.empty());
+    EXPECT_FALSE(reading.self);
+    qputenv("DBUS_SESSION_BUS_ADDRESS", savedBus);
+    qputenv("XDG_RUNTIME_DIR", savedRuntime);
+}
+
+INSTANTIATE_TEST_SUITE_P(Buses, NoEvolution,
+                         testing::Values(NoEvolutionCase{"NoBusAtAll", nullptr, false},
+                                         NoEvolutionCase{"RuntimeFolderWithoutBus", nullptr, true},
+                                         NoEvolutionCase{"BusThatIsNotThere", "unix:path=/nonexistent/bus",
+                                                         false}));
 
 } // namespace
