@@ -83,6 +83,41 @@ QString kdeContactsFolder() {
            QStringLiteral("/contacts");
 }
 
+namespace {
+
+AddressRow rowOf(const BookContact& contact, const BookAddress* address, QLocale::Territory home) {
+    AddressRow row{contact.formattedName,
+                   contact.organisation,
+                   contact.emails.join(QStringLiteral(", ")),
+                   contact.book,
+                   std::nullopt,
+                   {},
+                   {}};
+    if (address) {
+        row.kind = address->kind;
+        row.lines = linesForLetter(address->address, home);
+    }
+    const QString town = address ? address->address.city : QString();
+    row.searchText = QStringList{row.name, row.organisation, town, row.emails}.join(u'\n').toCaseFolded();
+    return row;
+}
+
+} // namespace
+
+std::vector<AddressRow> addressRows(const std::vector<BookContact>& contacts, QLocale::Territory home) {
+    std::vector<AddressRow> rows;
+    rows.reserve(contacts.size());
+    for (const BookContact& contact : contacts) {
+        if (contact.formattedName.isEmpty())
+            continue;
+        if (contact.addresses.empty())
+            rows.push_back(rowOf(contact, nullptr, home));
+        for (const BookAddress& address : contact.addresses)
+            rows.push_back(rowOf(contact, &address, home));
+    }
+    return rows;
+}
+
 bool namesTerritory(const QString& country, QLocale::Territory territory) {
     const QString name = country.trimmed();
     if (name.isEmpty() || territory == QLocale::AnyTerritory)

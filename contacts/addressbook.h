@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 namespace tavrin::contacts {
@@ -42,6 +43,18 @@ struct BookContents {
 
     void append(BookContents&& other);
 };
+
+// One row of an address book as a list shows it: a contact with one of its postal addresses, or a contact
+// without any.
+struct AddressRow {
+    QString name, organisation, emails, book;
+    std::optional<AddressKind> kind; // none: the contact has no address
+    QStringList lines;               // as a letter from the home territory writes them
+    QString searchText;              // the name, organisation, town and e-mails, case-folded
+};
+
+// The rows of the contacts that have a name, in their order, each contact's addresses in the card's.
+std::vector<AddressRow> addressRows(const std::vector<BookContact>& contacts, QLocale::Territory home);
 
 // A .vcf (one card or many) or a .csv export, by its contents as readContacts decides. A CSV record
 // gives one address, the one tavrin-letters would write to; a vCard gives all of them and its e-mails.

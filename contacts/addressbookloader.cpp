@@ -48,6 +48,7 @@ void AddressBookLoader::readAll() {
     }
     if (!sources_.kdeFolder.isEmpty())
         contents_.append(readBookFolder(sources_.kdeFolder, QDir::toNativeSeparators(sources_.kdeFolder)));
+    rows_ = addressRows(contents_.contacts, sources_.home);
     ownCard_ = contacts::ownCard(self, sources_.accountName ? sources_.accountName() : QString());
 }
 

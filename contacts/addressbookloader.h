@@ -23,6 +23,8 @@ struct BookSources {
     bool evolution = true;
     QString kdeFolder = kdeContactsFolder();
     std::function<QString()> accountName = accountFullName;
+    // Whose country line the rows leave out: the user's.
+    QLocale::Territory home = QLocale().territory();
 };
 
 class AddressBookLoader : public QObject {
@@ -38,6 +40,8 @@ public:
 
     // What was read; empty until finished.
     const BookContents& contents() const { return contents_; }
+    // The contacts as the address book lists them, laid out for a letter from the home territory.
+    const std::vector<AddressRow>& rows() const { return rows_; }
     const OwnCard& ownCard() const { return ownCard_; }
 
 signals:
@@ -51,6 +55,7 @@ private:
     QThread* thread_ = nullptr;
     bool finished_ = false;
     BookContents contents_;
+    std::vector<AddressRow> rows_;
     OwnCard ownCard_;
 };
 

@@ -18,18 +18,15 @@
 namespace tavrin {
 
 using contacts::AddressKind;
-using contacts::BookAddress;
-using contacts::BookContact;
 
 // ---- The rows ---------------------------------------------------------------------------------------------
 
-AddressRows::AddressRows(QLocale::Territory home, QObject* parent)
-    : QAbstractTableModel(parent), home_(home) {}
-
 namespace {
 
-QString kindName(AddressKind kind) {
-    switch (kind) {
+QString kindName(std::optional<AddressKind> kind) {
+    if (!kind)
+        return {};
+    switch (*kind) {
     case AddressKind::Home:
         return AddressRows::tr("Home");
     case AddressKind::Work:
@@ -42,41 +39,18 @@ QString kindName(AddressKind kind) {
 
 } // namespace
 
-void AddressRows::addRow(const BookContact& contact, const BookAddress* address) {
-    Row row;
-    row.name = contact.formattedName;
-    row.organisation = contact.organisation;
-    row.emails = contact.emails.join(QStringLiteral(", "));
-    row.book = contact.book;
-    if (address) {
-        row.lines = contacts::linesForLetter(address->address, home_);
-        row.address = row.lines.join(QStringLiteral(", "));
-        row.kind = kindName(address->kind);
-    }
-    const QString city = address ? address->address.city : QString();
-    row.searchText = QStringList{row.name, row.organisation, city, row.emails}.join(u'\n').toCaseFolded();
-    rows_.push_back(std::move(row));
-}
-
-void AddressRows::add(const std::vector<BookContact>& contacts) {
+void AddressRows::add(const std::vector<contacts::AddressRow>& rows, int contactCount) {
     beginResetModel();
-    for (const BookContact& contact : contacts) {
-        if (contact.formattedName.isEmpty())
-            continue;
-        ++contactCount_;
-        if (contact.addresses.empty())
-            addRow(contact, nullptr);
-        for (const BookAddress& address : contact.addresses)
-            addRow(contact, &address);
+    contactCount_ += contactCount;
+    for (const contacts::AddressRow& row : rows) {
+        if (matches(row))
+            visible_.push_back(int(rows_.size()));
+        rows_.push_back(row);
     }
-    visible_.clear();
-    for (int k = 0; k < int(rows_.size()); ++k)
-        if (matches(rows_[std::size_t(k)]))
-            visible_.push_back(k);
     endResetModel();
 }
 
-bool AddressRows::matches(const Row& row) const {
+bool AddressRows::matches(const contacts::AddressRow& row) const {
     return std::all_of(words_.begin(), words_.end(),
                        [&](const QString& word) { return row.searchText.contains(word); });
 }
@@ -102,7 +76,7 @@ void AddressRows::filter(const QString& text) {
 }
 
 PickedAddress AddressRows::picked(int visibleRow) const {
-    const Row& row = rows_[std::size_t(visible_.at(std::size_t(visibleRow)))];
+    const contacts::AddressRow& row = rows_[std::size_t(visible_.at(std::size_t(visibleRow)))];
     return {row.name, row.lines};
 }
 
@@ -117,16 +91,16 @@ int AddressRows::columnCount(const QModelIndex& parent) const {
 QVariant AddressRows::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
         return {};
-    const Row& row = rows_[std::size_t(visible_.at(std::size_t(index.row())))];
+    const contacts::AddressRow& row = rows_[std::size_t(visible_.at(std::size_t(index.row())))];
     switch (index.column()) {
     case Name:
         return row.name;
     case Organisation:
         return row.organisation;
     case Address:
-        return role == Qt::ToolTipRole ? row.lines.join(u'\n') : row.address;
+        return row.lines.join(role == Qt::ToolTipRole ? QStringLiteral("\n") : QStringLiteral(", "));
     case Kind:
-        return row.kind;
+        return kindName(row.kind);
     case Email:
         return row.emails;
     case Book:
@@ -189,7 +163,7 @@ constexpr int ColumnCharacters[AddressRows::ColumnCount] = {22, 16, 40, 6, 22, 1
 
 AddressBookDialog::AddressBookDialog(contacts::AddressBookLoader& loader, QLocale::Territory home,
                                      QWidget* parent)
-    : QDialog(parent), rows_(home, this) {
+    : QDialog(parent), home_(home), rows_(this) {
     setObjectName(QStringLiteral("AddressBookDialog"));
     setWindowTitle(tr("Address Book"));
 
@@ -244,27 +218,29 @@ AddressBookDialog::AddressBookDialog(contacts::AddressBookLoader& loader, QLocal
     connect(openFile, &QPushButton::clicked, this, &AddressBookDialog::openFile);
 
     if (loader.isFinished()) {
-        addContents(loader.contents());
+        addContents(loader.contents(), loader.rows());
     } else {
         reading_ = true;
         connect(&loader, &contacts::AddressBookLoader::finished, this, [this, &loader] {
             reading_ = false;
-            addContents(loader.contents());
+            addContents(loader.contents(), loader.rows());
         });
     }
     showStatus();
     search_->setFocus();
 }
 
-void AddressBookDialog::addContents(const contacts::BookContents& contents) {
-    rows_.add(contents.contacts);
+void AddressBookDialog::addContents(const contacts::BookContents& contents,
+                                    const std::vector<contacts::AddressRow>& rows) {
+    rows_.add(rows, int(contents.contacts.size()));
     problems_.insert(problems_.end(), contents.problems.begin(), contents.problems.end());
     list_->setCurrentIndex(rows_.index(0, 0));
     showStatus();
 }
 
 void AddressBookDialog::addFile(const QString& path) {
-    addContents(contacts::readBookFile(path, QFileInfo(path).fileName()));
+    const contacts::BookContents contents = contacts::readBookFile(path, QFileInfo(path).fileName());
+    addContents(contents, contacts::addressRows(contents.contacts, home_));
 }
 
 void AddressBookDialog::openFile() {

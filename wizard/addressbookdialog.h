@@ -34,9 +34,10 @@ class AddressRows : public QAbstractTableModel {
 public:
     enum Column { Name, Organisation, Address, Kind, Email, Book, ColumnCount };
 
-    explicit AddressRows(QLocale::Territory home, QObject* parent = nullptr);
+    using QAbstractTableModel::QAbstractTableModel;
 
-    void add(const std::vector<contacts::BookContact>& contacts);
+    // The rows of this many contacts.
+    void add(const std::vector<contacts::AddressRow>& rows, int contactCount);
     // Every word of the text must be in the row's name, organisation, town or e-mails, in any case.
     void filter(const QString& text);
 
@@ -49,16 +50,9 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
-    struct Row {
-        QString name, organisation, address, kind, emails, book;
-        QStringList lines;
-        QString searchText; // case-folded
-    };
-    void addRow(const contacts::BookContact& contact, const contacts::BookAddress* address);
-    bool matches(const Row& row) const;
+    bool matches(const contacts::AddressRow& row) const;
 
-    QLocale::Territory home_;
-    std::vector<Row> rows_;
+    std::vector<contacts::AddressRow> rows_;
     std::vector<int> visible_;
     QStringList words_;
     int contactCount_ = 0;
@@ -78,12 +72,13 @@ public:
     void accept() override;
 
 private:
-    void addContents(const contacts::BookContents& contents);
+    void addContents(const contacts::BookContents& contents, const std::vector<contacts::AddressRow>& rows);
     void showFilter();
     void showStatus();
     static QString problemText(const contacts::BookProblem& problem);
     void openFile();
 
+    QLocale::Territory home_;
     AddressRows rows_;
     QLineEdit* search_ = nullptr;
     QTreeView* list_ = nullptr;
