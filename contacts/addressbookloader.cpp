@@ -13,6 +13,15 @@ namespace {
 // However EDS answers, the books are given up after this: the dialog shows what else there is.
 constexpr int EvolutionDeadlineMs = 15000;
 
+// The folder as the user knows it: "~/.local/share/contacts".
+QString folderName(const QString& folder) {
+    const QString home = QDir::homePath();
+    const QString path = QDir::cleanPath(folder);
+    if (path.startsWith(home + u'/'))
+        return QDir::toNativeSeparators(QStringLiteral("~") + path.mid(home.size()));
+    return QDir::toNativeSeparators(path);
+}
+
 } // namespace
 
 AddressBookLoader::AddressBookLoader(BookSources sources, QObject* parent)
@@ -47,7 +56,7 @@ void AddressBookLoader::readAll() {
         self = std::move(reading.self);
     }
     if (!sources_.kdeFolder.isEmpty())
-        contents_.append(readBookFolder(sources_.kdeFolder, QDir::toNativeSeparators(sources_.kdeFolder)));
+        contents_.append(readBookFolder(sources_.kdeFolder, folderName(sources_.kdeFolder)));
     rows_ = addressRows(contents_.contacts, sources_.home);
     ownCard_ = contacts::ownCard(self, sources_.accountName ? sources_.accountName() : QString());
 }

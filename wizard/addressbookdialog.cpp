@@ -12,8 +12,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTreeView>
 #include <QVBoxLayout>
+
+#include <numeric>
 
 namespace tavrin {
 
@@ -157,7 +160,7 @@ private:
 };
 
 // Column widths in characters of the dialog's font: the rows are never measured, however many there are.
-constexpr int ColumnCharacters[AddressRows::ColumnCount] = {22, 16, 40, 6, 22, 14};
+constexpr int ColumnCharacters[AddressRows::ColumnCount] = {22, 16, 40, 9, 24, 16};
 
 } // namespace
 
@@ -209,7 +212,11 @@ AddressBookDialog::AddressBookDialog(contacts::AddressBookLoader& loader, QLocal
     layout->addWidget(list_, 1);
     layout->addWidget(status_);
     layout->addWidget(buttons);
-    resize(100 * character, 30 * fontMetrics().height());
+    // Every column in view where the screen is wide enough.
+    const int allColumns =
+        std::accumulate(std::begin(ColumnCharacters), std::end(ColumnCharacters), 6) * character;
+    const int screenWidth = screen() ? screen()->availableGeometry().width() * 9 / 10 : allColumns;
+    resize(std::min(allColumns, screenWidth), 30 * fontMetrics().height());
 
     connect(search_, &QLineEdit::textChanged, this, &AddressBookDialog::showFilter);
     connect(list_, &QTreeView::doubleClicked, this, &AddressBookDialog::accept);
