@@ -276,8 +276,14 @@ void FrmMain::fitToWindowFrameOnce() {
 void FrmMain::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     fitToWindowFrameOnce();
-    if (!addressBooks_)
-        QTimer::singleShot(0, this, &FrmMain::startReadingAddressBooks);
+}
+
+void FrmMain::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (addressBooksScheduled_)
+        return;
+    addressBooksScheduled_ = true;
+    QTimer::singleShot(0, this, &FrmMain::startReadingAddressBooks);
 }
 
 void FrmMain::startReadingAddressBooks() {

@@ -64,6 +64,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void buildSideBar();
@@ -99,7 +100,8 @@ private:
     void OptAlignRight_Click();
     void cmdAddressBook_Click();
 
-    // The address books are read once the wizard is on screen, on a thread of their own.
+    // The address books are read once the wizard has been painted, on a thread of their own, so that the
+    // first paint waits for nothing of them.
     void startReadingAddressBooks();
 
     // Window size and place.
@@ -133,6 +135,7 @@ private:
     std::unique_ptr<StylePage> style_;
 
     std::unique_ptr<contacts::AddressBookLoader> addressBooks_;
+    bool addressBooksScheduled_ = false;
 };
 
 } // namespace tavrin
