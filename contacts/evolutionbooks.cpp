@@ -72,8 +72,10 @@ EvolutionReading EvolutionBooks::read() {
     d->module.setFileName(path);
     const auto make = reinterpret_cast<evolutionmodule::New>(d->module.resolve(evolutionmodule::NewName));
     const auto read = reinterpret_cast<evolutionmodule::Read>(d->module.resolve(evolutionmodule::ReadName));
-    const auto remove = reinterpret_cast<evolutionmodule::Delete>(d->module.resolve(evolutionmodule::DeleteName));
-    const auto cancel = reinterpret_cast<evolutionmodule::Cancel>(d->module.resolve(evolutionmodule::CancelName));
+    const auto remove =
+        reinterpret_cast<evolutionmodule::Delete>(d->module.resolve(evolutionmodule::DeleteName));
+    const auto cancel =
+        reinterpret_cast<evolutionmodule::Cancel>(d->module.resolve(evolutionmodule::CancelName));
     if (!make || !read || !remove || !cancel)
         return {};
     void* reader = nullptr;
