@@ -1,5 +1,6 @@
 #include "contacts.h"
 
+#include "bookreaders.h"
 #include "encoding.h"
 #include "finishedcontact.h"
 
@@ -13,30 +14,35 @@ namespace {
 // Enough of the start to see BEGIN:VCARD in any of the encodings, after a byte order mark.
 constexpr qsizetype StartSize = 64;
 
-bool looksLikeVCard(const QByteArray& contents) {
-    return decodedText(contents.left(StartSize)).text.trimmed().left(11).toUpper() == u"BEGIN:VCARD";
-}
-
 // An address book export of a million contacts is far below this; anything larger is not one.
 constexpr qint64 MaximumFileSize = qint64(64) << 20;
 
 } // namespace
+
+bool looksLikeVCard(const QByteArray& contents) {
+    return decodedText(contents.left(StartSize)).text.trimmed().left(11).toUpper() == u"BEGIN:VCARD";
+}
+
+Expected<QByteArray, QString> contactsFileContents(const QString& path) {
+    Expected<QByteArray, FileReadError> contents = readWholeFile(path, MaximumFileSize);
+    if (contents)
+        return std::move(*contents);
+    if (contents.error().reason == FileReadError::Reason::TooLarge)
+        return Unexpected(
+            path +
+            QStringLiteral(" is too large for an address book (over %1 MB)").arg(MaximumFileSize >> 20));
+    return Unexpected(QStringLiteral("cannot read ") + path + QStringLiteral(": ") + contents.error().detail);
+}
 
 ContactList readContacts(const QByteArray& contents) {
     return looksLikeVCard(contents) ? readVCardContacts(contents) : readCsvContacts(contents);
 }
 
 ContactList readContactsFile(const QString& path) {
-    const Expected<QByteArray, FileReadError> contents = readWholeFile(path, MaximumFileSize);
-    if (contents)
-        return readContacts(*contents);
-    if (contents.error().reason == FileReadError::Reason::TooLarge)
-        throw ReadError(
-            0,
-            path +
-                QStringLiteral(" is too large for an address book (over %1 MB)").arg(MaximumFileSize >> 20));
-    throw ReadError(0,
-                    QStringLiteral("cannot read ") + path + QStringLiteral(": ") + contents.error().detail);
+    const Expected<QByteArray, QString> contents = contactsFileContents(path);
+    if (!contents)
+        throw ReadError(0, contents.error());
+    return readContacts(*contents);
 }
 
 namespace {

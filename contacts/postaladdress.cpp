@@ -78,6 +78,17 @@ const QHash<QString, LocalityLayout>& layoutsByName() {
     return byName;
 }
 
+const QHash<QString, QString>& isoCodesByName() {
+    static const QHash<QString, QString> byName = [] {
+        QHash<QString, QString> codes;
+        for (const CountryLayout& row : CountryLayouts)
+            for (const char* name : row.names)
+                codes.insert(countryKey(QString::fromUtf8(name)), QString::fromLatin1(*row.names.begin()));
+        return codes;
+    }();
+    return byName;
+}
+
 QString joined(const QStringList& parts, const QString& separator) {
     QStringList given;
     for (const QString& part : parts)
@@ -112,6 +123,10 @@ bool PostalAddress::isComplete() const {
 
 LocalityLayout localityLayoutOf(const QString& country, LocalityLayout fallback) {
     return layoutsByName().value(countryKey(country), fallback);
+}
+
+QString isoCodeOfCountry(const QString& country) {
+    return isoCodesByName().value(countryKey(country));
 }
 
 QStringList addressLines(const PostalAddress& address) {

@@ -32,6 +32,9 @@ struct PostalAddress {
 LocalityLayout localityLayoutOf(const QString& country,
                                 LocalityLayout fallback = LocalityLayout::TownRegionPostcode);
 
+// The ISO code (lower case) of a country the table names; empty for any other.
+QString isoCodeOfCountry(const QString& country);
+
 // The address's lines: the street lines, the locality as its country writes it, then the country. Empty
 // parts are left out, and every line is trimmed.
 QStringList addressLines(const PostalAddress& address);

@@ -1,5 +1,5 @@
 // Recipients from vCard 2.1, 3.0 and 4.0 files: the name (FN, or N), the given name (N) and the one
-// postal address (ADR) a letter goes to.
+// postal address (ADR) a letter goes to; for the address book every address and e-mail (EMAIL) too.
 //
 // A reader of our own: Debian 12 packages no vCard library for Qt 6 (KContacts there is built on Qt 5).
 // It reads what the three versions' texts define for these properties and passes over everything else:
@@ -7,6 +7,7 @@
 // files bare parameters ("HOME", "PREF"), quoted-printable values with soft line breaks, and the
 // CHARSET parameter.
 
+#include "bookreaders.h"
 #include "contacts.h"
 #include "encoding.h"
 #include "finishedcontact.h"
@@ -14,6 +15,7 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <functional>
 #include <optional>
 #include <tuple>
 
@@ -284,6 +286,7 @@ struct Card {
     QString version;
     std::optional<Property> fn, n, org;
     std::vector<Property> adrs;
+    std::vector<Property> emails;
 };
 
 bool commaSeparatesValues(const Card& card) {
@@ -335,32 +338,35 @@ Contact contactOf(ValueDecoder& decoder, const Card& card) {
     return contact;
 }
 
+// Reads the cards of a file property by property, handing each card on when it ends.
 class CardReader {
 public:
-    explicit CardReader(bool fileIsUnicode) : decoder_(fileIsUnicode) {}
+    using CardSink = std::function<void(ValueDecoder&, const Card&)>;
+
+    CardReader(bool fileIsUnicode, CardSink sink) : decoder_(fileIsUnicode), sink_(std::move(sink)) {}
 
     void read(const Property& property) {
         if (property.name == "BEGIN" && property.value.trimmed().toUpper() == "VCARD") {
             if (depth_++ == 0)
-                card_ = Card{property.line, {}, {}, {}, {}, {}};
+                card_ = Card{property.line, {}, {}, {}, {}, {}, {}};
             return;
         }
         if (depth_ == 0)
             throw ReadError(property.line, QStringLiteral("outside BEGIN:VCARD ... END:VCARD"));
         if (property.name == "END" && property.value.trimmed().toUpper() == "VCARD") {
             if (--depth_ == 0)
-                finish();
+                sink_(decoder_, card_);
             return;
         }
         if (depth_ == 1)
             take(property);
     }
 
-    ContactList done() {
+    // Whether some value was read as Windows-1252.
+    bool done() const {
         if (depth_ > 0)
             throw ReadError(card_.line, QStringLiteral("a vCard without END:VCARD"));
-        list_.readAsWindows1252 = decoder_.usedWindows1252();
-        return std::move(list_);
+        return decoder_.usedWindows1252();
     }
 
 private:
@@ -375,40 +381,75 @@ private:
             card_.org = property;
         else if (property.name == "ADR")
             card_.adrs.push_back(property);
-    }
-
-    void finish() {
-        Contact contact;
-        try {
-            Expected<Contact, QString> finished = finishedContact(contactOf(decoder_, card_));
-            if (!finished) {
-                list_.skipped << QStringLiteral("line %1: ").arg(card_.line) + finished.error() +
-                                     QStringLiteral(", left out");
-                return;
-            }
-            contact = std::move(*finished);
-        } catch (const UnreadableValue& unreadable) {
-            list_.skipped << QStringLiteral("line %1: ").arg(unreadable.line) + unreadable.reason +
-                                 QStringLiteral(", the contact left out");
-            return;
-        }
-        if (contact.fullName.isEmpty())
-            list_.skipped << QStringLiteral("line %1: a contact without a name, left out").arg(card_.line);
-        else
-            list_.contacts.push_back(std::move(contact));
+        else if (property.name == "EMAIL")
+            card_.emails.push_back(property);
     }
 
     ValueDecoder decoder_;
+    CardSink sink_;
     int depth_ = 0;
     Card card_;
-    ContactList list_;
 };
 
-} // namespace
+// What the letters take of each card: its name and the one address.
+void addRecipient(ContactList& list, ValueDecoder& decoder, const Card& card) {
+    Contact contact;
+    try {
+        Expected<Contact, QString> finished = finishedContact(contactOf(decoder, card));
+        if (!finished) {
+            list.skipped << QStringLiteral("line %1: ").arg(card.line) + finished.error() +
+                                QStringLiteral(", left out");
+            return;
+        }
+        contact = std::move(*finished);
+    } catch (const UnreadableValue& unreadable) {
+        list.skipped << QStringLiteral("line %1: ").arg(unreadable.line) + unreadable.reason +
+                            QStringLiteral(", the contact left out");
+        return;
+    }
+    if (contact.fullName.isEmpty())
+        list.skipped << QStringLiteral("line %1: a contact without a name, left out").arg(card.line);
+    else
+        list.contacts.push_back(std::move(contact));
+}
 
-ContactList readVCardContacts(const QByteArray& contents) {
+AddressKind kindOf(const Property& adr) {
+    if (adr.hasParameterValue("TYPE", "HOME"))
+        return AddressKind::Home;
+    if (adr.hasParameterValue("TYPE", "WORK"))
+        return AddressKind::Work;
+    return AddressKind::Other;
+}
+
+// What the address book takes of each card: the name, every address and e-mail.
+void addBookContact(BookContents& contents, const QString& file, ValueDecoder& decoder, const Card& card) {
+    try {
+        const Expected<Contact, QString> named = finishedContact(contactOf(decoder, card));
+        if (!named) {
+            contents.problems.push_back({file, card.line, named.error()});
+            return;
+        }
+        if (named->fullName.isEmpty())
+            return; // a card without a name is no one to write to
+        BookContact contact{named->fullName, named->organisation, {}, {}, {}};
+        for (const Property& adr : card.adrs)
+            if (PostalAddress address = postalAddress(components(decoder, adr, commaSeparatesValues(card)));
+                !address.isEmpty())
+                contact.addresses.push_back({kindOf(adr), std::move(address)});
+        for (const Property& email : card.emails)
+            if (const QString address = unescaped(decoder.text(email, email.value)).trimmed();
+                !address.isEmpty())
+                contact.emails << address;
+        contents.contacts.push_back(std::move(contact));
+    } catch (const UnreadableValue& unreadable) {
+        contents.problems.push_back({file, unreadable.line, unreadable.reason});
+    }
+}
+
+// The file's cards, property by property, into the sink.
+bool readCards(const QByteArray& contents, const CardReader::CardSink& sink) {
     const bool isUnicode = unicodeEncodingOf(contents).has_value();
-    CardReader reader(isUnicode);
+    CardReader reader(isUnicode, sink);
     bool inBase64 = false;
     for (const ContentLine& line : unfold(isUnicode ? decodedText(contents).text.toUtf8() : contents)) {
         if (line.text.trimmed().isEmpty())
@@ -422,6 +463,28 @@ ContactList readVCardContacts(const QByteArray& contents) {
         reader.read(*property);
     }
     return reader.done();
+}
+
+} // namespace
+
+ContactList readVCardContacts(const QByteArray& contents) {
+    ContactList list;
+    list.readAsWindows1252 = readCards(
+        contents, [&list](ValueDecoder& decoder, const Card& card) { addRecipient(list, decoder, card); });
+    return list;
+}
+
+// A file broken part way keeps the cards before the break.
+BookContents readVCardBook(const QByteArray& contents, const QString& file) {
+    BookContents book;
+    try {
+        readCards(contents, [&](ValueDecoder& decoder, const Card& card) {
+            addBookContact(book, file, decoder, card);
+        });
+    } catch (const ReadError& error) {
+        book.problems.push_back({file, error.line(), error.message()});
+    }
+    return book;
 }
 
 } // namespace tavrin::contacts

@@ -10,6 +10,8 @@ packages=(
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   libzip-dev libjpeg62-turbo-dev
   libcsv-dev
+  # GNOME's address books, read through Evolution Data Server's client library.
+  libebook1.2-dev
   fonts-liberation fonts-liberation2
   fonts-urw-base35 fonts-ebgaramond fontconfig
   xdg-utils
@@ -21,6 +23,8 @@ test_packages=(
   # The LibreOffice SDK: the live word processor is built and its tests run against Writer headless.
   libreoffice-dev
   xvfb xauth
+  # The address book test runs its own Evolution Data Server on a private session bus.
+  evolution-data-server dbus
   # The application icon's renderings are drawn from its SVG; the installed desktop files are validated,
   # and the Debian package is checked.
   qt6-svg-dev desktop-file-utils appstream lintian unzip

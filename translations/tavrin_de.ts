@@ -519,6 +519,112 @@ Tavrin hat den Brief mit seiner eigenen Textverarbeitung fertiggestellt. Er wird
     </message>
 </context>
 <context>
+    <name>tavrin::AddressBookDialog</name>
+    <message>
+        <source>Address Book</source>
+        <translation>Adressbuch</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Suchen:</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Name, organisation, town or e-mail</source>
+        <translation>Name, Organisation, Ort oder E-Mail</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Kontakte</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Open File...</source>
+        <translation>Datei öffnen...</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Open an Address Book</source>
+        <translation>Adressbuch öffnen</translation>
+    </message>
+    <message>
+        <source>Contacts (*.vcf *.csv);;All files (*)</source>
+        <translation>Kontakte (*.vcf *.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, Zeile %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Reading the address books...</source>
+        <translation>Die Adressbücher werden gelesen...</translation>
+    </message>
+    <message>
+        <source>Contacts: %1.</source>
+        <translation>Kontakte: %1.</translation>
+    </message>
+    <message>
+        <source>Not read: %1</source>
+        <translation>Nicht gelesen: %1</translation>
+    </message>
+    <message>
+        <source>Not read: %1, and %2 more (see the tooltip)</source>
+        <translation>Nicht gelesen: %1 und %2 weitere (siehe Tooltip)</translation>
+    </message>
+</context>
+<context>
+    <name>tavrin::AddressRows</name>
+    <message>
+        <source>Home</source>
+        <translation>Privat</translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <translation>Arbeit</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Andere</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organisation</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>Address book</source>
+        <translation>Adressbuch</translation>
+    </message>
+</context>
+<context>
     <name>tavrin::FormIcon</name>
     <message>
         <source>Tavrin</source>
@@ -762,6 +868,38 @@ Tavrin hat den Brief mit seiner eigenen Textverarbeitung fertiggestellt. Er wird
     <message>
         <source>Finish also makes the envelope for this letter, as a PDF beside it</source>
         <translation>„Fertig“ erstellt auch den Umschlag zu diesem Brief, als PDF daneben</translation>
+    </message>
+    <message>
+        <source>Address Book...</source>
+        <translation>Adressbuch...</translation>
+    </message>
+    <message>
+        <source>Address Book</source>
+        <translation>Adressbuch</translation>
+    </message>
+    <message>
+        <source>Fills in the recipient&apos;s name and address from your address books</source>
+        <translation>Übernimmt Name und Adresse des Empfängers aus Ihren Adressbüchern</translation>
+    </message>
+    <message>
+        <source>From My Card</source>
+        <translation>Meine Karte</translation>
+    </message>
+    <message>
+        <source>Looking for your own card...</source>
+        <translation>Ihre eigene Karte wird gesucht...</translation>
+    </message>
+    <message>
+        <source>Neither your address book nor your user account gives your name</source>
+        <translation>Weder Ihr Adressbuch noch Ihr Benutzerkonto nennt Ihren Namen</translation>
+    </message>
+    <message>
+        <source>Fills in your name from your user account; your address book has no card of your own</source>
+        <translation>Übernimmt Ihren Namen aus Ihrem Benutzerkonto; Ihr Adressbuch hat keine Karte von Ihnen</translation>
+    </message>
+    <message>
+        <source>Fills in your name and address from your own card</source>
+        <translation>Übernimmt Ihren Namen und Ihre Adresse aus Ihrer eigenen Karte</translation>
     </message>
 </context>
 <context>

@@ -520,6 +520,112 @@ Tavrin закончил письмо в собственном текстово�
     </message>
 </context>
 <context>
+    <name>tavrin::AddressBookDialog</name>
+    <message>
+        <source>Address Book</source>
+        <translation>Адресная книга</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Поиск:</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Поиск</translation>
+    </message>
+    <message>
+        <source>Name, organisation, town or e-mail</source>
+        <translation>Имя, организация, город или эл. почта</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Контакты</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Выбрать</translation>
+    </message>
+    <message>
+        <source>Open File...</source>
+        <translation>Открыть файл...</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Открыть файл</translation>
+    </message>
+    <message>
+        <source>Open an Address Book</source>
+        <translation>Открыть адресную книгу</translation>
+    </message>
+    <message>
+        <source>Contacts (*.vcf *.csv);;All files (*)</source>
+        <translation>Контакты (*.vcf *.csv);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, строка %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Reading the address books...</source>
+        <translation>Чтение адресных книг...</translation>
+    </message>
+    <message>
+        <source>Contacts: %1.</source>
+        <translation>Контактов: %1.</translation>
+    </message>
+    <message>
+        <source>Not read: %1</source>
+        <translation>Не прочитано: %1</translation>
+    </message>
+    <message>
+        <source>Not read: %1, and %2 more (see the tooltip)</source>
+        <translation>Не прочитано: %1 и ещё %2 (см. подсказку)</translation>
+    </message>
+</context>
+<context>
+    <name>tavrin::AddressRows</name>
+    <message>
+        <source>Home</source>
+        <translation>Домашний</translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <translation>Рабочий</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Другой</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Организация</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Адрес</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>Эл. почта</translation>
+    </message>
+    <message>
+        <source>Address book</source>
+        <translation>Адресная книга</translation>
+    </message>
+</context>
+<context>
     <name>tavrin::FormIcon</name>
     <message>
         <source>Tavrin</source>
@@ -763,6 +869,38 @@ Tavrin закончил письмо в собственном текстово�
     <message>
         <source>Finish also makes the envelope for this letter, as a PDF beside it</source>
         <translation>«Готово» сделает и конверт для этого письма, файлом PDF рядом с ним</translation>
+    </message>
+    <message>
+        <source>Address Book...</source>
+        <translation>Адреса...</translation>
+    </message>
+    <message>
+        <source>Address Book</source>
+        <translation>Адресная книга</translation>
+    </message>
+    <message>
+        <source>Fills in the recipient&apos;s name and address from your address books</source>
+        <translation>Подставляет имя и адрес получателя из ваших адресных книг</translation>
+    </message>
+    <message>
+        <source>From My Card</source>
+        <translation>Моя карточка</translation>
+    </message>
+    <message>
+        <source>Looking for your own card...</source>
+        <translation>Поиск вашей карточки...</translation>
+    </message>
+    <message>
+        <source>Neither your address book nor your user account gives your name</source>
+        <translation>Ни адресная книга, ни учётная запись не содержат вашего имени</translation>
+    </message>
+    <message>
+        <source>Fills in your name from your user account; your address book has no card of your own</source>
+        <translation>Подставляет ваше имя из учётной записи; в адресной книге нет вашей карточки</translation>
+    </message>
+    <message>
+        <source>Fills in your name and address from your own card</source>
+        <translation>Подставляет ваше имя и адрес из вашей карточки</translation>
     </message>
 </context>
 <context>

@@ -1,7 +1,9 @@
 #include "frmmain.h"
 
 #include "accessibletexts.h"
+#include "addressbookdialog.h"
 #include "builder/ignoreerror.h"
+#include "contacts/addressbookloader.h"
 #include "pagecontrols.h"
 #include "pages.h"
 #include "sidebar.h"
@@ -18,6 +20,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -173,6 +176,8 @@ void FrmMain::connectEvents() {
 
     connect(letterhead_->CheckOmit, &QCheckBox::toggled, this, &FrmMain::CheckOmit_Click);
     connect(sender_->CheckOmit2, &QCheckBox::toggled, this, &FrmMain::CheckOmit2_Click);
+    connect(letterhead_->cmdAddressBook, &QPushButton::clicked, this, &FrmMain::cmdAddressBook_Click);
+    connect(sender_->cmdFromMyCard, &QPushButton::clicked, this, [this] { sender_->fillFromOwnCard(); });
     connect(salutation_->other, &QCheckBox::toggled, this, &FrmMain::CheckOther1_Click);
     connect(conclusion_->other, &QCheckBox::toggled, this, &FrmMain::CheckOther2_Click);
     connect(closing_->other, &QCheckBox::toggled, this, &FrmMain::CheckOther3_Click);
@@ -274,6 +279,23 @@ void FrmMain::fitToWindowFrameOnce() {
 void FrmMain::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     fitToWindowFrameOnce();
+}
+
+void FrmMain::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (addressBooksScheduled_)
+        return;
+    addressBooksScheduled_ = true;
+    QTimer::singleShot(0, this, &FrmMain::startReadingAddressBooks);
+}
+
+void FrmMain::startReadingAddressBooks() {
+    if (addressBooks_)
+        return;
+    addressBooks_ = std::make_unique<contacts::AddressBookLoader>(host_.addressBookSources());
+    connect(addressBooks_.get(), &contacts::AddressBookLoader::finished, this,
+            [this] { sender_->offerOwnCard(addressBooks_->ownCard()); });
+    addressBooks_->start();
 }
 
 void FrmMain::moveEvent(QMoveEvent* event) {
@@ -394,12 +416,14 @@ void FrmMain::CheckOmit_Click() {
     const bool enable = !isCheckedValue(letterhead_->CheckOmit);
     letterhead_->RecNameText->setEnabled(enable);
     letterhead_->RecAddressText->setEnabled(enable);
+    letterhead_->cmdAddressBook->setEnabled(enable);
 }
 
 void FrmMain::CheckOmit2_Click() {
     const bool enable = !isCheckedValue(sender_->CheckOmit2);
     sender_->NameText->setEnabled(enable);
     sender_->AddressText->setEnabled(enable);
+    sender_->enableFromMyCard(enable);
 }
 
 void FrmMain::CheckOther1_Click() {
@@ -456,6 +480,13 @@ void FrmMain::updateEnvelopeBox() {
         sender_->allowEnvelope(tr("No envelope yet: it needs the recipient's name"));
     else
         sender_->allowEnvelope({});
+}
+
+void FrmMain::cmdAddressBook_Click() {
+    startReadingAddressBooks();
+    AddressBookDialog dialog(*addressBooks_, QLocale().territory(), this);
+    if (dialog.exec() == QDialog::Accepted)
+        letterhead_->fill(dialog.picked());
 }
 
 // ---- What Finish hands over -----------------------------------------------------------------------------

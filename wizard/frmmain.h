@@ -15,6 +15,10 @@ class QPushButton;
 
 namespace tavrin {
 
+namespace contacts {
+class AddressBookLoader;
+}
+
 struct LayoutPage;
 struct LetterheadPage;
 struct SampleListPage;
@@ -60,6 +64,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void buildSideBar();
@@ -94,6 +99,11 @@ private:
     void OptAlignLeft_Click();
     void OptAlignRight_Click();
     void updateEnvelopeBox();
+    void cmdAddressBook_Click();
+
+    // The address books are read once the wizard has been painted, on a thread of their own, so that the
+    // first paint waits for nothing of them.
+    void startReadingAddressBooks();
 
     // Window size and place.
     void setOuterSize(const QSize& outer);
@@ -124,6 +134,9 @@ private:
     std::unique_ptr<SampleListPage> closing_;
     std::unique_ptr<SenderPage> sender_;
     std::unique_ptr<StylePage> style_;
+
+    std::unique_ptr<contacts::AddressBookLoader> addressBooks_;
+    bool addressBooksScheduled_ = false;
 };
 
 } // namespace tavrin

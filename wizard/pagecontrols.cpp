@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -78,6 +79,12 @@ QComboBox* addDropDownList(QWidget* page, const QString& name, const QStringList
     list->addItems(entries);
     list->setCurrentIndex(-1);
     return list;
+}
+
+QPushButton* addButton(QWidget* page, const QString& name, const QString& caption, const TwipsRect& rect) {
+    auto* button = place(new QPushButton(caption, page), name, rect);
+    button->setAutoDefault(false);
+    return button;
 }
 
 QLineEdit* addOneLineText(QWidget* page, const QString& name, const TwipsRect& rect) {

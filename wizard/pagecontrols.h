@@ -17,6 +17,7 @@ class QFont;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QPushButton;
 class QRadioButton;
 class QWidget;
 
@@ -41,6 +42,8 @@ QCheckBox* addCheck(QWidget* page, const QString& name, const QString& caption, 
 // A drop-down list the user picks from and cannot type into; nothing chosen at first.
 QComboBox* addDropDownList(QWidget* page, const QString& name, const QStringList& entries,
                            const TwipsRect& rect);
+// A button that Return in a text box does not press: the wizard's own buttons keep that.
+QPushButton* addButton(QWidget* page, const QString& name, const QString& caption, const TwipsRect& rect);
 QLineEdit* addOneLineText(QWidget* page, const QString& name, const TwipsRect& rect);
 QPlainTextEdit* addMultiLineText(QWidget* page, const QString& name, const TwipsRect& rect,
                                  Qt::ScrollBarPolicy verticalScrollBar);

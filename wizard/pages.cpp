@@ -1,6 +1,7 @@
 #include "pages.h"
 
 #include "accessibletexts.h"
+#include "addressbookdialog.h"
 #include "builder/lettertexts.h"
 #include "builder/stylecatalog.h"
 #include "frmmain.h"
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 
 namespace tavrin {
@@ -76,10 +78,22 @@ LetterheadPage::LetterheadPage(QWidget* page) {
 
     CheckOmit = addCheck(page, QStringLiteral("CheckOmit"), FrmMain::tr("Omit"), {120, 3120, 732, 252});
     CheckOmit->setAccessibleDescription(accessible::recipientOmitDescription());
+
+    // Under the address box, flush with its right edge.
+    cmdAddressBook = addButton(page, QStringLiteral("cmdAddressBook"), FrmMain::tr("Address Book..."),
+                               {3522, 2760, 1500, 372});
+    cmdAddressBook->setAccessibleName(FrmMain::tr("Address Book"));
+    cmdAddressBook->setAccessibleDescription(
+        FrmMain::tr("Fills in the recipient's name and address from your address books"));
 }
 
 QList<QWidget*> LetterheadPage::tabOrder() const {
-    return {RecNameText, RecAddressText, CheckOmit};
+    return {RecNameText, RecAddressText, cmdAddressBook, CheckOmit};
+}
+
+void LetterheadPage::fill(const PickedAddress& picked) const {
+    RecNameText->setText(picked.name);
+    replaceAllText(RecAddressText, picked.addressLines.join(u'\n'));
 }
 
 void LetterheadPage::handOver(WizardChoices& c) const {
@@ -202,13 +216,50 @@ SenderPage::SenderPage(QWidget* page) {
     CheckOmit2->setAccessibleDescription(accessible::senderOmitDescription());
     CheckDate = addCheck(page, QStringLiteral("CheckDate"), FrmMain::tr("Date line"), {120, 3120, 1092, 252});
     CheckDate->setChecked(true);
+
+    // Under the address box, flush with its right edge; usable once the address books are read.
+    cmdFromMyCard = addButton(page, QStringLiteral("cmdFromMyCard"), FrmMain::tr("From My Card"),
+                              {3510, 2160, 1500, 372});
+    cmdFromMyCard->setAccessibleName(FrmMain::tr("From My Card"));
+    cmdFromMyCard->setEnabled(false);
+    cmdFromMyCard->setToolTip(FrmMain::tr("Looking for your own card..."));
+
     CheckEnvelope =
         addCheck(page, QStringLiteral("CheckEnvelope"), FrmMain::tr("Envelope"), {120, 3480, 1800, 252});
     CheckEnvelope->setAccessibleName(FrmMain::tr("Envelope"));
 }
 
 QList<QWidget*> SenderPage::tabOrder() const {
-    return {NameText, AddressText, CheckOmit2, CheckDate, CheckEnvelope};
+    return {NameText, AddressText, cmdFromMyCard, CheckOmit2, CheckDate, CheckEnvelope};
+}
+
+void SenderPage::offerOwnCard(const contacts::OwnCard& card) {
+    ownCard_ = card;
+    if (card.isEmpty())
+        cmdFromMyCard->setToolTip(
+            FrmMain::tr("Neither your address book nor your user account gives your name"));
+    else if (!card.address)
+        cmdFromMyCard->setToolTip(FrmMain::tr(
+            "Fills in your name from your user account; your address book has no card of your own"));
+    else
+        cmdFromMyCard->setToolTip(FrmMain::tr("Fills in your name and address from your own card"));
+    cmdFromMyCard->setAccessibleDescription(cmdFromMyCard->toolTip());
+    enableFromMyCard(boxesEnabled_);
+}
+
+void SenderPage::enableFromMyCard(bool boxesEnabled) {
+    boxesEnabled_ = boxesEnabled;
+    cmdFromMyCard->setEnabled(boxesEnabled && ownCard_ && !ownCard_->isEmpty());
+}
+
+void SenderPage::fillFromOwnCard() const {
+    if (!ownCard_ || ownCard_->isEmpty())
+        return;
+    NameText->setText(ownCard_->name);
+    if (ownCard_->address)
+        replaceAllText(
+            AddressText,
+            contacts::linesForLetter(ownCard_->address->address, QLocale().territory()).join(u'\n'));
 }
 
 void SenderPage::allowEnvelope(const QString& whyNot) {

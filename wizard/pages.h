@@ -5,6 +5,7 @@
 // over what they hold at Finish. The events and the navigation stay with FrmMain.
 
 #include "builder/wizardchoices.h"
+#include "contacts/owncard.h"
 #include "twips.h"
 
 #include <QList>
@@ -12,6 +13,7 @@
 #include <QStringList>
 
 #include <array>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -19,10 +21,13 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
+class QPushButton;
 class QRadioButton;
 class QWidget;
 
 namespace tavrin {
+
+struct PickedAddress;
 
 // Page 0: the three layout thumbnails over the alignment options.
 struct LayoutPage {
@@ -41,9 +46,14 @@ struct LetterheadPage {
     void handOver(WizardChoices& choices) const;
     QList<QWidget*> tabOrder() const;
 
+    // Puts the name and address picked from the address book into the boxes, where the user can still
+    // change them.
+    void fill(const PickedAddress& picked) const;
+
     QLineEdit* RecNameText = nullptr;
     QPlainTextEdit* RecAddressText = nullptr;
     QCheckBox* CheckOmit = nullptr;
+    QPushButton* cmdAddressBook = nullptr;
 };
 
 // Pages 2, 4 and 5: a heading, a list of samples to choose from, and Other for a text of the user's own.
@@ -104,12 +114,23 @@ struct SenderPage {
     // tick for when the envelope can be made again.
     void allowEnvelope(const QString& whyNot);
     bool envelopeWanted() const;
+    // The user's own card, once the address books are read: From My Card takes its name, and its address
+    // where it has one; with nothing to take the button says why.
+    void offerOwnCard(const contacts::OwnCard& card);
+    // The button follows the boxes: off while they are.
+    void enableFromMyCard(bool boxesEnabled);
+    void fillFromOwnCard() const;
 
     QLineEdit* NameText = nullptr;
     QPlainTextEdit* AddressText = nullptr;
     QCheckBox* CheckOmit2 = nullptr;
     QCheckBox* CheckDate = nullptr;
     QCheckBox* CheckEnvelope = nullptr;
+    QPushButton* cmdFromMyCard = nullptr;
+
+private:
+    std::optional<contacts::OwnCard> ownCard_; // none until the address books are read
+    bool boxesEnabled_ = true;
 };
 
 // Page 7: the six styles, five of them under their previews.

@@ -3,6 +3,7 @@
 #include "builder/form1.h"
 #include "builder/mbas.h"
 #include "builder/wizardchoices.h"
+#include "contacts/addressbookloader.h"
 
 namespace tavrin {
 
@@ -32,6 +33,9 @@ public:
 
     // Ends the program at once, whatever is still loaded.
     virtual void endProgram() = 0;
+
+    // Where the address books and the user's own card are looked for: the desktop's, unless a test says.
+    virtual contacts::BookSources addressBookSources() const { return {}; }
 };
 
 } // namespace tavrin

@@ -38,6 +38,7 @@ check_tree() {
       *"[/usr/lib/libreoffice/program]" ]] || fail "the installed plugin's library search path"
   fi
   [[ ! -e $destdir/usr/$BINDIR/libtavrin_live.so ]] || fail "the plugin is installed beside the program"
+  expect_file "usr/$MODULE_DIR/libtavrin_evolution.so"
   expect_file "usr/share/applications/$APP_ID.desktop"
   expect_file "usr/share/metainfo/$APP_ID.metainfo.xml"
   expect_file "usr/share/man/man1/tavrin.1.gz"

@@ -22,6 +22,8 @@ public:
     std::optional<WizardChoices> envelopeOrdered;
     std::optional<word::AutomationError> command1Failure;
     std::optional<word::AutomationError> sapolnenieFailure;
+    // No desktop address book and a known account name, unless a test sets others.
+    contacts::BookSources sources{false, QString(), [] { return QStringLiteral("Ann Writer"); }};
 
     void form1Command1_Click() override {
         calls << QStringLiteral("Command1_Click");
@@ -50,6 +52,7 @@ public:
         calls << QStringLiteral("messageBox");
         messages << text;
     }
+    contacts::BookSources addressBookSources() const override { return sources; }
     void resetMousePointer() override { calls << QStringLiteral("resetMousePointer"); }
 };
 

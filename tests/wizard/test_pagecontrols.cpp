@@ -283,12 +283,16 @@ private slots:
         QTest::addColumn<int>("page");
         QTest::addColumn<QStringList>("controls");
         QTest::newRow("layout") << 0 << QStringList{"OptAlignCenter"};
-        QTest::newRow("letterhead") << 1 << QStringList{"RecNameText", "RecAddressText", "CheckOmit"};
+        QTest::newRow("letterhead") << 1
+                                    << QStringList{"RecNameText", "RecAddressText", "cmdAddressBook",
+                                                   "CheckOmit"};
         QTest::newRow("salutation") << 2 << QStringList{"SalutationCombo", "CheckOther1"};
         QTest::newRow("sample text") << 3 << QStringList{"Option1(1)", "ContentCombo", "Text1"};
         QTest::newRow("conclusion") << 4 << QStringList{"ConclusionCombo", "CheckOther2"};
         QTest::newRow("closing") << 5 << QStringList{"ClosingCombo", "CheckOther3"};
-        QTest::newRow("sender") << 6 << QStringList{"NameText", "AddressText", "CheckOmit2", "CheckDate"};
+        QTest::newRow("sender") << 6
+                                << QStringList{"NameText", "AddressText", "cmdFromMyCard", "CheckOmit2",
+                                               "CheckDate"};
         QTest::newRow("style") << 7 << QStringList{"OptSimple"};
     }
     void tabOrder() {
@@ -298,6 +302,8 @@ private slots:
         w.form->show();
         QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
         w.clickStep(page);
+        // From My Card takes its stop once the user's card has been looked for.
+        QTRY_VERIFY(w.control(QStringLiteral("cmdFromMyCard"))->isEnabled());
         QStringList expected = controls;
         expected << "cmdCancel";
         if (page != 0)
@@ -412,16 +418,13 @@ private slots:
     void accessibleNames_data() {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("name");
-        const char* const names[][2] = {{"RecNameText", "Recipient's name"},
-                                        {"RecAddressText", "Address"},
-                                        {"SalutationCombo", "Choose from"},
-                                        {"ContentCombo", "Sample categories"},
-                                        {"Text1", "Note content"},
-                                        {"OptAlignRight", "Flush right"},
-                                        {"CheckDate", "Date line"},
-                                        {"CheckEnvelope", "Envelope"},
-                                        {"cmdNext", "Next >"},
-                                        {"Image1(0)", "Select a Layout"}};
+        const char* const names[][2] = {
+            {"RecNameText", "Recipient's name"}, {"RecAddressText", "Address"},
+            {"SalutationCombo", "Choose from"},  {"ContentCombo", "Sample categories"},
+            {"Text1", "Note content"},           {"OptAlignRight", "Flush right"},
+            {"CheckDate", "Date line"},          {"CheckEnvelope", "Envelope"},
+            {"cmdNext", "Next >"},               {"Image1(0)", "Select a Layout"},
+            {"cmdAddressBook", "Address Book"},  {"cmdFromMyCard", "From My Card"}};
         for (const auto& [control, name] : names)
             QTest::newRow(control) << QString::fromUtf8(control) << QString::fromUtf8(name);
     }
