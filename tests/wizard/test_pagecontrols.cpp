@@ -418,13 +418,18 @@ private slots:
     void accessibleNames_data() {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("name");
-        const char* const names[][2] = {
-            {"RecNameText", "Recipient's name"}, {"RecAddressText", "Address"},
-            {"SalutationCombo", "Choose from"},  {"ContentCombo", "Sample categories"},
-            {"Text1", "Note content"},           {"OptAlignRight", "Flush right"},
-            {"CheckDate", "Date line"},          {"CheckEnvelope", "Envelope"},
-            {"cmdNext", "Next >"},               {"Image1(0)", "Select a Layout"},
-            {"cmdAddressBook", "Address Book"},  {"cmdFromMyCard", "From My Card"}};
+        const char* const names[][2] = {{"RecNameText", "Recipient's name"},
+                                        {"RecAddressText", "Address"},
+                                        {"SalutationCombo", "Choose from"},
+                                        {"ContentCombo", "Sample categories"},
+                                        {"Text1", "Note content"},
+                                        {"OptAlignRight", "Flush right"},
+                                        {"CheckDate", "Date line"},
+                                        {"CheckEnvelope", "Envelope"},
+                                        {"cmdNext", "Next >"},
+                                        {"Image1(0)", "Select a Layout"},
+                                        {"cmdAddressBook", "Address Book"},
+                                        {"cmdFromMyCard", "From My Card"}};
         for (const auto& [control, name] : names)
             QTest::newRow(control) << QString::fromUtf8(control) << QString::fromUtf8(name);
     }
