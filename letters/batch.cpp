@@ -84,7 +84,7 @@ public:
             for (const Recipient& recipient : recipients) {
                 envelopes.push_back(envelope(size, envelopeFace(options_.style),
                                              writerLines(options_, recipient), recipient));
-                reportShortened(recipient, envelopes.back().droppedLines);
+                reportShortened(recipient, envelopes.back());
             }
             std::vector<const word::engine::DocumentModel*> documents;
             for (const auto& each : envelopes)
@@ -115,13 +115,17 @@ private:
         }
     }
 
-    void reportShortened(const Recipient& recipient, int droppedLines) {
-        if (droppedLines == 0)
+    void reportShortened(const Recipient& recipient, const Envelope& envelope) {
+        if (envelope.droppedLines == 0 && !envelope.nameShortened)
             return;
-        output_.message(QStringLiteral("The envelope to %1 has room for part of the address only: %2 "
-                                       "line(s) left off.")
-                            .arg(recipient.fullName)
-                            .arg(droppedLines));
+        if (envelope.droppedLines > 0)
+            output_.message(QStringLiteral("The envelope to %1 has room for part of the address only: %2 "
+                                           "line(s) left off.")
+                                .arg(recipient.fullName)
+                                .arg(envelope.droppedLines));
+        if (envelope.nameShortened)
+            output_.message(QStringLiteral("The envelope to %1 has room for part of the name only.")
+                                .arg(recipient.fullName));
         ++tally.shortened;
     }
 
