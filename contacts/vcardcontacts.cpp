@@ -1,7 +1,10 @@
 // Recipients from vCard 2.1, 3.0 and 4.0 files: the name (FN, or N), the given name (N) and the one
 // postal address (ADR) a letter goes to; for the address book every address and e-mail (EMAIL) too.
 //
-// A reader of our own: Debian 12 packages no vCard library for Qt 6 (KContacts there is built on Qt 5).
+// A reader of our own: Debian 12 packages no vCard library for Qt 6 (KContacts there is built on Qt 5),
+// and Evolution's EVCard, tried against this reader's tests, reads a bad file without saying where,
+// replaces undecodable letters instead of leaving out their card, and keeps no line numbers (README,
+// "Many letters at once").
 // It reads what the three versions' texts define for these properties and passes over everything else:
 // folded lines, backslash escapes, grouped names ("item1.ADR"), quoted parameter values, and in 2.1
 // files bare parameters ("HOME", "PREF"), quoted-printable values with soft line breaks, and the

@@ -7,6 +7,7 @@
 #include "word/engine/print/units.h"
 
 #include <QBuffer>
+#include <QFontMetricsF>
 #include <QImage>
 
 #include <algorithm>
@@ -32,17 +33,36 @@ word::engine::Paragraph line(const QString& text, const word::engine::CharFormat
     return paragraph;
 }
 
-// How tall the renderer makes a single-spaced line of the face, in points.
-qreal lineHeight(const QString& face, float size) {
+// A device at the renderer's layout resolution, for measuring as it lays out.
+QImage layoutDevice() {
     QImage device(1, 1, QImage::Format_RGB32);
     const int dotsPerMetre = int(std::lround(word::engine::print::LayoutDotsPerInch / 0.0254));
     device.setDotsPerMeterX(dotsPerMetre);
     device.setDotsPerMeterY(dotsPerMetre);
-    word::engine::print::LineHeights heights(device);
+    return device;
+}
+
+QFont faceAt(const QString& face, float size) {
     QFont font(face);
     font.setPointSizeF(size);
     font.setHintingPreference(QFont::PreferNoHinting);
-    return heights.of(font).height() / 20.0;
+    return font;
+}
+
+// How tall the renderer makes a single-spaced line of the face, in points.
+qreal lineHeight(const QString& face, float size) {
+    QImage device = layoutDevice();
+    word::engine::print::LineHeights heights(device);
+    return heights.of(faceAt(face, size)).height() / 20.0;
+}
+
+// The text as far as one line of the width holds it, cut with an ellipsis; the text itself when it fits.
+// A little is kept spare for the renderer's own rounding.
+QString oneLine(const QString& text, const QString& face, float size, qreal width) {
+    QImage device = layoutDevice();
+    const QFontMetricsF metrics(faceAt(face, size), &device);
+    const qreal devicePixelsPerPoint = word::engine::print::LayoutDotsPerInch / 72.0;
+    return metrics.elidedText(text, Qt::ElideRight, 0.98 * width * devicePixelsPerPoint);
 }
 
 } // namespace
@@ -124,18 +144,25 @@ bool onOnePage(const word::engine::DocumentModel& model) {
 
 Envelope envelope(const QSizeF& size, const QString& face, const QStringList& writerLines,
                   const contacts::Contact& recipient) {
-    const QStringList corner = writerLines.mid(0, MaxWriterLines);
-    QStringList block{recipient.fullName};
+    // Each of the writer's lines is one line in the corner: a longer one is cut, not wrapped.
+    QStringList corner;
+    for (const QString& text : writerLines.mid(0, MaxWriterLines))
+        corner << oneLine(text, face, WriterSize, size.width() - 2 * EnvelopeMargin);
+    // A name that one line does not hold even in the smallest face is cut to one line.
+    const QString name = oneLine(recipient.fullName, face, RecipientSizes.back(),
+                                 size.width() - recipientBlockOrigin(size).x() - EnvelopeMargin);
+    const bool nameShortened = name != recipient.fullName;
+    QStringList block{name};
     block += recipient.addressLines;
     for (const float recipientSize : RecipientSizes)
         if (word::engine::DocumentModel model = envelopeWith(size, face, corner, block, recipientSize);
             onOnePage(model))
-            return {std::move(model), 0};
+            return {std::move(model), 0, nameShortened};
 
     // Still too long in the smallest face: lines go, those before the last two (the town and the country)
     // first, the name last of all.
     const float smallest = RecipientSizes.back();
-    Envelope shortened{envelopeWith(size, face, corner, block, smallest), 0};
+    Envelope shortened{envelopeWith(size, face, corner, block, smallest), 0, nameShortened};
     while (block.size() > 1 && !onOnePage(shortened.model)) {
         block.removeAt(std::max<qsizetype>(1, block.size() - 3));
         ++shortened.droppedLines;

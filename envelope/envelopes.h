@@ -26,12 +26,14 @@ QSizeF envelopeSize(const QString& name);
 // The face each style writes the recipient in, which the envelope uses too.
 QString envelopeFace(const QString& style);
 
-// One envelope, always one page: the writer's lines small in the top-left corner, the recipient's block
-// in the right half of the lower half, in a smaller face when it runs over, and without the lines that
-// still do not fit in the smallest. Pictures stay off envelopes. Needs a QGuiApplication (font metrics).
+// One envelope, always one page: the writer's lines small in the top-left corner, each cut to one line,
+// the recipient's block in the right half of the lower half, in a smaller face when it runs over, and
+// without the lines that still do not fit in the smallest; a name that even the smallest face cannot set
+// on one line is cut to one. Pictures stay off envelopes. Needs a QGuiApplication (font metrics).
 struct Envelope {
     word::engine::DocumentModel model;
-    int droppedLines = 0; // of the recipient's block
+    int droppedLines = 0;       // of the recipient's block
+    bool nameShortened = false; // the recipient's name cut to one line
 };
 Envelope envelope(const QSizeF& size, const QString& face, const QStringList& writerLines,
                   const contacts::Contact& recipient);

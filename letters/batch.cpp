@@ -108,6 +108,7 @@ private:
 struct Shortened {
     QString recipient;
     int droppedLines = 0;
+    bool nameShortened = false;
 };
 
 class Batch {
@@ -191,15 +192,19 @@ private:
         if (!made)
             return envelopes_->failWith(made.error());
         envelopes_->add(made->model);
-        if (made->droppedLines > 0)
-            shortened_.push_back({recipient.fullName, made->droppedLines});
+        if (made->droppedLines > 0 || made->nameShortened)
+            shortened_.push_back({recipient.fullName, made->droppedLines, made->nameShortened});
     }
 
     void reportShortened(const Shortened& envelope) {
-        output_.message(QStringLiteral("The envelope to %1 has room for part of the address only: %2 "
-                                       "line(s) left off.")
-                            .arg(envelope.recipient)
-                            .arg(envelope.droppedLines));
+        if (envelope.droppedLines > 0)
+            output_.message(QStringLiteral("The envelope to %1 has room for part of the address only: %2 "
+                                           "line(s) left off.")
+                                .arg(envelope.recipient)
+                                .arg(envelope.droppedLines));
+        if (envelope.nameShortened)
+            output_.message(QStringLiteral("The envelope to %1 has room for part of the name only.")
+                                .arg(envelope.recipient));
         ++tally.shortened;
     }
 

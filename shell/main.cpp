@@ -14,18 +14,9 @@
 
 #include <QApplication>
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tavrin"));
-    // The desktop entry's name: Wayland desktops match the window to its menu entry and icon by it.
-    QApplication::setDesktopFileName(QStringLiteral("io.github.tavrin.Tavrin"));
-    // The user's language, from LANGUAGE, LC_ALL, LC_MESSAGES or LANG, before any text is made.
-    const tavrin::Translations translations;
-    QApplication::setWindowIcon(tavrin::FormIcon::applicationIcon());
-    // The program ends when its last form unloads, hidden ones included, not when the last window closes.
-    QApplication::setQuitOnLastWindowClosed(false);
+namespace {
 
-    tavrin::QtUserInterface ui;
+int run(tavrin::QtUserInterface& ui) {
 #ifdef TAVRIN_LIVE
     // LibreOffice Writer wherever it can be had, the built-in engine everywhere else. LibreOffice starts
     // behind the wizard; a request that has to wait for it shows the busy cursor meanwhile.
@@ -58,4 +49,27 @@ int main(int argc, char** argv) {
             return handOverOpenDocuments(wordProcessor, tavrin::withDialogs(word::engine::Desktop::user()));
         },
         envelopeDesktop);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tavrin"));
+    // The desktop entry's name: Wayland desktops match the window to its menu entry and icon by it.
+    QApplication::setDesktopFileName(QStringLiteral("io.github.tavrin.Tavrin"));
+    // The user's language, from LANGUAGE, LC_ALL, LC_MESSAGES or LANG, before any text is made.
+    const tavrin::Translations translations;
+    QApplication::setWindowIcon(tavrin::FormIcon::applicationIcon());
+    // The program ends when its last form unloads, hidden ones included, not when the last window closes.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    tavrin::QtUserInterface ui;
+    const int status = run(ui);
+#ifdef TAVRIN_LIVE
+    // What the live word processor started in this process (its call threads, its UNO runtime) ends here,
+    // not in the process's exit. LibreOffice and the letters in it run on.
+    word::live::endLiveOffice(std::chrono::seconds(3));
+#endif
+    return status;
 }

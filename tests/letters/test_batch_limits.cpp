@@ -18,6 +18,7 @@
 #include <QTemporaryDir>
 
 #include <csignal>
+#include <functional>
 #include <pty.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -109,6 +110,10 @@ struct EnvelopeCase {
     QStringList address;
     bool shortened;
     QStringList onTheEnvelope; // lines that stay, whatever goes
+    // Made only when the case runs: the recipient's name, the writer's name.
+    std::function<QString()> recipient = [] { return QStringLiteral("Zed Long"); };
+    std::function<QString()> writer = [] { return QStringLiteral("Wanda Writer"); };
+    bool nameShortened = false;
 };
 
 void PrintTo(const EnvelopeCase& c, std::ostream* out) {
@@ -131,27 +136,30 @@ TEST_P(LongAddresses, StayOnOneEnvelope) {
     QTemporaryDir home;
     QFile book(home.filePath(QStringLiteral("book.csv")));
     ASSERT_TRUE(book.open(QIODevice::WriteOnly));
-    book.write(QStringLiteral("name,address\nZed Long,\"%1\"\nYan Short,Y Road\n")
-                   .arg(GetParam().address.join(u'\n'))
+    const QString recipient = GetParam().recipient();
+    book.write(QStringLiteral("name,address\n%1,\"%2\"\nYan Short,Y Road\n")
+                   .arg(recipient, GetParam().address.join(u'\n'))
                    .toUtf8());
     book.close();
     LetterOptions options;
     options.recipientsFile = book.fileName();
     options.outFolder = home.filePath(QStringLiteral("out"));
     options.envelopes = GetParam().size;
-    options.writerName = QStringLiteral("Wanda Writer");
+    options.writerName = GetParam().writer();
     options.writerAddress = QStringLiteral("1 Near Lane\\nHometown");
     QStringList messages;
     const BatchOutput output{[](const QString&) {}, [&](const QString& line) { messages << line; }, {}};
 
-    EXPECT_EQ(runBatch(options, output), GetParam().shortened ? 1 : 0);
+    const bool shortened = GetParam().shortened || GetParam().nameShortened;
+    EXPECT_EQ(runBatch(options, output), shortened ? 1 : 0);
     const QString pdf = options.outFolder + QStringLiteral("/envelopes.pdf");
     EXPECT_EQ(pdfPages(pdf), 2);
-    EXPECT_EQ(
-        messages.filter(QStringLiteral("The envelope to Zed Long has room for part of the address only"))
-            .size(),
-        GetParam().shortened ? 1 : 0)
+    const QString to = QStringLiteral("The envelope to ") + recipient;
+    EXPECT_EQ(messages.filter(to + QStringLiteral(" has room for part of the address only")).size(),
+              GetParam().shortened ? 1 : 0)
         << messages.join(u'\n').toStdString();
+    EXPECT_EQ(messages.filter(to + QStringLiteral(" has room for part of the name only")).size(),
+              GetParam().nameShortened ? 1 : 0);
     const QStringList pages = run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).split(u'\f');
     ASSERT_GE(pages.size(), 2);
     for (const QString& stays : GetParam().onTheEnvelope)
@@ -173,7 +181,24 @@ INSTANTIATE_TEST_SUITE_P(All, LongAddresses,
                                                       "10",
                                                       {QStringLiteral("word ").repeated(300), "Town"},
                                                       true,
-                                                      {"Zed Long", "Town"}}),
+                                                      {"Zed Long", "Town"}},
+                                         // A name of one word as long as a name may be: cut to one line.
+                                         EnvelopeCase{"ANameOfOneHugeWord",
+                                                      "DL",
+                                                      {"1 Road", "Town"},
+                                                      false,
+                                                      {"NNNNNNNNNN", "1 Road", "Town"},
+                                                      [] { return QString(1000, u'N'); },
+                                                      [] { return QStringLiteral("Wanda Writer"); },
+                                                      true},
+                                         // The writer's line of one huge word: cut to one line, quickly.
+                                         EnvelopeCase{"AWriterOfOneHugeWord",
+                                                      "C6",
+                                                      {"1 Road", "Town"},
+                                                      false,
+                                                      {"Zed Long", "1 Road", "Town", "WWWWWWWWWW"},
+                                                      [] { return QStringLiteral("Zed Long"); },
+                                                      [] { return QString(100'000, u'W'); }}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // --- Pictures stored once
@@ -324,6 +349,34 @@ TEST_F(Program, FolderThatTakesNoFilesEndsWithTwo) {
     EXPECT_EQ(run(arguments(3, QStringLiteral("/proc"))), 2);
     EXPECT_TRUE(process_.readAllStandardError().contains("No file can be written in the folder /proc"));
     EXPECT_EQ(process_.readAllStandardOutput(), QByteArray());
+}
+
+// The longest content file, one word of a megabyte: every character reaches letters.pdf, and the .docx is
+// the one written without --pdf.
+TEST_F(Program, AContentFileOfOneHugeWordIsWrittenWhole) {
+    if (!havePoppler())
+        GTEST_SKIP() << "poppler-utils is not installed";
+    constexpr int Length = 1 << 20;
+    QFile content(home_.filePath(QStringLiteral("content.txt")));
+    ASSERT_TRUE(content.open(QIODevice::WriteOnly));
+    content.write(QByteArray(Length, 'x'));
+    content.close();
+    const QStringList withContent =
+        arguments(1, out()) + QStringList{QStringLiteral("--content-file"), content.fileName()};
+    ASSERT_EQ(run(withContent + QStringList{QStringLiteral("--pdf")}), 0)
+        << process_.readAllStandardError().toStdString();
+    const QString text =
+        ::run(QStringLiteral("pdftotext"), {out() + QStringLiteral("/letters.pdf"), QStringLiteral("-")});
+    EXPECT_EQ(text.count(u'x'), Length);
+
+    const QString second = home_.filePath(QStringLiteral("second"));
+    ASSERT_EQ(run(arguments(1, second) + QStringList{QStringLiteral("--content-file"), content.fileName()}),
+              0);
+    QFile withPdf(out() + QStringLiteral("/Person 0.docx")),
+        without(second + QStringLiteral("/Person 0.docx"));
+    ASSERT_TRUE(withPdf.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(without.open(QIODevice::ReadOnly));
+    EXPECT_EQ(withPdf.readAll(), without.readAll());
 }
 
 // Unless the user may write anywhere (root).

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <atomic>
 #include <chrono>
 #include <set>
 #include <utility>
@@ -15,6 +16,12 @@ namespace word::live {
 namespace {
 
 const QString PluginFileName = QStringLiteral("libtavrin_live.so");
+
+// The plugin once loaded; it stays loaded to the end of the process.
+std::atomic<LiveOfficePlugin*>& loadedPlugin() {
+    static std::atomic<LiveOfficePlugin*> plugin = nullptr;
+    return plugin;
+}
 
 // Beside the program in the build tree; installed, in the plugin folder found from the program's folder.
 QString pluginPathOf(const ChooserSettings& settings) {
@@ -237,8 +244,14 @@ LiveOffice* ChoosingProvider::live() {
                 .arg(loader_.errorString());
         return nullptr;
     }
+    loadedPlugin() = plugin;
     office_ = plugin->createOffice(settings_.office);
     return office_.get();
+}
+
+bool endLiveOffice(std::chrono::milliseconds limit) {
+    LiveOfficePlugin* const plugin = loadedPlugin().exchange(nullptr);
+    return !plugin || plugin->endProcess(limit);
 }
 
 bool ChoosingProvider::liveConnected() const {

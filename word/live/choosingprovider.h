@@ -170,6 +170,11 @@ private:
     std::optional<AutomationError> attachError_;
 };
 
+// For the end of the program, after every ChoosingProvider is gone: ends what the live word processor's
+// plugin started in this process, if it was loaded (LiveOfficePlugin::endProcess). True when all of it
+// ended, or nothing was started.
+bool endLiveOffice(std::chrono::milliseconds limit = std::chrono::seconds(10));
+
 // Hands the letters of lettersToHandOver() to the user (see word/engine/handover.h).
 // Confirms the live letters first (confirmLiveLetters).
 engine::HandOverResult handOverOpenDocuments(ChoosingProvider& provider,

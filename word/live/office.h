@@ -72,9 +72,14 @@ class LiveOfficePlugin {
 public:
     virtual ~LiveOfficePlugin() = default;
     virtual std::unique_ptr<LiveOffice> createOffice(const OfficeSettings& settings) = 0;
+    // Ends what the plugin started in this process, for the program's end once every LiveOffice it made
+    // is gone: joins the threads that made its calls (waiting for them until the limit), then disposes
+    // its UNO runtime. LibreOffice itself runs on. True when all of it ended; no connection can be made
+    // afterwards.
+    virtual bool endProcess(std::chrono::milliseconds limit) = 0;
 };
 
 } // namespace word::live
 
-#define TavrinLiveOfficePlugin_iid "org.tavrin.word.LiveOfficePlugin/2"
+#define TavrinLiveOfficePlugin_iid "org.tavrin.word.LiveOfficePlugin/3"
 Q_DECLARE_INTERFACE(word::live::LiveOfficePlugin, TavrinLiveOfficePlugin_iid)

@@ -10,6 +10,5 @@ int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     const int result = RUN_ALL_TESTS();
-    tavrin::testing::waitForThreadsToSettle();
-    return result;
+    return tavrin::testing::endLiveOfficeCleanly() ? result : 1;
 }

@@ -15,6 +15,7 @@
 #include <atomic>
 #include <cmath>
 #include <csignal>
+#include <iostream>
 
 namespace tavrin::testing {
 
@@ -248,20 +249,23 @@ void startOfficeProcess(const QString& profileFolder, const QString& pipeName) {
     process.startDetached();
 }
 
-void waitForThreadsToSettle() {
-    const auto threadCount = [] {
-        return QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
-    };
-    const QDeadlineTimer deadline(10000);
-    QDeadlineTimer steady(1000);
-    auto count = threadCount();
-    while (!steady.hasExpired() && !deadline.hasExpired()) {
-        QThread::msleep(50);
-        if (const auto now = threadCount(); now != count) {
-            count = now;
-            steady.setRemainingTime(1000);
-        }
+bool endLiveOfficeCleanly() {
+    if (!word::live::endLiveOffice()) {
+        std::cerr << "The live word processor did not end: a session is still held or a call still runs.\n";
+        return false;
     }
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    const QStringList threads = tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    if (threads.size() == 1)
+        return true;
+    std::cerr << "Threads still running at the end:";
+    for (const QString& thread : threads) {
+        QFile name(tasks.filePath(thread + QStringLiteral("/comm")));
+        name.open(QIODevice::ReadOnly);
+        std::cerr << ' ' << thread.toStdString() << " (" << name.readAll().trimmed().toStdString() << ')';
+    }
+    std::cerr << '\n';
+    return false;
 }
 
 PrivateOffice::PrivateOffice(const QString& purpose)

@@ -39,10 +39,11 @@ void pauseOfficeProcesses(const QString& pipeName, bool paused);
 // Starts LibreOffice headless with the profile, accepting on the pipe unless it is empty.
 void startOfficeProcess(const QString& profileFolder, const QString& pipeName);
 
-// Waits until the process's threads have stopped ending (at most a few seconds), for the end of a test
-// program. A session's threads end on their own after its LibreOffice went away, and LeakSanitizer's
-// check at the program's end cannot scan a thread that is ending at that moment.
-void waitForThreadsToSettle();
+// For the end of a test program, after its last provider is gone: ends what the live word processor
+// started in the process (endLiveOffice) and checks that the process is back to its one thread, so that
+// nothing of it is still ending when the process exits (LeakSanitizer's check at exit cannot scan a
+// thread that is ending at that moment). False, with the threads named on standard error, when not.
+bool endLiveOfficeCleanly();
 
 // A LibreOffice of the test's own, started on first use and ended with the object.
 class PrivateOffice {

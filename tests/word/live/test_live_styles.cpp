@@ -123,6 +123,5 @@ int main(int argc, char** argv) {
         tavrin::testing::office = &office;
         result = RUN_ALL_TESTS();
     }
-    tavrin::testing::waitForThreadsToSettle();
-    return result;
+    return tavrin::testing::endLiveOfficeCleanly() ? result : 1;
 }

@@ -29,7 +29,8 @@ class CallThread {
 public:
     CallThread();
     // Stops taking tasks. Waits a moment for the task in hand; a task that still hangs is left to finish on
-    // its own (its thread is detached), so closing never blocks.
+    // its own, so closing never blocks. Such a thread, and one that ends its own CallThread, is kept among
+    // the threads left to finish, which joinLeftThreads joins.
     ~CallThread();
     CallThread(const CallThread&) = delete;
     CallThread& operator=(const CallThread&) = delete;
@@ -51,6 +52,11 @@ public:
     // Queues the task after those before it, without waiting for it.
     void post(std::function<void()> task);
 
+    // Joins the threads that closing left to finish on their own, waiting for them until the limit. Returns
+    // how many still run then; those stay among the threads left to finish. For the end of the process:
+    // a thread still ending as the process ends is torn down under whatever runs at exit.
+    static int joinLeftThreads(std::chrono::milliseconds limit);
+
 private:
     struct Queue {
         std::mutex mutex;
@@ -58,9 +64,11 @@ private:
         std::deque<std::function<void()>> tasks;
         bool stopping = false;
         bool idle = true;
+        bool finished = false; // the thread's function is returning
         std::condition_variable idleChanged;
     };
     static void work(std::shared_ptr<Queue> queue);
+    void leaveToFinish();
 
     std::shared_ptr<Queue> queue_;
     std::thread thread_;

@@ -219,6 +219,27 @@ void Office::prepareWriter() {
         session_->post([session = session_.get()] { loadWriter(session->desktop); });
 }
 
+bool endRuntime(std::chrono::milliseconds limit) {
+    std::vector<std::shared_ptr<Session>> held;
+    {
+        std::lock_guard lock(sessionsMutex());
+        for (const auto& [pipe, session] : sessionsByPipe())
+            if (auto alive = session.lock())
+                held.push_back(std::move(alive));
+    }
+    // Whoever holds them can no longer wait on LibreOffice.
+    for (const auto& session : held)
+        session->lose(QCoreApplication::translate("LiveOffice", "The program is ending."));
+    const bool sessionsEnded = held.empty();
+    held.clear();
+    // Each bridge was disposed on its call thread before that thread finished; the factory that made
+    // them is disposed with the context only when none can still be in a call.
+    if (CallThread::joinLeftThreads(limit) > 0 || !sessionsEnded)
+        return false;
+    endLocalContext();
+    return true;
+}
+
 void Office::shutDown() {
     if (isConnected()) {
         try {

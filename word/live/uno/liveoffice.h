@@ -42,4 +42,8 @@ private:
     qint64 processId_ = 0;
 };
 
+// Ends what the live backend started in this process (see LiveOfficePlugin::endProcess): a session still
+// held is cut off from LibreOffice but not ended, and then the runtime is not disposed either.
+bool endRuntime(std::chrono::milliseconds limit);
+
 } // namespace word::live

@@ -15,6 +15,7 @@ public:
     std::unique_ptr<LiveOffice> createOffice(const OfficeSettings& settings) override {
         return std::make_unique<Office>(settings);
     }
+    bool endProcess(std::chrono::milliseconds limit) override { return endRuntime(limit); }
 };
 
 } // namespace word::live

@@ -52,15 +52,45 @@ QString messageOf(const uno::Exception& exception) {
 
 } // namespace
 
+namespace {
+// Held by the program until it ends it, not by a static destructor: what disposing it tears down (the
+// components and the libraries they run in) is not torn down as the process exits.
+struct LocalContext {
+    std::mutex mutex;
+    uno::Reference<uno::XComponentContext> context;
+    bool ended = false;
+};
+LocalContext& theLocalContext() {
+    static auto* const local = new LocalContext;
+    return *local;
+}
+} // namespace
+
 uno::Reference<uno::XComponentContext> localContext(const QString& programDirectory) {
-    // Without this the runtime cannot find LibreOffice's type registries, and fails deep inside the first
-    // remote call instead of raising an error.
-    static const uno::Reference<uno::XComponentContext> context = [&] {
+    LocalContext& local = theLocalContext();
+    std::lock_guard lock(local.mutex);
+    if (local.ended)
+        throw lang::DisposedException(OUString("The program is ending."));
+    if (!local.context.is()) {
+        // Without this the runtime cannot find LibreOffice's type registries, and fails deep inside the
+        // first remote call instead of raising an error.
         const QString fundamentals = QDir(programDirectory).filePath(QStringLiteral("fundamentalrc"));
         qputenv("URE_BOOTSTRAP", QByteArrayLiteral("vnd.sun.star.pathname:") + fundamentals.toUtf8());
-        return cppu::defaultBootstrap_InitialComponentContext();
-    }();
-    return context;
+        local.context = cppu::defaultBootstrap_InitialComponentContext();
+    }
+    return local.context;
+}
+
+void endLocalContext() {
+    LocalContext& local = theLocalContext();
+    uno::Reference<uno::XComponentContext> context;
+    {
+        std::lock_guard lock(local.mutex);
+        local.ended = true;
+        context = std::move(local.context);
+    }
+    if (const uno::Reference<lang::XComponent> component(context, uno::UNO_QUERY); component.is())
+        component->dispose();
 }
 
 Session::Session(OfficeSettings settings, int number)

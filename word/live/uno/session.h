@@ -137,7 +137,11 @@ private:
     std::mutex bridgeMutex_;
 };
 
-// Where the UNO runtime of this process comes from: LibreOffice's own, bootstrapped once.
+// Where the UNO runtime of this process comes from: LibreOffice's own, bootstrapped once. Throws
+// DisposedException once it has ended.
 css::uno::Reference<css::uno::XComponentContext> localContext(const QString& programDirectory);
+// Disposes the local component context, and with it the service manager and the components it made (the
+// connector, the bridge factory); every bridge must have been disposed before. Later connections fail.
+void endLocalContext();
 
 } // namespace word::live
