@@ -2,6 +2,7 @@
 
 #include "word/automationerror.h"
 #include "word/engine/print/pagerenderer.h"
+#include "word/engine/print/printing.h"
 
 #include <QCoreApplication>
 #include <QPageLayout>
@@ -9,16 +10,6 @@
 namespace tavrin::envelopes {
 
 namespace {
-
-QPageLayout fullPageLayout(QSizeF points) {
-    const bool landscape = points.width() > points.height();
-    const QPageSize size(landscape ? points.transposed() : points, QPageSize::Point, QString(),
-                         QPageSize::ExactMatch);
-    QPageLayout layout(size, landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(),
-                       QPageLayout::Point);
-    layout.setMode(QPageLayout::FullPageMode);
-    return layout;
-}
 
 [[noreturn]] void paintingFailed() {
     throw word::AutomationError(word::errors::PrintingFailed,
@@ -38,7 +29,7 @@ PdfPages::~PdfPages() {
 }
 
 void PdfPages::startPage(const QSizeF& points) {
-    writer_.setPageLayout(fullPageLayout(points));
+    writer_.setPageLayout(word::engine::print::fullPageLayout(points));
     if (!started_) {
         if (!painter_.begin(&writer_))
             paintingFailed();

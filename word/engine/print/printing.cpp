@@ -27,16 +27,6 @@ namespace {
     throw AutomationError(errors::PrintingFailed, description);
 }
 
-QPageLayout fullPageLayout(QSizeF points) {
-    const bool landscape = points.width() > points.height();
-    const QPageSize size(landscape ? points.transposed() : points, QPageSize::Point, QString(),
-                         QPageSize::ExactMatch);
-    QPageLayout layout(size, landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(),
-                       QPageLayout::Point);
-    layout.setMode(QPageLayout::FullPageMode);
-    return layout;
-}
-
 bool paintPages(const PageRenderer& renderer, QPagedPaintDevice& device) {
     device.setPageLayout(fullPageLayout(renderer.pageSize()));
     QPainter painter;
@@ -115,6 +105,16 @@ PrinterSource& printerSource() {
 }
 
 } // namespace
+
+QPageLayout fullPageLayout(QSizeF points) {
+    const bool landscape = points.width() > points.height();
+    const QPageSize size(landscape ? points.transposed() : points, QPageSize::Point, QString(),
+                         QPageSize::ExactMatch);
+    QPageLayout layout(size, landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(),
+                       QPageLayout::Point);
+    layout.setMode(QPageLayout::FullPageMode);
+    return layout;
+}
 
 bool paintDocument(const DocumentModel& model, QPagedPaintDevice& device) {
     const PageRenderer renderer(model);

@@ -10,6 +10,8 @@
 
 #include "word/engine/model.h"
 
+#include <QPageLayout>
+#include <QSizeF>
 #include <QString>
 
 #include <functional>
@@ -34,6 +36,9 @@ void printOut(const DocumentModel& model);
 // Paints every page of the document on a printer or PDF writer, one device page per page; the device's
 // page layout is set to the document's page size without margins. False when the device cannot be painted.
 bool paintDocument(const DocumentModel& model, QPagedPaintDevice& device);
+
+// A page of the given size in points, painted to its edges: the engine's pages carry their own margins.
+QPageLayout fullPageLayout(QSizeF points);
 
 // Where printOut prints: the system's default printer (none when it has no default printer). A program or
 // test may put another source in its place for as long as a ScopedPrinterSource lives.
