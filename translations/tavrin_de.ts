@@ -441,6 +441,10 @@ Tavrin schreibt Ihren Brief stattdessen mit seiner eigenen Textverarbeitung. Er 
         <source>LibreOffice did not answer within %1 seconds.</source>
         <translation>LibreOffice hat innerhalb von %1 Sekunden nicht geantwortet.</translation>
     </message>
+    <message>
+        <source>The program is ending.</source>
+        <translation>Das Programm wird beendet.</translation>
+    </message>
 </context>
 <context>
     <name>MirrorState</name>

@@ -442,6 +442,10 @@ Tavrin writes your letter with its own word processor instead. It is saved in yo
         <source>LibreOffice did not answer within %1 seconds.</source>
         <translation>LibreOffice не ответил за %1 с.</translation>
     </message>
+    <message>
+        <source>The program is ending.</source>
+        <translation>Программа завершается.</translation>
+    </message>
 </context>
 <context>
     <name>MirrorState</name>

@@ -70,7 +70,8 @@ uno::Reference<uno::XComponentContext> localContext(const QString& programDirect
     LocalContext& local = theLocalContext();
     std::lock_guard lock(local.mutex);
     if (local.ended)
-        throw lang::DisposedException(OUString("The program is ending."));
+        throw lang::DisposedException(
+            toOUString(QCoreApplication::translate("LiveOffice", "The program is ending.")));
     if (!local.context.is()) {
         // Without this the runtime cannot find LibreOffice's type registries, and fails deep inside the
         // first remote call instead of raising an error.
